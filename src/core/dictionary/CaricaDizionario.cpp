@@ -1,0 +1,174 @@
+#include "dictionary/CaricaDizionario.h"
+
+#include "text/Cp1252.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <new>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace verbolario {
+namespace {
+
+std::string messaggioErrore(int err) {
+    switch (err) {
+    case ENOENT: return "File non trovato.";
+    case EACCES:
+    case EPERM: return "Permesso negato.";
+    case EISDIR: return "Il percorso indicato \xE8 una cartella, non un file.";
+    case ENOMEM: return "Memoria insufficiente.";
+    case ENAMETOOLONG: return "Nome del file troppo lungo.";
+    case ENOTDIR: return "Percorso non trovato.";
+    default: return "Errore di lettura del file (" + cp1252::fromUtf8Lossy(std::strerror(err)) + ").";
+    }
+}
+
+EsitoCaricamento fallito(Voci& voci, std::string msg) {
+    voci.clear();
+    EsitoCaricamento e;
+    e.errore = std::move(msg);
+    return e;
+}
+
+enum : unsigned char { kNormale = 0, kVirgola = 1, kFineRiga = 2 };
+struct Classi {
+    unsigned char c[256]{};
+    constexpr Classi() {
+        c[static_cast<unsigned char>(',')] = kVirgola;
+        c[static_cast<unsigned char>('\r')] = kFineRiga;
+        c[static_cast<unsigned char>('\n')] = kFineRiga;
+    }
+};
+constexpr Classi kClassi;
+
+// Parses buf[0, size) in place: each entry is written back, lower-cased, at or before the
+// place it was read from, so the buffer ends up holding exactly the entries.
+EsitoCaricamento analizza(std::unique_ptr<char[]> buf, size_t size, Voci& voci, Poll& poll) {
+    char* b = buf.get();
+    size_t r = 0, w = 0;
+    std::vector<Voci::Ref> refs;
+    refs.reserve(size / 12 + 16);
+    EsitoCaricamento esito;
+    const int64_t total = static_cast<int64_t>(size);
+    int64_t nextReport = 0;
+    const int64_t step = total / 100 + 1;
+    while (r < size) {
+        if (poll.stop()) {
+            esito.interrotto = true;
+            break;
+        }
+        if (static_cast<int64_t>(r) >= nextReport) {
+            poll.progress(static_cast<int64_t>(r), total);
+            nextReport = static_cast<int64_t>(r) + step;
+        }
+        while (r < size && b[r] == ' ') ++r;
+        const size_t start = w;
+        if (r < size && b[r] == '"') {
+            ++r;
+            const void* q = std::memchr(b + r, '"', size - r);
+            size_t end = q ? static_cast<size_t>(static_cast<const char*>(q) - b) : size;
+            for (; r < end; ++r) b[w++] = static_cast<char>(cp1252::lower(static_cast<unsigned char>(b[r])));
+            if (r < size) ++r; // the closing quote
+            // Whatever follows the closing quote up to the delimiter is not part of the field.
+            while (r < size && kClassi.c[static_cast<unsigned char>(b[r])] == kNormale) ++r;
+        } else {
+            for (; r < size; ++r) {
+                auto c = static_cast<unsigned char>(b[r]);
+                if (kClassi.c[c] != kNormale) break;
+                b[w++] = static_cast<char>(cp1252::lower(c));
+            }
+        }
+        if (r < size) {
+            char d = b[r++];
+            if (d == '\r' && r < size && b[r] == '\n') ++r;
+        }
+        size_t s = start, e = w;
+        while (s < e && b[s] == ' ') ++s;
+        while (e > s && b[e - 1] == ' ') --e;
+        w = e; // trailing blanks given back to the buffer
+        refs.push_back({static_cast<uint32_t>(s), static_cast<uint32_t>(e - s)});
+    }
+    if (refs.empty()) refs.push_back({});
+    // Hand the entries over in a buffer of their own size.
+    auto compact = std::make_unique_for_overwrite<char[]>(w + 1);
+    std::memcpy(compact.get(), b, w);
+    buf.reset();
+    refs.shrink_to_fit();
+    voci.adopt(std::move(compact), w, w + 1, std::move(refs));
+    esito.ok = true;
+    return esito;
+}
+
+} // namespace
+
+EsitoCaricamento CaricaDizionario(const std::string& path, Voci& voci, Poll& poll) {
+    voci.clear();
+    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return fallito(voci, messaggioErrore(errno));
+    struct stat st {};
+    if (::fstat(fd, &st) != 0) {
+        int err = errno;
+        ::close(fd);
+        return fallito(voci, messaggioErrore(err));
+    }
+    if (S_ISDIR(st.st_mode)) {
+        ::close(fd);
+        return fallito(voci, messaggioErrore(EISDIR));
+    }
+    if (st.st_size >= static_cast<off_t>(UINT32_MAX)) {
+        ::close(fd);
+        return fallito(voci, "Il file \xE8 troppo grande per essere caricato.");
+    }
+    try {
+        size_t cap = static_cast<size_t>(st.st_size) + 1;
+        auto buf = std::make_unique_for_overwrite<char[]>(cap);
+        size_t got = 0;
+        for (;;) {
+            if (got == cap) { // the file grew while we read it
+                if (cap >= UINT32_MAX / 2) {
+                    ::close(fd);
+                    return fallito(voci, "Il file \xE8 troppo grande per essere caricato.");
+                }
+                auto bigger = std::make_unique_for_overwrite<char[]>(cap * 2);
+                std::memcpy(bigger.get(), buf.get(), got);
+                buf = std::move(bigger);
+                cap *= 2;
+            }
+            ssize_t n = ::read(fd, buf.get() + got, cap - got);
+            if (n < 0) {
+                if (errno == EINTR) continue;
+                int err = errno;
+                ::close(fd);
+                return fallito(voci, messaggioErrore(err));
+            }
+            if (n == 0) break;
+            got += static_cast<size_t>(n);
+        }
+        ::close(fd);
+        return analizza(std::move(buf), got, voci, poll);
+    } catch (const std::bad_alloc&) {
+        ::close(fd);
+        return fallito(voci, messaggioErrore(ENOMEM));
+    }
+}
+
+EsitoCaricamento caricaDaTesto(std::string_view text, Voci& voci, Poll& poll) {
+    voci.clear();
+    try {
+        auto buf = std::make_unique_for_overwrite<char[]>(text.size() + 1);
+        std::memcpy(buf.get(), text.data(), text.size());
+        return analizza(std::move(buf), text.size(), voci, poll);
+    } catch (const std::bad_alloc&) {
+        return fallito(voci, messaggioErrore(ENOMEM));
+    }
+}
+
+int64_t LengMax(const Voci& voci) {
+    int64_t m = 0;
+    for (const Voci::Ref& r : voci.refs()) m = std::max<int64_t>(m, r.len);
+    return m;
+}
+
+} // namespace verbolario
