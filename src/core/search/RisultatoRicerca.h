@@ -10,6 +10,9 @@ namespace verbolario {
 // status-band text, and the message-box text when the search raises one. All texts are
 // Windows-1252; line breaks inside the status text are "\r\n".
 struct RisultatoRicerca {
+    // False when the search declined to run (input too short, nothing typed): the result
+    // list and the status band stay as they were, unless stato/beep say otherwise.
+    bool eseguita = true;
     std::vector<std::string> righe;
     std::string stato;
     // True when the status text is a hint (not shown in comment mode).
