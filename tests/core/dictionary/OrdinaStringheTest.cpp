@@ -1,0 +1,89 @@
+#include "dictionary/OrdinaStringhe.h"
+#include "dictionary/EliminaDoppi.h"
+
+#include "PollDiProva.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+
+using namespace verbolario;
+using namespace verbolario::prova;
+
+namespace {
+
+using V = std::vector<std::string>;
+
+V sortedCopy(V v) {
+    std::sort(v.begin(), v.end()); // std::string compares bytes as unsigned
+    return v;
+}
+
+// Texts that stress the key-then-tail comparison: shared eight-byte prefixes, NUL and high
+// bytes, prefixes of one another, the empty text.
+V casuali(std::mt19937& rng, size_t n) {
+    const std::string pezzi[] = {"precipit",           "a", "\xE0", "",
+                                 std::string(1, '\0'), "Z", "zz",   "\xFF"};
+    V v(n);
+    for (auto& s : v)
+        for (size_t k = rng() % 5; k > 0; --k) s += pezzi[rng() % std::size(pezzi)];
+    return v;
+}
+
+} // namespace
+
+TEST(OrdinaStringhe, ByteOrderOnArraysAndDictionary) {
+    const V in = {"b", "A", "a", ""};
+    const V atteso = {"", "A", "a", "b"};
+    NoPoll poll;
+    V v = in;
+    EXPECT_TRUE(OrdinaStringhe(v, poll));
+    EXPECT_EQ(v, atteso);
+    Voci voci = daVettore(in);
+    EXPECT_TRUE(OrdinaStringhe(voci, poll));
+    EXPECT_EQ(comeVettore(voci), atteso);
+
+    std::mt19937 rng(5);
+    for (size_t n : {0, 1, 2, 17, 300, 5000}) {
+        V r = casuali(rng, n);
+        V a = r;
+        ASSERT_TRUE(OrdinaStringhe(a, poll));
+        ASSERT_EQ(a, sortedCopy(r));
+        Voci rv = daVettore(r);
+        ASSERT_TRUE(OrdinaStringhe(rv, poll));
+        ASSERT_EQ(comeVettore(rv), sortedCopy(r));
+    }
+}
+
+TEST(OrdinaStringhe, StopLeavesTheOrderUntouched) {
+    std::mt19937 rng(9);
+    const V r = casuali(rng, 2000);
+    for (int dopo : {0, 1, 100}) {
+        V a = r;
+        StopDopo ferma(dopo);
+        EXPECT_FALSE(OrdinaStringhe(a, ferma));
+        EXPECT_EQ(a, r);
+        Voci v = daVettore(r);
+        StopDopo fermaVoci(dopo);
+        EXPECT_FALSE(OrdinaStringhe(v, fermaVoci));
+        EXPECT_EQ(comeVettore(v), r);
+    }
+}
+
+TEST(EliminaDoppi, BlanksAllButTheLastOfEachRun) {
+    const std::pair<V, std::pair<V, int64_t>> casi[] = {
+        {{"", "", "a", "a", "a", "b"}, {{"", "", "", "", "a", "b"}, 2}},
+        {{"cane", "cane", "gatto"}, {{"", "cane", "gatto"}, 1}},
+        {{"a", "b"}, {{"a", "b"}, 0}},
+        {{}, {{}, 0}},
+    };
+    for (const auto& [in, atteso] : casi) {
+        V v = in;
+        EXPECT_EQ(EliminaDoppi(v), atteso.second);
+        EXPECT_EQ(v, atteso.first);
+        Voci voci = daVettore(in);
+        EXPECT_EQ(CleanArray(voci), atteso.second);
+        EXPECT_EQ(comeVettore(voci), atteso.first);
+    }
+}

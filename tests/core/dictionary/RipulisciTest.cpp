@@ -1,0 +1,182 @@
+#include "dictionary/Ripulisci.h"
+
+#include "PollDiProva.h"
+#include "dictionary/AnalisiLetterale.h"
+#include "text/Cp1252.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+using namespace verbolario;
+using namespace verbolario::prova;
+
+namespace {
+
+using V = std::vector<std::string>;
+
+// The clean-up done the long way, as the command was first written: join the entries into
+// one text (two spaces between entries, one at the end), split it at every non-letter
+// counting the empty pieces, Shell-sort the words, blank the repeats, keep the rest.
+namespace letterale {
+
+std::string UnisciVoci(const V& voci) {
+    std::string t;
+    for (size_t i = 0; i + 1 < voci.size(); ++i) t += voci[i] + "  ";
+    return t + voci.back() + " ";
+}
+
+bool lettera(unsigned char c) {
+    static const std::string_view accentate =
+        "\xE0\xE2\xE1\xE3\xE4\xEA\xE8\xE9\xEB\xEC\xED\xEE\xEF\xF4\xF2\xF3\xF5\xF6\xF9\xFC\xFB\xFA";
+    return (c >= 'a' && c <= 'z') || accentate.find(static_cast<char>(c)) != std::string_view::npos;
+}
+
+V ScomponiParole(std::string testo, int64_t& contatore) {
+    V nuove;
+    testo = cp1252::lowered(testo);
+    size_t q = 0; // 1-based position of the last separator
+    for (size_t i = 1; i <= testo.size(); ++i) {
+        if (lettera(static_cast<unsigned char>(testo[i - 1]))) continue;
+        std::string pezzo = testo.substr(q, i - 1 - q);
+        if (pezzo.empty())
+            ++contatore;
+        else
+            nuove.push_back(pezzo);
+        q = i;
+    }
+    return nuove;
+}
+
+void OrdinaStringhe(V& a) {
+    const int64_t n = static_cast<int64_t>(a.size());
+    int64_t h = 0;
+    while (h <= n) h = 3 * h + 1;
+    do {
+        h /= 3;
+        for (int64_t i = h; i < n; ++i) {
+            std::string t = a[i];
+            int64_t j = i;
+            while (j - h >= 0 && a[j - h] > t) {
+                a[j] = a[j - h];
+                j -= h;
+            }
+            a[j] = t;
+        }
+    } while (h > 1);
+}
+
+int64_t EliminaDoppi(V& a) {
+    int64_t n = 0;
+    for (size_t i = 0; i + 1 < a.size(); ++i)
+        if (!a[i].empty() && a[i] == a[i + 1]) {
+            a[i].clear();
+            ++n;
+        }
+    return n;
+}
+
+struct Esito {
+    V parole;
+    int64_t doppioni = 0, nonValidi = 0;
+};
+
+Esito Ripulisci(const V& voci) {
+    Esito e;
+    e.nonValidi = -(static_cast<int64_t>(voci.size()) - 1);
+    V nuove = ScomponiParole(UnisciVoci(voci), e.nonValidi);
+    OrdinaStringhe(nuove);
+    e.doppioni = EliminaDoppi(nuove);
+    for (auto& p : nuove)
+        if (!p.empty()) e.parole.push_back(p);
+    return e;
+}
+
+} // namespace letterale
+
+struct Caso {
+    V voci;
+    V parole;
+    int64_t doppioni, nonValidi;
+    std::string rapporto;
+};
+
+} // namespace
+
+TEST(Ripulisci, WordsCountsAndReport) {
+    const std::string fatta = "Formattazione dizionario eseguita.\r\n";
+    const std::string nessuna = fatta + "Non \xE8 stata effettuata nessuna modifica..";
+    const Caso casi[] = {
+        {{"l'amico", "casa bella", "casa"},
+         {"amico", "bella", "casa", "l"},
+         1,
+         0,
+         fatta + "Eliminati [ 1 ] doppioni risultanti"},
+        {{"cane\tanimale"}, {"animale", "cane"}, 0, 0, nessuna},
+        {{"a--b"}, {"a", "b"}, 0, 1, fatta + "Eliminati [ 1 ] caratteri non validi\r\n"},
+        {{"alba", "casa", "zeta"}, {"alba", "casa", "zeta"}, 0, 0, nessuna},
+        {{"Citt\xE0", "CITT\xC0!", "  "},
+         {"citt\xE0"},
+         1,
+         4,
+         fatta + "Eliminati [ 4 ] caratteri non validi\r\nEliminati [ 1 ] doppioni risultanti"},
+        // Nothing but separators: the empty dictionary of an empty file.
+        {{"12", "--"}, {""}, 0, 6, fatta + "Eliminati [ 6 ] caratteri non validi\r\n"},
+    };
+    NoPoll poll;
+    for (const Caso& c : casi) {
+        Voci v = daVettore(c.voci);
+        StatisticheLettere stat;
+        EsitoRipulisci e = Ripulisci(v, stat, poll);
+        EXPECT_TRUE(e.ok);
+        EXPECT_EQ(comeVettore(v), c.parole) << c.voci[0];
+        EXPECT_EQ(e.doppioni, c.doppioni) << c.voci[0];
+        EXPECT_EQ(e.nonValidi, c.nonValidi) << c.voci[0];
+        EXPECT_EQ(e.rapporto, c.rapporto) << c.voci[0];
+        EXPECT_EQ(e.modificato(), c.doppioni > 0 || c.nonValidi > 0);
+        EXPECT_TRUE(e.messaggio.empty());
+    }
+}
+
+TEST(Ripulisci, AgreesWithJoiningAndSplittingOnRandomLists) {
+    std::mt19937 rng(11);
+    const std::string alfabeto = "abcAB \t'-,.1\xE0\xC0\xE8\xC8\xD1\xF1\xDE";
+    NoPoll poll;
+    for (int t = 0; t < 3000; ++t) {
+        V voci(1 + rng() % 8);
+        for (auto& e : voci) {
+            e.resize(rng() % 7);
+            for (char& c : e) c = alfabeto[rng() % alfabeto.size()];
+        }
+        letterale::Esito atteso = letterale::Ripulisci(voci);
+        Voci v = daVettore(voci);
+        StatisticheLettere stat;
+        EsitoRipulisci e = Ripulisci(v, stat, poll);
+        ASSERT_TRUE(e.ok);
+        V parole = comeVettore(v);
+        if (parole == V{""}) parole.clear();
+        ASSERT_EQ(parole, atteso.parole) << t;
+        ASSERT_EQ(e.doppioni, atteso.doppioni) << t;
+        ASSERT_EQ(e.nonValidi, atteso.nonValidi) << t;
+
+        StatisticheLettere dalTesto;
+        ASSERT_TRUE(AnalisiLetterale(letterale::UnisciVoci(comeVettore(v)), dalTesto, poll));
+        ASSERT_EQ(stat.perc, dalTesto.perc);
+        ASSERT_EQ(stat.stringaLettere, dalTesto.stringaLettere);
+    }
+}
+
+TEST(Ripulisci, StopLeavesDictionaryAndStatisticsAlone) {
+    for (int dopo : {0, 1, 2, 5}) {
+        Voci v = daVettore({"zeta", "Alfa beta", "alfa"});
+        StatisticheLettere stat;
+        stat.stringaLettere = "X";
+        StopDopo ferma(dopo);
+        EsitoRipulisci e = Ripulisci(v, stat, ferma);
+        if (e.ok) continue; // finished before the poll said stop
+        EXPECT_TRUE(e.interrotto);
+        EXPECT_EQ(comeVettore(v), (V{"zeta", "Alfa beta", "alfa"}));
+        EXPECT_EQ(stat.stringaLettere, "X");
+        EXPECT_FALSE(e.modificato());
+    }
+}
