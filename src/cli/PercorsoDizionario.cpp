@@ -1,0 +1,61 @@
+#include "PercorsoDizionario.h"
+
+#include "Comandi.h"
+#include "dictionary/CaricaDizionario.h"
+#include "settings/Impostazioni.h"
+#include "text/Cp1252.h"
+
+#include <climits>
+#include <ostream>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace verbolario::cli {
+namespace {
+
+bool esiste(const std::string& path) {
+    struct stat st {};
+    return !path.empty() && ::stat(path.c_str(), &st) == 0 && !S_ISDIR(st.st_mode);
+}
+
+} // namespace
+
+std::string cartellaProgramma() {
+    char buf[PATH_MAX];
+    ssize_t n = ::readlink("/proc/self/exe", buf, sizeof buf - 1);
+    if (n <= 0) return ".";
+    std::string exe(buf, static_cast<size_t>(n));
+    size_t slash = exe.rfind('/');
+    if (slash == std::string::npos) return ".";
+    return slash == 0 ? "/" : exe.substr(0, slash);
+}
+
+std::string dizionarioDelProgramma(const std::string& cartella) {
+    ContestoImpostazioni contesto;
+    contesto.cartellaProgramma = cartella;
+    const Impostazione* riga = TrovaImpostazione("Dizionario", "Dizionario");
+    const std::string predefinito = ValorePredefinito(*riga, contesto);
+    WRini ini(cartella);
+    std::string registrato = LeggiImpostazione(ini, *riga, contesto).testo;
+    // A relative path in the settings is read against the program's folder, so the answer
+    // does not depend on where the command line happens to be.
+    if (!registrato.empty() && registrato.front() != '/') registrato = cartella + "/" + registrato;
+    if (esiste(registrato)) return registrato;
+    // The settings file is Windows-1252; file names on this system are UTF-8.
+    if (std::string utf8 = cp1252::toUtf8(registrato); utf8 != registrato && esiste(utf8))
+        return utf8;
+    // The recorded dictionary is gone: the program then offers its own default.
+    return predefinito;
+}
+
+bool caricaVoci(Contesto& ctx, Voci& voci) {
+    const std::string path =
+        ctx.arg.dizionario ? *ctx.arg.dizionario : dizionarioDelProgramma(cartellaProgramma());
+    EsitoCaricamento esito = CaricaDizionario(path, voci, ctx.poll);
+    if (esito.ok) return true;
+    ctx.err << "verbolario-cli: impossibile caricare il dizionario " << path << ": "
+            << cp1252::toUtf8(esito.errore) << '\n';
+    return false;
+}
+
+} // namespace verbolario::cli

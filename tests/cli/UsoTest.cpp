@@ -1,0 +1,73 @@
+#include "cli/Esecuzione.h"
+
+#include <gtest/gtest.h>
+
+namespace verbolario::cli::test {
+namespace {
+
+struct CasoUso {
+    std::vector<std::string> args;
+    std::string messaggio; // part of what stderr must say
+};
+
+class UsoErrato : public ::testing::TestWithParam<CasoUso> {};
+
+// A usage error is found before any dictionary is looked for, so the missing -d file never
+// turns it into a loading failure.
+TEST_P(UsoErrato, EsceConDueEMessaggioItaliano) {
+    std::vector<std::string> args{"-d", "/non/esiste.dic"};
+    args.insert(args.end(), GetParam().args.begin(), GetParam().args.end());
+    Esito e = esegui(args);
+    EXPECT_EQ(e.codice, 2);
+    EXPECT_NE(e.err.find(GetParam().messaggio), std::string::npos) << e.err;
+    EXPECT_EQ(e.out, "");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Casi, UsoErrato,
+    ::testing::Values(
+        CasoUso{{}, "verbolario-cli: nessun comando"},
+        CasoUso{{"cerchia", "x"}, "verbolario-cli: comando sconosciuto: cerchia"},
+        CasoUso{{"rime"}, "manca il testo del comando rime"},
+        CasoUso{{"cruci"}, "manca il testo del comando cruci"},
+        CasoUso{{"parolando"}, "manca il testo del comando parolando"},
+        CasoUso{{"rime", "amore", "cuore"}, "troppi argomenti per il comando rime: cuore"},
+        CasoUso{{"tutti", "roma"}, "troppi argomenti"},
+        CasoUso{{"scambi", "cane", "--vocali", "--consonanti"}, "si escludono a vicenda"},
+        CasoUso{{"scambi", "cane"}, "richiede --vocali oppure --consonanti"},
+        CasoUso{{"mnemos", "12", "--doppie", "--senza-filtro"}, "si escludono a vicenda"},
+        CasoUso{{"rime", "日本"}, "carattere non rappresentabile in Windows-1252: 日本"},
+        CasoUso{{"contenitori", "abc", "--escludi", "日"}, "non rappresentabile"},
+        CasoUso{{"rime", "amore", "--frasi"}, "l'opzione --frasi non vale per il comando rime"},
+        CasoUso{{"anagrammi", "roma", "--vocali"}, "non vale per il comando anagrammi"},
+        CasoUso{{"cruci", "p?", "--pippo"}, "opzione sconosciuta: --pippo"},
+        CasoUso{{"mnemos", "12", "--chiave"}, "l'opzione --chiave richiede un valore"},
+        CasoUso{{"formatta", "-o"}, "l'opzione -o richiede un valore"},
+        CasoUso{{"rime", "amore", "-d"}, "l'opzione -d richiede un valore"},
+        CasoUso{{"--frasi=si", "tutti"}, "opzione sconosciuta: --frasi=si"}));
+
+TEST(Aiuto, StampaLUsoEdEsceConZero) {
+    for (const char* opzione : {"-h", "--help"}) {
+        Esito e = esegui({"cruci", opzione});
+        EXPECT_EQ(e.codice, 0);
+        EXPECT_EQ(e.out.rfind("Uso: verbolario-cli", 0), 0u) << e.out;
+        EXPECT_NE(e.out.find("parolando LETTERE [PAROLA]"), std::string::npos);
+        EXPECT_EQ(e.err, "");
+    }
+}
+
+// Options may come anywhere, in both spellings, and "--" lets a text start with a hyphen.
+TEST(Opzioni, PosizioneEFormeEquivalenti) {
+    CartellaTemp t;
+    const std::string d = t.scrivi("d.dic", dizionario({"-ab", "cane", "cene", "cono"}));
+    Esito prima = esegui({"--dizionario=" + d, "scambi", "--tutte", "--vocali", "cane"});
+    Esito dopo = esegui({"scambi", "cane", "--vocali", "--tutte", "-d", d});
+    EXPECT_EQ(prima.codice, 0);
+    EXPECT_EQ(prima.out, "cene\ncono\n");
+    EXPECT_EQ(dopo.out, prima.out);
+    Esito trattino = esegui({"-d", d, "palindromi", "--", "-ba"});
+    EXPECT_EQ(trattino.codice, 0) << trattino.err;
+}
+
+} // namespace
+} // namespace verbolario::cli::test
