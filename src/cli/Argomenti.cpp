@@ -294,7 +294,8 @@ Comandi:
 Senza -d si usa il dizionario del programma: quello indicato in Verbolario.ini
 accanto al programma, altrimenti dizionario.dic accanto al programma.
 La lista dei risultati va sullo standard output, il messaggio di stato sullo
-standard error. Uscita: 0 eseguito, 2 errore d'uso, 3 dizionario non caricabile.
+standard error. Uscita: 0 eseguito, 1 lavoro non concluso, 2 errore d'uso,
+3 dizionario non caricabile.
 )";
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "Argomenti.h"
-#include "Poll.h"
+#include "PollInterruzione.h"
 
 #include <iosfwd>
 
@@ -17,7 +17,7 @@ struct Contesto {
     std::istream& in;
     std::ostream& out;
     std::ostream& err;
-    Poll& poll;
+    PollInterruzione& poll;
 };
 
 // Loads the dictionary named by -d, else the program's own; on failure prints the loader's

@@ -51,6 +51,7 @@ std::string dizionarioDelProgramma(const std::string& cartella) {
 bool caricaVoci(Contesto& ctx, Voci& voci) {
     const std::string path =
         ctx.arg.dizionario ? *ctx.arg.dizionario : dizionarioDelProgramma(cartellaProgramma());
+    ctx.poll.attiva();
     EsitoCaricamento esito = CaricaDizionario(path, voci, ctx.poll);
     if (esito.ok) return true;
     ctx.err << "verbolario-cli: impossibile caricare il dizionario " << path << ": "

@@ -13,7 +13,7 @@ extern "C" void suInterruzione(int) {
 
 } // namespace
 
-PollInterruzione::PollInterruzione() {
+void PollInterruzione::attiva() {
     struct sigaction sa {};
     sa.sa_handler = suInterruzione;
     sigemptyset(&sa.sa_mask);

@@ -8,7 +8,9 @@ namespace verbolario::cli {
 // hits found so far are still printed; a second Ctrl-C ends the process as usual.
 class PollInterruzione final : public Poll {
 public:
-    PollInterruzione();
+    // Takes over Ctrl-C. Only work over the dictionary asks for it: while the program waits
+    // for its input, Ctrl-C keeps its usual meaning.
+    void attiva();
     bool stop() override;
 };
 

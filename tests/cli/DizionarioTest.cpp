@@ -71,9 +71,10 @@ TEST_F(CartellaProgramma, IlFileIndicatoNonVieneSostituito) {
 
 // The program as built: its folder holds the bundled dictionary.
 TEST(DizionarioDelProgramma, IlDizionarioInclusoRisponde) {
-    Esito e = esegui({"rime", "amore"});
+    Esito e = esegui({"cruci", "p??v?"});
     EXPECT_EQ(e.codice, 0) << e.err;
-    EXPECT_NE(e.out.find("dolore\n"), std::string::npos);
+    EXPECT_NE(e.out.find("privo\nprova\n"), std::string::npos) << e.out;
+    EXPECT_EQ(e.err.back(), '\n');
 }
 
 } // namespace
