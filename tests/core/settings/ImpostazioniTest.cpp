@@ -1,0 +1,234 @@
+#include "settings/Impostazioni.h"
+#include "settings/AdattaImpostazioni.h"
+#include "settings/LeggiNumero.h"
+#include "settings/LoadPerc.h"
+#include "text/Cp1252.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <set>
+
+using namespace verbolario;
+namespace fs = std::filesystem;
+
+namespace {
+
+class Cartella {
+public:
+    Cartella() {
+        std::string tmpl = (fs::temp_directory_path() / "impostazioni-XXXXXX").string();
+        path_ = ::mkdtemp(tmpl.data());
+    }
+    ~Cartella() {
+        std::error_code ec;
+        fs::remove_all(path_, ec);
+    }
+    const std::string& path() const { return path_; }
+
+private:
+    std::string path_;
+};
+
+using Opt = std::optional<int64_t>;
+
+} // namespace
+
+TEST(LeggiNumero, NumberAndNumericText) {
+    struct Caso {
+        const char* testo;
+        Opt numero;
+        Opt numerico;
+    };
+    const Caso casi[] = {
+        {"12", 12, 12},
+        {"  12 ", 12, 12},
+        {"2.5", 2, 2},
+        {"3.5", 4, 4},
+        {"-2.5", -2, -2},
+        {"-3.7", -4, -4},
+        {"0.5", 0, 0},
+        {"1.5", 2, 2},
+        {".5", 0, 0},
+        {"7.", 7, 7},
+        {"+8", 8, 8},
+        {"1e3", 1000, 1000},
+        {"1E+2x", 100, std::nullopt},
+        {"12e", 12, std::nullopt},
+        {"12abc", 12, std::nullopt},
+        {"abc", 0, std::nullopt},
+        {"", 0, std::nullopt},
+        {"-", 0, std::nullopt},
+        {".", 0, std::nullopt},
+        {"1 2", 1, std::nullopt},
+        {"1,5", 1, std::nullopt}, // a comma is never a decimal point here
+        {"9223372036854775807", std::nullopt, std::nullopt},
+        {"1e400", std::nullopt, std::nullopt},
+        {"-9e18", -9000000000000000000, -9000000000000000000},
+    };
+    for (const Caso& c : casi) {
+        EXPECT_EQ(LeggiNumero(c.testo), c.numero) << c.testo;
+        EXPECT_EQ(LeggiTestoNumerico(c.testo), c.numerico) << c.testo;
+    }
+}
+
+TEST(Impostazioni, TableCoversEveryKeyOnceAndWriteBackNamesOnlyKnownKeys) {
+    std::set<std::string> viste;
+    for (const Impostazione& r : TabellaImpostazioni()) {
+        std::string nome(r.sezione);
+        nome.append("/").append(r.chiave);
+        EXPECT_TRUE(viste.insert(nome).second);
+        if (r.lettura == Lettura::Numero || r.lettura == Lettura::TestoNumerico) {
+            // A fixed default must pass its own row's checks.
+            if (r.predefinito == Predefinito::Fisso) {
+                Opt d = LeggiTestoNumerico(r.fisso);
+                ASSERT_TRUE(d) << r.chiave;
+                EXPECT_GE(*d, r.minimo) << r.chiave;
+                EXPECT_LE(*d, r.massimo) << r.chiave;
+            }
+        }
+    }
+    EXPECT_EQ(viste.size(), 24u);
+    size_t scritte = 0;
+    for (const GruppoScrittura& g : OrdineScrittura()) {
+        for (std::string_view k : g.chiavi) {
+            EXPECT_NE(TrovaImpostazione(g.sezione, k), nullptr) << k;
+            ++scritte;
+        }
+    }
+    EXPECT_EQ(scritte, 22u); // everything but the dictionary path and the letter pool
+    EXPECT_EQ(OrdineScrittura()[2].quando, Quando::FinestraNormale);
+    EXPECT_EQ(OrdineScrittura()[3].chiavi[1], "Option");
+}
+
+TEST(Impostazioni, ReadingRows) {
+    Cartella dir;
+    WRini ini(dir.path());
+    ContestoImpostazioni ctx{"/prog", 26, 19200, 14400};
+    struct Caso {
+        const char* sezione;
+        const char* chiave;
+        const char* stored; // nullptr: not in the file
+        bool valido;
+        int64_t numero;
+        const char* testo;
+    };
+    const Caso casi[] = {
+        {"Opzioni", "MaxTime", nullptr, true, 30, "30"},
+        {"Opzioni", "MaxTime", "45.5", true, 46, "45.5"},
+        {"Opzioni", "MaxTime", "0", false, 30, "30"}, // the game cannot run in 0 seconds
+        {"Opzioni", "Max", nullptr, true, 26, "26"},  // the longest entry
+        {"Opzioni", "Max", "-4", false, 26, "26"},
+        {"Opzioni", "Min", "garbage", true, 0, "garbage"}, // 0, then adjusted to 3
+        {"Opzioni", "Scelta", "1x", false, 0, "0"},        // numeric text: not a number
+        {"Opzioni", "Option", "7", true, 7, "7"},
+        {"Opzioni", "Option", "12", false, 5, "5"},
+        {"Opzioni", "ParColor", "16777216", false, 12582912, "12582912"},
+        {"Opzioni", "ComColor", "255 rosso", true, 255, "255 rosso"},
+        {"Opzioni", "Color", "-1", true, -1, "-1"},
+        {"Opzioni", "Tile", "  /img/t.bmp  ", true, 0, "/img/t.bmp"},
+        {"Dizionario", "Dizionario", nullptr, true, 0, "/prog/dizionario.dic"},
+        {"String", "Esclude", " xy ", true, 0, "xy"}, // the store trims values
+        {"String", "Stringa", "AABC", true, 0, "AABC"},
+        {"String", "Stringa", "AB1", false, 0, ""},
+        {"Pos", "FLeft", nullptr, true, 4800, "4800"},
+        {"Pos", "FTop", nullptr, true, 3700, "3700"},
+        {"Pos", "FWidth", "-100", false, 9600, "9600"},
+        {"Pos", "FHeight", "1e30", false, 7000, "7000"},
+    };
+    for (const Caso& c : casi) {
+        std::error_code ec;
+        fs::remove(ini.iniPath(), ec);
+        const Impostazione* r = TrovaImpostazione(c.sezione, c.chiave);
+        ASSERT_NE(r, nullptr) << c.chiave;
+        ini.setSezione(c.sezione);
+        if (c.stored) {
+            ASSERT_NE(ini.ScriviINI(c.chiave, c.stored), 0);
+        }
+        ini.setSezione("altro");
+        ValoreLetto v = LeggiImpostazione(ini, *r, ctx);
+        EXPECT_EQ(ini.sezione(), c.sezione);
+        EXPECT_EQ(v.valido, c.valido) << c.chiave << "=" << (c.stored ? c.stored : "(none)");
+        if (r->lettura == Lettura::Numero || r->lettura == Lettura::TestoNumerico) {
+            EXPECT_EQ(v.numero, c.numero) << c.chiave;
+        }
+        EXPECT_EQ(v.testo, c.testo) << c.chiave;
+    }
+}
+
+TEST(Impostazioni, LengthRangeAdjustment) {
+    struct Caso {
+        int64_t min, max, longest;
+        Lunghezze atteso;
+    };
+    const Caso casi[] = {
+        {10, 11, 20, {9, 11, 20}},    {1, 11, 20, {3, 11, 20}}, {3, 40, 35, {3, 30, 30}},
+        {29, 30, 30, {28, 30, 30}},   {5, 50, 12, {5, 12, 12}}, {-7, 9, 20, {3, 9, 20}},
+        {100, 100, 26, {24, 26, 26}},
+    };
+    for (const Caso& c : casi) {
+        Lunghezze r = AdattaLunghezze(c.min, c.max, c.longest);
+        EXPECT_EQ(r.min, c.atteso.min) << c.min << " " << c.max << " " << c.longest;
+        EXPECT_EQ(r.max, c.atteso.max) << c.min << " " << c.max << " " << c.longest;
+        EXPECT_EQ(r.scala, c.atteso.scala);
+    }
+}
+
+TEST(Impostazioni, BackgroundFallsBackWhenTheTileIsMissing) {
+    EXPECT_EQ(AdattaSfondo(4, "", false), 1);
+    EXPECT_EQ(AdattaSfondo(3, "", false), 3);
+    EXPECT_EQ(AdattaSfondo(3, "/manca.bmp", false), 1);
+    EXPECT_EQ(AdattaSfondo(0, "/manca.bmp", false), 1);
+    EXPECT_EQ(AdattaSfondo(4, "/c'\xE8.bmp", true), 4);
+    EXPECT_EQ(AdattaSfondo(2, "/c'\xE8.bmp", true), 2);
+}
+
+TEST(LoadPerc, StopsAtTheFirstMissingOrBadShare) {
+    Cartella dir;
+    WRini ini(dir.path());
+    StatisticheLettere salvate;
+    for (int i = 0; i < 26; ++i) salvate.perc[static_cast<size_t>(i)] = 10 * i;
+    ASSERT_TRUE(SavePerc(ini, salvate));
+    ini.setSezione("String");
+    EXPECT_EQ(ini.LeggiINI("Z", ""), "250");
+
+    StatisticheLettere letti;
+    letti.perc.fill(-1);
+    EXPECT_EQ(LoadPerc(ini, letti), 26);
+    EXPECT_EQ(letti.perc, salvate.perc);
+
+    // One key changed or left out of a stored set.
+    struct Caso {
+        char chiave;
+        const char* valore; // nullptr leaves the key out
+        int letti;
+    };
+    for (Caso c : {Caso{'M', nullptr, 12}, Caso{'c', "x", 2}, Caso{'a', "1001", 0},
+                   Caso{'B', "-1", 1}, Caso{'d', " 30.5 ", 26}, Caso{'z', "", 25}}) {
+        std::string testo = "[String]\r\n";
+        for (int i = 0; i < 26; ++i) {
+            std::string v = std::to_string(salvate.perc[static_cast<size_t>(i)]);
+            if (cp1252::upper(static_cast<unsigned char>(c.chiave)) == 'A' + i) {
+                if (!c.valore) continue;
+                v = c.valore;
+            }
+            testo.append(1, char('A' + i)).append("=").append(v).append("\r\n");
+        }
+        std::ofstream(ini.iniPath(), std::ios::binary) << testo;
+        letti.perc.fill(-1);
+        EXPECT_EQ(LoadPerc(ini, letti), c.letti) << c.chiave;
+        for (int i = 0; i < 26; ++i)
+            EXPECT_EQ(letti.perc[static_cast<size_t>(i)],
+                      i < c.letti ? salvate.perc[static_cast<size_t>(i)] : -1)
+                << c.chiave << " " << i;
+    }
+}
+
+TEST(LoadPerc, SaveIntoAnUnwritableFolderReportsFailure) {
+    WRini ini("/proc/verbolario-non-esiste");
+    StatisticheLettere s;
+    EXPECT_FALSE(SavePerc(ini, s));
+    EXPECT_EQ(LoadPerc(ini, s), 0);
+}
