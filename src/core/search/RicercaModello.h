@@ -1,0 +1,29 @@
+#pragma once
+
+#include "Poll.h"
+#include "dictionary/Voci.h"
+#include "search/RisultatoRicerca.h"
+
+#include <string>
+#include <string_view>
+
+namespace verbolario {
+
+struct OpzioniModello {
+    bool mnemos = false; // number-key search: each digit stands for a letter of chiave
+    std::string chiave;  // the key box as typed
+    bool filtro = false; // drop hits with more consonants than the pattern
+    bool doppie = false; // in that count a doubled consonant is two, not one
+    bool ordine = false; // number-key hits listed by length rather than alphabetically
+};
+
+// The crossword aid and its number-key variant: the entries that match the pattern built from
+// testo (see SistemaStringa), in alphabetical order. Entries with a blank or hyphen are
+// compared without them, and accents are folded unless the pattern (or the key) has one.
+// With a key, a hit must hold no key letter the pattern leaves out and no pattern letter more
+// often than the pattern does. The list holds at most 32,735 hits; at the 32,736th match the
+// search stops and says so.
+RisultatoRicerca RicercaModello(std::string_view testo, const OpzioniModello& opzioni,
+                                const Voci& voci, Poll& poll);
+
+} // namespace verbolario

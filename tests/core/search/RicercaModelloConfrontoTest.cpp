@@ -1,0 +1,171 @@
+// The indexed search against the plain loop it replaces: every entry in dictionary order,
+// cleaned, folded and matched one by one.
+#include "dictionary/CaricaDizionario.h"
+#include "search/Arrangia.h"
+#include "search/Discrimina.h"
+#include "search/Ordinamento.h"
+#include "search/RicercaModello.h"
+#include "search/SistemaStringa.h"
+#include "text/Accenti.h"
+#include "text/Cp1252.h"
+#include "text/Wildcard.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+namespace verbolario {
+namespace {
+
+std::string senzaSpazi(std::string_view s) {
+    while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
+    while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
+    return std::string(s);
+}
+
+bool scartataDallaChiave(std::string w, const std::string& escl, const std::string& firma) {
+    for (char c : Arrangia(escl))
+        if (w.find(c) != std::string::npos) return true;
+    for (char c : firma) {
+        size_t p = w.find(c);
+        if (p != std::string::npos) w[p] = ' ';
+    }
+    for (char c : firma)
+        if (w.find(c) != std::string::npos) return true;
+    return false;
+}
+
+void discriminaPiano(std::vector<std::string>& lista, const std::string& modello, bool doppie) {
+    const int64_t n = ContaConsonanti(modello, doppie);
+    for (size_t i = lista.size(); i-- > 0;)
+        if (n != 0 && ContaConsonanti(SoloTermine(lista[i]), doppie) > n)
+            lista.erase(lista.begin() + static_cast<std::ptrdiff_t>(i));
+}
+
+RisultatoRicerca cercaPiano(const std::string& testo, const OpzioniModello& o, const Voci& voci,
+                            int64_t capienza = 32736) {
+    RisultatoRicerca r;
+    std::string escl = cp1252::lowered(senzaSpazi(o.chiave));
+    std::string t = senzaSpazi(testo);
+    std::string modello = t.empty() ? "" : cp1252::lowered(senzaSpazi(SistemaStringa(t, escl)));
+    if (modello.empty()) {
+        r.eseguita = false;
+        r.stato = "Scrivi qualcosa . . . . ";
+        r.beep = true;
+        return r;
+    }
+    const std::string firma = o.mnemos ? Arrangia(modello) : "";
+    bool accenti = accenti::Accentazione(modello) != 0;
+    const bool chiave = o.mnemos && !escl.empty();
+    if (chiave) {
+        accenti = accenti || accenti::Accentazione(escl) != 0;
+        std::string nuova;
+        if (Incoerente(modello, escl, nuova)) escl = nuova;
+    }
+    const Wildcard wc(modello);
+    std::vector<std::string> lista2;
+    int64_t trovate = 0;
+    for (int64_t i = 0; i <= voci.upperBound(); ++i) {
+        std::string w(voci[static_cast<size_t>(i)]);
+        if (w.find_first_of("- ") != std::string::npos) w = Arrangia(w);
+        if (!accenti) w = accenti::NoAcc(w);
+        if (!wc.matches(w)) continue;
+        if (++trovate == capienza) {
+            r.messaggio = "E' stata oltrepassata la capacit\xE0 della lista.";
+            break;
+        }
+        if (chiave && scartataDallaChiave(w, escl, firma)) continue;
+        lista2.emplace_back(voci[static_cast<size_t>(i)]);
+    }
+    OrdinaAlfabetico(lista2);
+    NoPoll np;
+    if (o.mnemos && o.filtro) discriminaPiano(lista2, modello, o.doppie);
+    if (o.mnemos && o.ordine) lista2 = OrdinaPerLunghezza(lista2, false, np);
+    const size_t n = lista2.size();
+    r.stato = n == 0   ? "Nessuna parola trovata"
+              : n == 1 ? "Una parola trovata"
+                       : std::to_string(n) + " parole trovate";
+    r.righe = std::move(lista2);
+    return r;
+}
+
+// Pieces the entries and texts are made of: the characters the folding, the cleanup and the
+// matcher treat specially.
+const char* const kPezziVoce[] = {
+    "a",    "b",    "c", "e",        "o",      "t",         "tt",    "\xE0",  "\xE8",      "\xE9",
+    "\xF2", "\xC0", "A", " ",        "-",      "'",         "\t",    "\xBD",  "1",         "3",
+    "*",    "?",    "[", "citt\xE0", "a capo", "perch\xE9", "prova", "privo", "casa\tnota"};
+const char* const kPezziTesto[] = {
+    "A", "B", "C", "E", "O", "T", "\xC0", "\xC8", "\xE9",  "?", "*",    "#",  "1",
+    "2", "3", "0", "-", "'", " ", "[AB]", "[!A]", "[A-C]", "[", "\xBD", "TT", "a"};
+const char* const kChiavi[] = {"",
+                               "",
+                               "ABC",
+                               "TO",
+                               "\xC0"
+                               "B",
+                               "A B",
+                               "BCDEFGHIJT",
+                               "Z",
+                               " AB "};
+
+std::string componi(std::mt19937& rng, const char* const* pezzi, size_t quanti, int massimo) {
+    std::string s;
+    for (int k = static_cast<int>(rng() % static_cast<unsigned>(massimo + 1)); k > 0; --k)
+        s += pezzi[rng() % quanti];
+    return s;
+}
+
+void confronta(const RisultatoRicerca& veloce, const RisultatoRicerca& piano,
+               const std::string& testo) {
+    ASSERT_EQ(veloce.eseguita, piano.eseguita) << testo;
+    ASSERT_EQ(veloce.righe, piano.righe) << testo;
+    ASSERT_EQ(veloce.stato, piano.stato) << testo;
+    ASSERT_EQ(veloce.messaggio, piano.messaggio) << testo;
+    ASSERT_EQ(veloce.beep, piano.beep) << testo;
+}
+
+TEST(RicercaModelloConfronto, RandomDictionariesAndPatterns) {
+    std::mt19937 rng(2024);
+    for (int d = 0; d < 150; ++d) {
+        Voci voci;
+        const int n = static_cast<int>(rng() % 300);
+        for (int i = 0; i < n; ++i) {
+            if (i > 0 && rng() % 10 == 0) {
+                voci.append(std::string(voci[rng() % voci.size()])); // duplicate
+                continue;
+            }
+            voci.append(componi(rng, kPezziVoce, std::size(kPezziVoce), 6));
+        }
+        for (int q = 0; q < 40; ++q) {
+            OpzioniModello o;
+            o.mnemos = rng() % 2;
+            o.chiave = kChiavi[rng() % std::size(kChiavi)];
+            o.filtro = rng() % 2;
+            o.doppie = rng() % 2;
+            o.ordine = rng() % 2;
+            const std::string testo = componi(rng, kPezziTesto, std::size(kPezziTesto), 5);
+            NoPoll np;
+            confronta(RicercaModello(testo, o, voci, np), cercaPiano(testo, o, voci), testo);
+        }
+    }
+}
+
+TEST(RicercaModelloConfronto, CapacityAmongManyHits) {
+    // Enough hits to pass the list's capacity, spread over many lengths, so the cut must
+    // follow dictionary order across them.
+    std::mt19937 rng(5);
+    Voci voci;
+    for (int i = 0; i < 60000; ++i)
+        voci.append(componi(rng, kPezziVoce, std::size(kPezziVoce), 5) + "a");
+    for (const char* testo : {"*A", "A", "*T*A", "?*"}) {
+        for (bool mnemos : {false, true}) {
+            OpzioniModello o{mnemos, "TOC", true, false, mnemos};
+            NoPoll np;
+            confronta(RicercaModello(testo, o, voci, np), cercaPiano(testo, o, voci), testo);
+        }
+    }
+}
+
+} // namespace
+} // namespace verbolario

@@ -1,0 +1,171 @@
+#include "search/RicercaModello.h"
+
+#include <gtest/gtest.h>
+
+namespace verbolario {
+namespace {
+
+using Righe = std::vector<std::string>;
+
+Voci dizionario(const Righe& voci) {
+    Voci v;
+    for (const auto& s : voci) v.append(s);
+    return v;
+}
+
+RisultatoRicerca cruci(const Voci& v, const char* testo) {
+    NoPoll np;
+    return RicercaModello(testo, {}, v, np);
+}
+
+RisultatoRicerca mnemos(const Voci& v, const char* testo, const char* chiave, bool filtro = false,
+                        bool doppie = false, bool ordine = false) {
+    NoPoll np;
+    return RicercaModello(testo, {true, chiave, filtro, doppie, ordine}, v, np);
+}
+
+class StopDopo : public Poll {
+public:
+    explicit StopDopo(int n) : restanti_(n) {}
+    bool stop() override { return --restanti_ < 0; }
+
+private:
+    int restanti_;
+};
+
+TEST(RicercaModello, CrosswordPatterns) {
+    const Voci v = dizionario({"prova", "privo", "piove", "pravo", "approvare", "provare",
+                               "citt\xE0", "citta", "cittadino", "a capo", "acapo", "capo",
+                               "casa\tabitazione", "pavia", "pr3", "l'arte", "Prova", ""});
+    struct Caso {
+        const char* testo;
+        Righe attese;
+    };
+    const Caso casi[] = {
+        {"P??V?", {"piove", "pravo", "privo", "prova"}},
+        {"PRV", {"approvare", "pravo", "privo", "prova", "provare"}},
+        // Folded entries: città answers CITTA; an accented pattern compares unfolded.
+        {"CITTA", {"citta", "citt\xE0", "cittadino"}},
+        {"CITT\xC0", {"citt\xE0"}},
+        {"CITT\xE0?", {}},
+        // Blanks and hyphens are cut out of the entry before comparing.
+        {"ACAPO", {"a capo", "acapo"}},
+        {"A?CAPO", {}},
+        // A comment after a TAB is part of what is compared and what is listed.
+        {"CASA", {"casa\tabitazione"}},
+        {"CAS?", {}},
+        {"CAS?*", {"casa\tabitazione"}},
+        {"PR#", {"pr3"}},
+        {"L'*", {"l'arte"}},
+        // An entry stored with a capital keeps it: patterns are lower case.
+        {"[!p]????", {"a capo", "acapo", "citta", "citt\xE0", "Prova"}},
+        {"[", {}},
+    };
+    for (const auto& c : casi) {
+        auto r = cruci(v, c.testo);
+        EXPECT_TRUE(r.eseguita);
+        EXPECT_EQ(r.righe, c.attese) << c.testo;
+    }
+    EXPECT_EQ(cruci(v, "xyz").stato, "Nessuna parola trovata");
+    EXPECT_EQ(cruci(v, "CITT\xC0").stato, "Una parola trovata");
+    EXPECT_EQ(cruci(v, "P??V?").stato, "4 parole trovate");
+}
+
+TEST(RicercaModello, EmptyTextAsksForSomething) {
+    const Voci v = dizionario({"casa"});
+    for (const char* testo : {"", "   "}) {
+        auto r = cruci(v, testo);
+        EXPECT_FALSE(r.eseguita);
+        EXPECT_TRUE(r.beep);
+        EXPECT_EQ(r.stato, "Scrivi qualcosa . . . . ");
+        EXPECT_TRUE(r.righe.empty());
+    }
+    // Blanks around the text are not part of the pattern.
+    EXPECT_EQ(cruci(v, " C?SA ").righe, Righe{"casa"});
+}
+
+TEST(RicercaModello, EmptyOrFailedDictionaryFindsNothing) {
+    const Voci vuoto;
+    auto r = cruci(vuoto, "*");
+    EXPECT_TRUE(r.eseguita);
+    EXPECT_TRUE(r.righe.empty());
+    EXPECT_EQ(r.stato, "Nessuna parola trovata");
+}
+
+TEST(RicercaModello, NumberKey) {
+    const std::string ab = std::string("\xE0") + "b"; // àb
+    const Voci v =
+        dizionario({"abito", "cabina", "bar", "baba", "tab", "aba", "ab3", "boa", ab, "abba"});
+    struct Caso {
+        const char* testo;
+        std::string chiave;
+        Righe attese;
+    };
+    const Caso casi[] = {
+        // *a*b*: entries holding c go, and so do those with a or b twice.
+        {"12", "ABC", {ab, "ab3", "abito", "tab"}},
+        // Every key letter in the pattern: the repetition check still holds.
+        {"12", "AB", {ab, "ab3", "abito", "tab"}},
+        // A digit beyond the key stays a digit.
+        {"123", "AB", {"ab3"}},
+        // An accented key compares unfolded.
+        {"1", "\xC0Z", {ab}},
+        // Without a key nothing but the pattern counts.
+        {"AB", "", {ab, "ab3", "aba", "abba", "abito", "baba", "cabina", "tab"}},
+    };
+    for (const auto& c : casi)
+        EXPECT_EQ(mnemos(v, c.testo, c.chiave.c_str()).righe, c.attese) << c.testo;
+}
+
+TEST(RicercaModello, NumberKeyFilterAndLengthOrder) {
+    const Voci v = dizionario({"tetto", "atta", "attezza", "tot", "ta", "tettoia"});
+    // The filter drops hits with more consonants than the pattern; doubled ones count once
+    // unless the doubles box is checked.
+    EXPECT_EQ(mnemos(v, "*T*T*", "", true, true).righe, (Righe{"atta", "tot"}));
+    EXPECT_EQ(mnemos(v, "*T*T*", "", true, false).righe,
+              (Righe{"atta", "attezza", "tetto", "tettoia", "tot"}));
+    EXPECT_EQ(mnemos(v, "*T*T*", "", false, false, true).righe,
+              (Righe{"tot", "atta", "tetto", "attezza", "tettoia"}));
+    // The boxes mean nothing to the crossword aid.
+    NoPoll np;
+    EXPECT_EQ(RicercaModello("*T*T*", {false, "", true, true, true}, v, np).righe,
+              (Righe{"atta", "attezza", "tetto", "tettoia", "tot"}));
+}
+
+TEST(RicercaModello, ListCapacityCutsInDictionaryOrder) {
+    // Reverse alphabetical, so the cut shows which entries the dictionary met first.
+    Voci v;
+    for (int i = 39999; i >= 0; --i) v.append("p" + std::to_string(100000 + i));
+    v.append("zzz");
+    auto r = cruci(v, "P*");
+    EXPECT_EQ(r.messaggio, "E' stata oltrepassata la capacit\xE0 della lista.");
+    ASSERT_EQ(r.righe.size(), 32735u);
+    EXPECT_EQ(r.stato, "32735 parole trovate");
+    EXPECT_EQ(r.righe.front(), "p" + std::to_string(100000 + 40000 - 32735));
+    EXPECT_EQ(r.righe.back(), "p139999");
+    EXPECT_TRUE(cruci(v, "P1000??").messaggio.empty());
+}
+
+TEST(RicercaModello, StopKeepsTheHitsSoFar) {
+    Voci v;
+    for (int i = 0; i < 30000; ++i) v.append("a" + std::to_string(30000 - i));
+    StopDopo poll(1);
+    auto r = RicercaModello("A*", {}, v, poll);
+    EXPECT_TRUE(r.interrotto);
+    EXPECT_FALSE(r.righe.empty());
+    EXPECT_LT(r.righe.size(), 30000u);
+    EXPECT_TRUE(std::is_sorted(r.righe.begin(), r.righe.end()));
+    EXPECT_EQ(r.stato, std::to_string(r.righe.size()) + " parole trovate");
+}
+
+TEST(RicercaModello, SeesEveryChangeOfTheDictionary) {
+    Voci v = dizionario({"casa", "cosa"});
+    EXPECT_EQ(cruci(v, "C?SA").righe, (Righe{"casa", "cosa"}));
+    v.set(0, "a-casa");
+    v.append("c\xF2sa");
+    EXPECT_EQ(cruci(v, "C?SA").righe, (Righe{"cosa", "c\xF2sa"}));
+    EXPECT_EQ(cruci(v, "ACASA").righe, (Righe{"a-casa"}));
+}
+
+} // namespace
+} // namespace verbolario

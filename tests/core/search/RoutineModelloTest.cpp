@@ -1,0 +1,113 @@
+#include "search/Arrangia.h"
+#include "search/Discrimina.h"
+#include "search/Modello.h"
+#include "search/SistemaStringa.h"
+#include "text/Wildcard.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+namespace verbolario {
+namespace {
+
+TEST(SistemaStringa, BuildsThePattern) {
+    struct Caso {
+        const char* testo;
+        const char* chiave;
+        const char* atteso;
+    };
+    const Caso casi[] = {
+        {"p??v?", "", "p??v?"},    {"prv", "", "*p*r*v*"}, {"", "", "*"},
+        {"12", "abc", "*a*b*"},    {"1?3", "abc", "a?c"},  {"0*", "abcdefghij", "j*"},
+        {"0*", "abc", "0*"},       // beyond the key the digit stays
+        {"4a", "abc", "*4*a*"},    // no wildcard: letters in order
+        {"p#r", "", "*p*#*r*"},    // "#" alone does not make a pattern
+        {"[ab]", "", "*[*a*b*]*"}, // nor do brackets
+        {"1*", "?bc", "?*"},       // a wildcard from the key is just a letter
+        {"1", "?bc", "*?*"},
+    };
+    for (const auto& c : casi) EXPECT_EQ(SistemaStringa(c.testo, c.chiave), c.atteso) << c.testo;
+}
+
+TEST(Incoerente, ReducesTheKeyToTheLettersThePatternLeavesOut) {
+    struct Caso {
+        const char* modello;
+        const char* chiave;
+        bool atteso;
+        const char* nuova;
+    };
+    const Caso casi[] = {
+        {"*a*b*", "abc", true, "c"},    {"*a*b*", "ab", true, ""}, {"*x*", "abc", false, "abc"},
+        {"*A*", "a-B c", true, "bc"}, // both sides lower-cased and cut to letters
+        {"*\xE0*", "a\xE0", true, "a"},
+    };
+    for (const auto& c : casi) {
+        std::string nuova = "vecchia";
+        EXPECT_EQ(Incoerente(c.modello, c.chiave, nuova), c.atteso) << c.modello;
+        EXPECT_EQ(nuova, c.nuova) << c.modello;
+    }
+}
+
+TEST(Arrangia, KeepsTheSearchAlphabetOnly) {
+    int64_t tolti = 5;
+    EXPECT_EQ(Arrangia("l'a-capo B\t1\xE0\xBD\xE7z", tolti), "lacapo\xE0z");
+    EXPECT_EQ(tolti, 5 + 8);
+}
+
+TEST(ContaConsonanti, DoublesCountOnceUnlessAsked) {
+    struct Caso {
+        const char* testo;
+        int64_t tutte, senzaDoppie;
+    };
+    const Caso casi[] = {
+        {"tetto", 3, 2}, {"attezza", 4, 2}, {"*t*t*", 2, 2}, {"?tt?", 2, 1},
+        {"aeiou", 0, 0}, {"ttt", 3, 1},     {"TT", 0, 0},    {"a-tto", 2, 1},
+    };
+    for (const auto& c : casi) {
+        EXPECT_EQ(ContaConsonanti(c.testo, true), c.tutte) << c.testo;
+        EXPECT_EQ(ContaConsonanti(c.testo, false), c.senzaDoppie) << c.testo;
+    }
+}
+
+TEST(Discrimina, DropsHitsWithMoreConsonantsThanThePattern) {
+    NoPoll np;
+    const std::vector<std::string> hits = {"atta", "attezza", "tetto", "tot", "ta\tcommento lungo"};
+    auto due = hits;
+    Discrimina(due, "*t*t*", true, np);
+    EXPECT_EQ(due, (std::vector<std::string>{"atta", "tot", "ta\tcommento lungo"}));
+    auto una = hits;
+    Discrimina(una, "*t*t*", false, np);
+    EXPECT_EQ(una, hits);
+    // The pattern's own double counts once too, so an extra consonant still shows.
+    std::vector<std::string> doppia = {"atta", "attz"};
+    Discrimina(doppia, "?tt?", false, np);
+    EXPECT_EQ(doppia, (std::vector<std::string>{"atta"}));
+    // No consonant in the pattern: nothing to compare with.
+    auto nessuna = hits;
+    Discrimina(nessuna, "*a*", true, np);
+    EXPECT_EQ(nessuna, hits);
+}
+
+// The compiled pattern must agree with the plain matcher on every text.
+TEST(Modello, AgreesWithTheWildcardMatcher) {
+    const char* pezzi[] = {"a", "b", "?", "*",    "#",  "[ab]", "[!a]", "[a-c]", "[c-a]",
+                           "[", "]", "-", "\xE0", "**", "1",    "[]",   "[!]"};
+    const char* lettere[] = {"a", "b", "c", "1", "\xE0", "-", " ", "]", "["};
+    std::mt19937 rng(11);
+    for (int giro = 0; giro < 3000; ++giro) {
+        std::string p;
+        for (int k = static_cast<int>(rng() % 6); k > 0; --k) p += pezzi[rng() % std::size(pezzi)];
+        Wildcard w(p);
+        Modello m(p);
+        for (int t = 0; t < 30; ++t) {
+            std::string s;
+            for (int k = static_cast<int>(rng() % 7); k > 0; --k)
+                s += lettere[rng() % std::size(lettere)];
+            ASSERT_EQ(m.combacia(s), w.matches(s)) << "'" << p << "' on '" << s << "'";
+        }
+    }
+}
+
+} // namespace
+} // namespace verbolario
