@@ -1,0 +1,88 @@
+#include "Avvio.h"
+
+#include "Contesto.h"
+#include "PollEventi.h"
+#include "TestoCp.h"
+#include "controls/BarraProgresso.h"
+#include "dictionary/AnalisiLetterale.h"
+#include "dictionary/CaricaDizionario.h"
+#include "mainform/Form1.h"
+#include "mainform/ImpostazioniForm1.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+
+namespace verbolario {
+
+namespace {
+
+bool esiste(const QString& percorso) {
+    return QFileInfo(percorso).isFile();
+}
+
+bool soloSpazi(const std::string& s) {
+    return s.find_first_not_of(' ') == std::string::npos;
+}
+
+} // namespace
+
+bool Avvio::caricaDizionario(Contesto& ctx, bool statisticheSalvate) {
+    PollEventi poll(ctx);
+    EsitoCaricamento e =
+        CaricaDizionario(ImpostazioniForm1::percorsoInIni(ctx.percorsoDizionario), ctx.voci, poll);
+    ctx.dizionarioModificato = false;
+    if (!e.ok) {
+        ctx.dialoghi.messaggio(testo::daCp1252(e.errore));
+        return false;
+    }
+    bool analizza = true;
+    if (statisticheSalvate) {
+        ctx.impostazioni.setSezione("String");
+        analizza = soloSpazi(ctx.impostazioni.LeggiINI("Stringa", ""));
+    }
+    if (analizza) AnalisiLetterale(ctx.voci, ctx.statistiche, poll);
+    return true;
+}
+
+std::unique_ptr<Form1> Avvio::avvia(Contesto& ctx) {
+    ctx.impostazioni.setSezione("Dizionario");
+    ctx.percorsoDizionario = ImpostazioniForm1::percorsoDaIni(ctx.impostazioni.LeggiINI(
+        "Dizionario", ImpostazioniForm1::percorsoInIni(ctx.percorsoPredefinito())));
+    using D = Dialoghi;
+    if (esiste(ctx.percorsoDizionario)) {
+        QCoreApplication::processEvents();
+        caricaDizionario(ctx, true);
+    } else if (esiste(ctx.percorsoPredefinito()) &&
+               ctx.dialoghi.messaggio(
+                   "L'ultimo dizionario usato non \u00E8 pi\u00F9 presente!\nCarico quello "
+                   "predefinito?",
+                   D::Pulsanti::SiNo, D::Icona::Domanda) == D::Risposta::Si) {
+        ctx.percorsoDizionario = ctx.percorsoPredefinito();
+        ctx.dizionarioSostituito = true;
+        QCoreApplication::processEvents();
+        caricaDizionario(ctx, false);
+    } else {
+        // No dictionary to load: say why, then open over an empty one.
+        ctx.dialoghi.beep();
+        caricaDizionario(ctx, false);
+    }
+    auto f = std::make_unique<Form1>(ctx);
+    caricaForm1(*f);
+    return f;
+}
+
+void Avvio::caricaForm1(Form1& f) {
+    Contesto& ctx = f.ctx;
+    ctx.form1Caricato = true;
+    ctx.occupato = true;
+    f.aggiornaTitolo();
+    f.Pic1->setScala(static_cast<double>(ctx.voci.upperBound()));
+    ctx.occupato = false;
+    ImpostazioniForm1::leggi(f);
+    QCoreApplication::processEvents();
+    f.ImpostaInPrimoPiano(true);
+    f.show();
+    QCoreApplication::processEvents();
+}
+
+} // namespace verbolario

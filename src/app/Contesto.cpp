@@ -1,0 +1,30 @@
+#include "Contesto.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+
+namespace verbolario {
+
+namespace {
+QString cartellaScelta(QString cartella) {
+    if (cartella.isEmpty()) cartella = QCoreApplication::applicationDirPath();
+    return QDir::cleanPath(cartella);
+}
+} // namespace
+
+Contesto::Contesto(QString cartellaProgramma)
+    : impostazioni(QFile::encodeName(cartellaScelta(cartellaProgramma)).toStdString()),
+      cartella_(cartellaScelta(std::move(cartellaProgramma))) {
+    percorsoDizionario = percorsoPredefinito();
+}
+
+QString Contesto::percorsoPredefinito() const {
+    return fileProgramma("dizionario.dic");
+}
+
+QString Contesto::fileProgramma(const QString& nome) const {
+    return cartella_ + "/" + nome;
+}
+
+} // namespace verbolario

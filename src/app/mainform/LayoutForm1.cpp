@@ -1,0 +1,83 @@
+#include "LayoutForm1.h"
+
+#include <QWidget>
+
+#include <array>
+
+namespace verbolario {
+
+namespace {
+
+// Three columns: the modes on the left, input and results in the middle, the commands and
+// the mode's own panel on the right. Panels that never show together share one place.
+// clang-format off
+constexpr std::array kPosti{
+    // Mode column and, inside it, the ten modes and the exit button.
+    PostoControllo{"Frame3",     {6, 6, 136, 400},   "PS"},
+    PostoControllo{"Option1_0",  {8, 8, 120, 26},    "PST"},
+    PostoControllo{"Option1_1",  {8, 38, 120, 26},   "PST"},
+    PostoControllo{"Option1_2",  {8, 68, 120, 26},   "PST"},
+    PostoControllo{"Option1_3",  {8, 98, 120, 26},   "PST"},
+    PostoControllo{"Option1_4",  {8, 128, 120, 26},  "PST"},
+    PostoControllo{"Option1_5",  {8, 158, 120, 26},  "PST"},
+    PostoControllo{"Option1_6",  {8, 188, 120, 26},  "PST"},
+    PostoControllo{"Option1_7",  {8, 218, 120, 26},  "PST"},
+    PostoControllo{"Option1_8",  {8, 248, 120, 26},  "PST"},
+    PostoControllo{"Option1_9",  {8, 278, 120, 26},  "PST"},
+    PostoControllo{"Command2",   {8, 350, 120, 40},  "PST"},
+    // Input, start/stop (one place), the yellow key field and the result list.
+    PostoControllo{"Text1",      {150, 8, 236, 30},  "PST"},
+    PostoControllo{"Text2",      {150, 8, 236, 30},  "PST"},
+    PostoControllo{"Command10",  {394, 6, 40, 34},   "PS"},
+    PostoControllo{"Command1",   {394, 6, 40, 34},   "PS"},
+    PostoControllo{"TxtMeno",    {150, 44, 236, 26}, "PST"},
+    PostoControllo{"List1",      {150, 76, 284, 330}, "PST"},
+    // Commands.
+    PostoControllo{"Command4",   {444, 6, 92, 34},   "PST"},
+    PostoControllo{"Command5",   {542, 6, 92, 34},   "PST"},
+    // Panels of the modes.
+    PostoControllo{"Frame2",     {444, 48, 190, 140}, "PS"},
+    PostoControllo{"Option2_0",  {8, 8, 112, 26},    "PST"},
+    PostoControllo{"Option2_1",  {8, 40, 112, 26},   "PST"},
+    PostoControllo{"Option2_2",  {8, 72, 112, 26},   "PST"},
+    PostoControllo{"Option2_3",  {8, 104, 112, 26},  "PST"},
+    PostoControllo{"Check5",     {124, 8, 30, 122},  "PST"},
+    PostoControllo{"CScarto",    {156, 52, 28, 30},  "PST"},
+    PostoControllo{"Frame5",     {444, 48, 190, 88}, "PS"},
+    PostoControllo{"Option3_0",  {8, 10, 120, 28},   "PST"},
+    PostoControllo{"Option3_1",  {8, 48, 120, 28},   "PST"},
+    PostoControllo{"Check6",     {140, 6, 42, 76},   "PST"},
+    PostoControllo{"Tast1",      {458, 52, 161, 95}, "P"},
+    PostoControllo{"ImgPal",     {454, 52, 170, 170}, "PS"},
+    PostoControllo{"CruciPic",   {454, 52, 170, 170}, "PS"},
+    PostoControllo{"ckOrder",    {444, 48, 190, 26}, "PST"},
+    PostoControllo{"CkFilter",   {444, 78, 190, 26}, "PST"},
+    PostoControllo{"CkDoppie",   {444, 108, 190, 26}, "PST"},
+    PostoControllo{"Frame1",     {444, 48, 190, 250}, "PS"},
+    PostoControllo{"Frame4",     {444, 48, 190, 250}, "PS"},
+    PostoControllo{"Frame6",     {444, 48, 190, 250}, "PS"},
+    // Progress, window options, and the button that only holds the focus.
+    PostoControllo{"Pic1",       {444, 306, 190, 20}, "PS"},
+    PostoControllo{"Check1",     {444, 334, 190, 22}, "PST"},
+    PostoControllo{"Check2",     {444, 358, 190, 22}, "PST"},
+    PostoControllo{"Check3",     {444, 382, 190, 22}, "PST"},
+    PostoControllo{"cmdFocus",   {0, 0, 0, 0},       ""},
+};
+// clang-format on
+
+} // namespace
+
+std::span<const PostoControllo> LayoutForm1() {
+    return kPosti;
+}
+
+void applicaLayout(QWidget& finestra) {
+    for (const PostoControllo& p : kPosti) {
+        auto* w = finestra.findChild<QWidget*>(QString::fromLatin1(p.nome));
+        if (!w) continue;
+        w->setGeometry(p.rettangolo);
+        w->setProperty("Tag", QString::fromLatin1(p.tag));
+    }
+}
+
+} // namespace verbolario

@@ -1,0 +1,69 @@
+#pragma once
+
+// A program folder of its own for each test: a tiny dictionary, optionally a settings file,
+// a context whose dialogs are answered by the test, and the started main window.
+
+#include "Avvio.h"
+#include "Contesto.h"
+#include "mainform/Form1.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <deque>
+#include <memory>
+
+namespace verbolario::prova {
+
+inline const char* kDizionario = "casa\r\ncane\r\nanna\r\nprivo\r\nprova\r\nradar\r\n"
+                                 "citt\xE0\r\nprecipitevolissimevolmente\r\n";
+
+class Ambiente {
+public:
+    Ambiente() { cartella = dir.path(); }
+
+    void scrivi(const QString& nome, const QByteArray& contenuto) {
+        QFile f(cartella + "/" + nome);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(contenuto);
+    }
+    void conDizionario() { scrivi("dizionario.dic", kDizionario); }
+    void conIni(const QByteArray& testo) { scrivi("Verbolario.ini", testo); }
+    QByteArray ini() const {
+        QFile f(cartella + "/Verbolario.ini");
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+    // The value of a key in the settings file, as the program reads it.
+    std::string leggi(const char* sezione, const char* chiave) {
+        WRini w(QFile::encodeName(cartella).toStdString());
+        w.setSezione(sezione);
+        return w.LeggiINI(chiave, "<assente>");
+    }
+
+    // Starts the program; message boxes take the queued answers, then "No".
+    Form1& avvia() {
+        ctx = std::make_unique<Contesto>(cartella);
+        ctx->dialoghi.suMessaggio = [this](const Dialoghi::Richiesta&) {
+            if (risposte.empty()) return Dialoghi::Risposta::No;
+            Dialoghi::Risposta r = risposte.front();
+            risposte.pop_front();
+            return r;
+        };
+        ctx->dialoghi.suInput = [](const Dialoghi::Richiesta&) { return std::nullopt; };
+        ctx->dialoghi.suFile = [](const Dialoghi::Richiesta&) { return QString(); };
+        finestra = Avvio::avvia(*ctx);
+        return *finestra;
+    }
+    // Closes the window as the exit button does; true when it closed.
+    bool chiudi() { return finestra->close(); }
+
+    QTemporaryDir dir;
+    QString cartella;
+    std::deque<Dialoghi::Risposta> risposte;
+    std::unique_ptr<Contesto> ctx;
+    std::unique_ptr<Form1> finestra;
+};
+
+} // namespace verbolario::prova
