@@ -47,13 +47,12 @@ bool contaTesto(std::string_view testo, Contatore& cont, Poll& poll) {
     return true;
 }
 
-// The fd of the file the argument names, or -1 when it names no regular file (it is text).
-int apriSeFile(std::string_view argomento) {
-    if (argomento.size() >= PATH_MAX || argomento.find('\0') != std::string_view::npos) return -1;
-    std::string path(argomento);
+// Whether the argument names an existing regular file (otherwise it is text).
+bool nomeDiFile(std::string_view argomento) {
+    if (argomento.size() >= PATH_MAX || argomento.find('\0') != std::string_view::npos)
+        return false;
     struct stat st {};
-    if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return -1;
-    return ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    return ::stat(std::string(argomento).c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
 // A read error ends the count quietly: the analysis goes on with what was read.
@@ -101,9 +100,11 @@ bool AnalisiLetterale(std::string_view argomento, StatisticheLettere& stat, Poll
     if (argomento.empty()) return true;
     auto cont = std::make_unique<Contatore>();
     bool completo;
-    if (int fd = apriSeFile(argomento); fd >= 0) {
-        completo = contaFile(fd, *cont, poll);
-        ::close(fd);
+    if (nomeDiFile(argomento)) {
+        // A file that cannot be read counts as an empty text.
+        int fd = ::open(std::string(argomento).c_str(), O_RDONLY | O_CLOEXEC);
+        completo = fd < 0 || contaFile(fd, *cont, poll);
+        if (fd >= 0) ::close(fd);
     } else {
         completo = contaTesto(argomento, *cont, poll);
     }

@@ -94,6 +94,7 @@ int64_t assegna(const Parole& p, Voci& nuovo) {
         return a.len == b.len && std::memcmp(d + a.off, d + b.off, a.len) == 0;
     };
     std::vector<Voci::Ref> unici;
+    unici.reserve(p.refs.size());
     size_t byte = 0;
     for (size_t i = 0; i < p.refs.size(); ++i) {
         if (i + 1 < p.refs.size() && uguale(p.refs[i], p.refs[i + 1])) continue;
