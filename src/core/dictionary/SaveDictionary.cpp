@@ -130,8 +130,24 @@ void sincronizzaCartella(const std::string& path) {
     ::close(fd);
 }
 
-// Writes the new contents to a temporary file and renames it over path. produci writes the
-// lines and returns false to cancel.
+EsitoSalvataggio interrotto() {
+    EsitoSalvataggio e;
+    e.interrotto = true;
+    e.errore = "Salvataggio interrotto: il file non \xE8 stato modificato.";
+    return e;
+}
+
+// The new file takes the old one's permissions (a read-only dictionary stays read-only) and,
+// where allowed, its owner. Best effort: neither is a reason to fail the save.
+void copiaPermessi(int fd, const std::string& path) {
+    struct stat vecchio {};
+    if (::stat(path.c_str(), &vecchio) != 0) return;
+    (void)::fchown(fd, vecchio.st_uid, vecchio.st_gid);
+    (void)::fchmod(fd, vecchio.st_mode & 0777);
+}
+
+// Writes the new contents to a temporary file beside path, flushes it to disk and renames it
+// over path. produci writes the lines and returns false to cancel.
 EsitoSalvataggio sostituisci(const std::string& richiesto,
                              const std::function<bool(Scrittore&)>& produci) {
     if (richiesto.empty()) return fallito(richiesto, ENOENT);
@@ -139,35 +155,20 @@ EsitoSalvataggio sostituisci(const std::string& richiesto,
     std::string tmp;
     int fd = creaTemporaneo(path, tmp);
     if (fd < 0) return fallito(richiesto, errno);
+    copiaPermessi(fd, path);
     Scrittore w(fd);
-    bool completo = produci(w);
+    const bool completo = produci(w);
     int err = 0;
-    if (completo) {
-        if (!w.svuota())
-            err = w.errore();
-        else if (::fsync(fd) != 0)
-            err = errno;
-    }
-    struct stat vecchio {};
-    if (completo && err == 0 && ::stat(path.c_str(), &vecchio) == 0) {
-        // Best effort: an owner we may not set is no reason to fail.
-        (void)::fchown(fd, vecchio.st_uid, vecchio.st_gid);
-        ::fchmod(fd, vecchio.st_mode & 07777);
-    }
+    if (completo && !w.svuota()) err = w.errore();
+    if (completo && err == 0 && ::fsync(fd) != 0) err = errno;
     if (::close(fd) != 0 && err == 0) err = errno;
     if (completo && err == 0 && ::rename(tmp.c_str(), path.c_str()) != 0) err = errno;
-    if (!completo || err != 0) {
-        ::unlink(tmp.c_str());
-        if (!completo) {
-            EsitoSalvataggio e;
-            e.interrotto = true;
-            e.errore = "Salvataggio interrotto: il file non \xE8 stato modificato.";
-            return e;
-        }
-        return fallito(richiesto, err);
+    if (completo && err == 0) {
+        sincronizzaCartella(path);
+        return {true, false, {}};
     }
-    sincronizzaCartella(path);
-    return {true, false, {}};
+    ::unlink(tmp.c_str());
+    return completo ? fallito(richiesto, err) : interrotto();
 }
 
 // Entries with spaces at either end are stored trimmed.
@@ -192,12 +193,7 @@ std::string domandaSostituzione(std::string_view percorso) {
 EsitoSalvataggio SaveDictionary(Voci& voci, const std::string& path, Poll& poll) {
     // Trimmed before sorting, so that the file comes out sorted and without repeats.
     rifila(voci);
-    if (!OrdinaStringhe(voci, poll)) {
-        EsitoSalvataggio e;
-        e.interrotto = true;
-        e.errore = "Salvataggio interrotto: il file non \xE8 stato modificato.";
-        return e;
-    }
+    if (!OrdinaStringhe(voci, poll)) return interrotto();
     CleanArray(voci);
     return sostituisci(path, [&voci, &poll](Scrittore& w) {
         const size_t n = voci.size();
