@@ -1,0 +1,116 @@
+// Rhymes, palindromes and reversals, vowel and consonant exchanges, browsing and the common
+// letters, on the bundled and the large list. Targets: each search within 10 ms on the large
+// list (browsing far below that) and 0.5 ms on the bundled one. The indexes the searches keep
+// per dictionary are built on first use; their cost is measured apart (the *Indice benchmarks
+// copy the list, so every iteration builds afresh on an unchanged dictionary).
+
+#include "BenchFixture.h"
+
+#include "search/CercaComuni.h"
+#include "search/CercaPalindromi.h"
+#include "search/CercaScambi.h"
+#include "search/IndicePalindromi.h"
+#include "search/IndiceRime.h"
+#include "search/IndiceRovesci.h"
+#include "search/IndiceScambi.h"
+#include "search/IndiceSfoglia.h"
+#include "search/Sfoglia.h"
+#include "search/TrovaRima.h"
+
+using namespace verbolario;
+
+namespace {
+
+using Lista = const Voci* (*)(benchmark::State&);
+
+template <class Ricerca> void misura(benchmark::State& state, Lista lista, Ricerca ricerca) {
+    const Voci* voci = lista(state);
+    if (!voci) return;
+    NoPoll poll;
+    ricerca(*voci, poll); // builds the index this search keeps
+    size_t righe = 0;
+    for (auto _ : state) {
+        RisultatoRicerca r = ricerca(*voci, poll);
+        righe = r.righe.size();
+        benchmark::DoNotOptimize(r);
+    }
+    state.counters["righe"] = static_cast<double>(righe);
+}
+
+template <Lista L> void BM_RimaAmore(benchmark::State& s) {
+    misura(s, L, [](const Voci& v, Poll& p) { return TrovaRima("amore", v, p); });
+}
+template <Lista L> void BM_Palindromi(benchmark::State& s) {
+    misura(s, L, [](const Voci& v, Poll& p) { return CercaPalindromi("", v, p); });
+}
+template <Lista L> void BM_RovescioAmo(benchmark::State& s) {
+    misura(s, L, [](const Voci& v, Poll& p) { return CercaPalindromi("amo", v, p); });
+}
+template <Lista L, int Tipo, bool Tutte> void BM_ScambiCane(benchmark::State& s) {
+    misura(s, L, [](const Voci& v, Poll& p) { return CercaScambi(Tipo, "cane", Tutte, v, p); });
+}
+template <Lista L> void BM_SfogliaCa(benchmark::State& s) {
+    misura(s, L, [](const Voci& v, Poll& p) { return SfogliaTesto("ca", v, p); });
+}
+template <Lista L> void BM_SfogliaTastoE(benchmark::State& s) {
+    misura(s, L, [](const Voci& v, Poll& p) { return SfogliaLettera('e', v, p); });
+}
+
+template <Lista L> void BM_Comuni1000(benchmark::State& state) {
+    const Voci* voci = L(state);
+    if (!voci) return;
+    std::vector<std::string> righe;
+    for (size_t i = 0; i < 1000; ++i) righe.emplace_back((*voci)[i * (voci->size() / 1000)]);
+    NoPoll poll;
+    for (auto _ : state) benchmark::DoNotOptimize(CercaComuni(righe, poll));
+}
+
+template <Lista L, class Indice> void BM_Indice(benchmark::State& state) {
+    const Voci* voci = L(state);
+    if (!voci) return;
+    for (auto _ : state) {
+        state.PauseTiming();
+        Voci copia = *voci;
+        state.ResumeTiming();
+        benchmark::DoNotOptimize(&copia.derived<Indice>());
+        state.PauseTiming();
+        copia.clear();
+        state.ResumeTiming();
+    }
+}
+
+#define MISC_BENCH(nome, ...)                                                                      \
+    BENCHMARK(nome<bench::Incluso __VA_OPT__(, ) __VA_ARGS__>)                                     \
+        ->Name(#nome "/" #__VA_ARGS__ "/incluso")                                                  \
+        ->Unit(benchmark::kMicrosecond);                                                           \
+    BENCHMARK(nome<bench::Grande __VA_OPT__(, ) __VA_ARGS__>)                                      \
+        ->Name(#nome "/" #__VA_ARGS__ "/grande")                                                   \
+        ->Unit(benchmark::kMicrosecond)
+
+MISC_BENCH(BM_RimaAmore);
+MISC_BENCH(BM_Palindromi);
+MISC_BENCH(BM_RovescioAmo);
+MISC_BENCH(BM_ScambiCane, 0, false);
+MISC_BENCH(BM_ScambiCane, 0, true);
+MISC_BENCH(BM_ScambiCane, 1, false);
+MISC_BENCH(BM_ScambiCane, 1, true);
+MISC_BENCH(BM_SfogliaCa);
+MISC_BENCH(BM_SfogliaTastoE);
+MISC_BENCH(BM_Comuni1000);
+
+#define MISC_INDICE(tipo)                                                                          \
+    BENCHMARK(BM_Indice<bench::Incluso, tipo>)                                                     \
+        ->Name("BM_Indice/" #tipo "/incluso")                                                      \
+        ->Unit(benchmark::kMillisecond);                                                           \
+    BENCHMARK(BM_Indice<bench::Grande, tipo>)                                                      \
+        ->Name("BM_Indice/" #tipo "/grande")                                                       \
+        ->Unit(benchmark::kMillisecond)                                                            \
+        ->Iterations(3)
+
+MISC_INDICE(IndiceRime);
+MISC_INDICE(IndicePalindromi);
+MISC_INDICE(IndiceRovesci);
+MISC_INDICE(IndiceScambi);
+MISC_INDICE(IndiceSfoglia);
+
+} // namespace

@@ -1,0 +1,87 @@
+#include "search/CercaScambi.h"
+
+#include "search/Ascolto.h"
+#include "search/IndiceScambi.h"
+#include "search/Spazi.h"
+#include "text/Accenti.h"
+#include "text/Cp1252.h"
+#include "text/Lettere.h"
+
+#include <array>
+
+namespace verbolario {
+namespace {
+
+using Insieme = std::array<bool, 256>;
+
+Insieme insieme(int tipo) {
+    Insieme s{};
+    for (int c = 0; c < 256; ++c) {
+        auto u = static_cast<unsigned char>(c);
+        s[u] = tipo == 0 ? lettere::isVocale(u) : lettere::isConsonante(u);
+    }
+    return s;
+}
+
+// Differs from the word at exactly one place, where both hold a letter of the set.
+bool unoScambio(const char* f, std::string_view w, const Insieme& s) {
+    size_t diversa = w.size();
+    for (size_t j = 0; j < w.size(); ++j) {
+        if (f[j] == w[j]) continue;
+        if (diversa != w.size()) return false;
+        diversa = j;
+    }
+    return diversa != w.size() && s[static_cast<unsigned char>(w[diversa])] &&
+           s[static_cast<unsigned char>(f[diversa])];
+}
+
+// Differs from the word, and only where the word holds a letter of the set, with a letter of
+// the set there.
+bool tuttiScambi(const char* f, std::string_view w, const Insieme& s) {
+    bool diversa = false;
+    for (size_t j = 0; j < w.size(); ++j) {
+        auto a = static_cast<unsigned char>(w[j]);
+        auto b = static_cast<unsigned char>(f[j]);
+        if (s[a]) {
+            if (!s[b]) return false;
+            diversa |= a != b;
+        } else if (a != b) {
+            return false;
+        }
+    }
+    return diversa;
+}
+
+std::string stato(int tipo, size_t n) {
+    const char* k = tipo == 0 ? " vocale " : " consonante ";
+    return std::to_string(n) + (n == 1 ? std::string(" cambio di") + k + "trovato."
+                                       : std::string(" cambi di") + k + "trovati.");
+}
+
+} // namespace
+
+RisultatoRicerca CercaScambi(int tipo, std::string_view testoText1, bool tutte, const Voci& voci,
+                             Poll& poll) {
+    RisultatoRicerca out;
+    std::string parola = cp1252::lowered(trimSpazi(testoText1));
+    if (parola.empty()) {
+        out.eseguita = false;
+        return out;
+    }
+    accenti::foldAll(parola);
+    const Insieme s = insieme(tipo);
+    if (const IndiceScambi::Gruppo* g = voci.derived<IndiceScambi>().perLunghezza(parola.size())) {
+        Ascolto ascolto(poll, static_cast<int64_t>(g->voci.size()));
+        const char* f = g->forme.data();
+        for (size_t r = 0; r < g->voci.size(); ++r, f += parola.size()) {
+            if (!ascolto.arrivaA(static_cast<int64_t>(r))) break;
+            if (tutte ? tuttiScambi(f, parola, s) : unoScambio(f, parola, s))
+                out.righe.emplace_back(voci[g->voci[r]]);
+        }
+        out.interrotto = ascolto.fermato();
+    }
+    out.stato = stato(tipo, out.righe.size());
+    return out;
+}
+
+} // namespace verbolario

@@ -1,0 +1,73 @@
+#include "search/Sfoglia.h"
+
+#include "search/IndiceSfoglia.h"
+#include "search/Spazi.h"
+#include "text/Cp1252.h"
+
+namespace verbolario {
+namespace {
+
+constexpr const char* kTroppe = "Superata la capacit\xE0 della lista!";
+
+// The group's entries as list lines; a group over capacity keeps the entries met first in
+// the dictionary, as a scan that stops at the capacity would.
+void elenca(const IndiceSfoglia::Gruppo& g, const Voci& voci, Poll& poll, RisultatoRicerca& out) {
+    out.righe.reserve(std::min(g.voci.size(), IndiceSfoglia::kCapacita));
+    for (uint32_t i : g.voci)
+        if (i <= g.ultimaAmmessa) out.righe.emplace_back(voci[i]);
+    if (g.troppe()) out.messaggio = kTroppe;
+    poll.progress(1, 1);
+}
+
+bool iniziaCon(std::string_view riga, std::string_view testo) {
+    if (riga.size() < testo.size()) return false;
+    for (size_t k = 0; k < testo.size(); ++k)
+        if (cp1252::lower(static_cast<unsigned char>(riga[k])) !=
+            cp1252::lower(static_cast<unsigned char>(testo[k])))
+            return false;
+    return true;
+}
+
+} // namespace
+
+void PreparaSfoglia(const Voci& voci) {
+    voci.derived<IndiceSfoglia>();
+}
+
+bool serveRicostruire(std::string_view primaRiga, std::string_view testo) {
+    const std::string_view t = trimSpazi(testo);
+    return trimSpazi(primaRiga).substr(0, 2) != t.substr(0, 2) || t.size() == 2;
+}
+
+RisultatoRicerca SfogliaTesto(std::string_view testoText2, const Voci& voci, Poll& poll) {
+    RisultatoRicerca out;
+    const std::string_view testo = trimSpazi(testoText2);
+    const std::string prefisso = cp1252::lowered(testo.substr(0, 2));
+    elenca(voci.derived<IndiceSfoglia>().perPrefisso(prefisso), voci, poll, out);
+    out.selezionato = selezionaInizio(out.righe, testo);
+    out.stato = statoSfoglia(out.righe.size(), out.selezionato, testo);
+    return out;
+}
+
+int64_t selezionaInizio(const std::vector<std::string>& righe, std::string_view testo) {
+    const std::string_view t = trimSpazi(testo);
+    for (size_t k = 0; k < righe.size(); ++k)
+        if (iniziaCon(righe[k], t)) return static_cast<int64_t>(k);
+    return -1;
+}
+
+std::string statoSfoglia(size_t righe, int64_t selezionato, std::string_view testo) {
+    if (selezionato < 0 && !trimSpazi(testo).empty())
+        return "Nessuna voce corrispondente al testo.";
+    return std::to_string(righe) + " voci presenti.";
+}
+
+RisultatoRicerca SfogliaLettera(char lettera, const Voci& voci, Poll& poll) {
+    RisultatoRicerca out;
+    const unsigned char sel = cp1252::lower(static_cast<unsigned char>(lettera));
+    elenca(voci.derived<IndiceSfoglia>().perLettera(sel), voci, poll, out);
+    out.stato = std::to_string(out.righe.size()) + " voci presenti.";
+    return out;
+}
+
+} // namespace verbolario

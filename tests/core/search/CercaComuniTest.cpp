@@ -1,0 +1,48 @@
+#include "search/CercaComuni.h"
+
+#include "DizionariCasuali.h"
+
+#include <gtest/gtest.h>
+
+using namespace verbolario;
+using V = std::vector<std::string>;
+
+TEST(CercaComuni, Lettere) {
+    struct Caso {
+        V righe;
+        const char* comuni;
+    };
+    const Caso casi[] = {
+        {{"cane", "pane", "lana"}, "an"},
+        {{"roma"}, "amor"},                        // one word: its letters in code order
+        {{"cane\tanimale", "acne\tpane"}, "acen"}, // comments left out
+        {{"Citt\xE0", "tacca"}, "actt"},           // folded, lower-cased; doubles kept
+        {{"anna", "nana"}, "aann"},
+        {{"cane", "", "pane"}, "aen"},  // a blank line is no word
+        {{"r-oma-", "m-aro-"}, "amor"}, // signs drop out of the sorted letters
+        {{"a capo", "capo"}, "a"},      // blanks split words
+        {{std::string(120, 'a'), std::string(150, 'a')}, ""}, // too long to be the shortest
+        {{std::string(120, 'b') + "a", "ab", "ba"}, "ab"},
+        {{}, ""},
+    };
+    NoPoll poll;
+    for (const Caso& c : casi) {
+        RisultatoRicerca r = CercaComuni(c.righe, poll);
+        EXPECT_EQ(r.righe, V{c.comuni});
+        EXPECT_EQ(r.stato, "Lettere comuni delle parole nella lista.");
+        EXPECT_FALSE(r.interrotto);
+    }
+    EXPECT_EQ(LettereComuni("cane  pane"), "aen");
+}
+
+TEST(CercaComuni, StopUsaLeParoleRaccolte) {
+    V righe(1500, "cane");
+    righe.resize(3000, "pane");
+    NoPoll tutto;
+    EXPECT_EQ(CercaComuni(righe, tutto).righe, V{"aen"});
+    prova::FermaDopo ferma(1);
+    RisultatoRicerca r = CercaComuni(righe, ferma);
+    EXPECT_TRUE(r.interrotto);
+    EXPECT_EQ(r.righe, V{"acen"});
+    EXPECT_EQ(r.stato, "Lettere comuni delle parole nella lista.");
+}

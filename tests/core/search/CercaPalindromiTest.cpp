@@ -1,0 +1,136 @@
+#include "search/CercaPalindromi.h"
+
+#include "DizionariCasuali.h"
+#include "search/Arrangia.h"
+#include "search/RevWord.h"
+#include "text/Accenti.h"
+#include "text/Cp1252.h"
+
+#include <gtest/gtest.h>
+
+using namespace verbolario;
+using prova::voci;
+using V = std::vector<std::string>;
+
+namespace {
+
+std::string_view trim(std::string_view s) {
+    while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
+    while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
+    return s;
+}
+
+// Both loops as the search is defined, with the two departures of the program: an entry
+// with no letters is no palindrome, and a text with no letters finds nothing.
+V letterale(std::string_view raw, const Voci& v) {
+    V out;
+    if (raw.empty()) {
+        for (size_t i = 0; i < v.size(); ++i) {
+            std::string_view e = v[i];
+            if (e.size() <= 2) continue;
+            const std::string w = accenti::NoAcc(Arrangia(e));
+            const std::string r = revWord(w);
+            const size_t h = e.size() / 2;
+            if (!w.empty() && cp1252::lowered(w.substr(0, h)) == cp1252::lowered(r.substr(0, h)))
+                out.emplace_back(e);
+        }
+    } else if (!trim(raw).empty()) {
+        std::string t = Arrangia(cp1252::lowered(raw));
+        if (accenti::Accentazione(t) != 0) t = accenti::NoAcc(t);
+        const std::string r = revWord(t);
+        if (r.empty()) return out;
+        for (size_t i = 0; i < v.size(); ++i) {
+            std::string_view e = v[i];
+            if (e.size() <= 2) continue;
+            const size_t p = e.find(r);
+            if (p != std::string_view::npos)
+                out.push_back(std::string(e.substr(0, p)) + "-" + r + "-" +
+                              std::string(e.substr(p + r.size())));
+        }
+    }
+    return out;
+}
+
+V cerca(std::string_view raw, const Voci& v) {
+    NoPoll poll;
+    return CercaPalindromi(raw, v, poll).righe;
+}
+
+} // namespace
+
+TEST(CercaPalindromi, Palindromi) {
+    const Voci v =
+        voci({"ala", "a", "aa", "", "anna", "alba",
+              "\xE0"
+              "la",
+              "a ba", "o-o", "121", "---", "ada\tnota", "ottetto", "radar", "Anna", "ala"});
+    // Letters only, accents folded; the half length comes from the stored entry; capitals
+    // are not letters of the alphabet, so Anna reads as nna.
+    EXPECT_EQ(cerca("", v), (V{"ala", "anna",
+                               "\xE0"
+                               "la",
+                               "a ba", "o-o", "ottetto", "radar", "ala"}));
+}
+
+TEST(CercaPalindromi, Rovesciati) {
+    const Voci v = voci({"roma", "Roma", "ROMA", "omaggio", "ma", "coma\tnota", "amo", "soma"});
+    const V attese{"r-oma-", "R-oma-", "-oma-ggio", "c-oma-\tnota", "s-oma-"};
+    EXPECT_EQ(cerca("amo", v), attese);
+    EXPECT_EQ(cerca("AMO", v), attese);     // pasted capitals count as typed ones
+    EXPECT_EQ(cerca("\xE0mo", v), attese);  // an accented text is folded
+    EXPECT_EQ(cerca(" a-m'o ", v), attese); // signs drop out
+    EXPECT_EQ(cerca("a", voci({"casa", "ma", "bbb"})), V{"c-a-sa"});
+    EXPECT_TRUE(cerca("12", v).empty()); // nothing left to look for
+    EXPECT_TRUE(cerca("  ", v).empty());
+}
+
+TEST(CercaPalindromi, Stato) {
+    const Voci v = voci({"ala", "casa"});
+    struct Caso {
+        const char* testo;
+        const char* stato;
+    };
+    const Caso casi[] = {
+        {"", "1 Palindromi trovate."},
+        {"a", "2 Palindromi trovate."}, // one letter: the reversal search, counted as palindromes
+        {" ", "0 Palindromi trovate."},
+        {"sa", "1 parole trovate contenenti il testo rovesciato."},
+        {"  ", "0 parole trovate contenenti il testo rovesciato."},
+    };
+    NoPoll poll;
+    for (const Caso& c : casi) {
+        RisultatoRicerca r = CercaPalindromi(c.testo, v, poll);
+        EXPECT_TRUE(r.eseguita);
+        EXPECT_EQ(r.stato, c.stato) << '"' << c.testo << '"';
+    }
+    EXPECT_EQ(CercaPalindromi("", Voci{}, poll).stato, "0 Palindromi trovate.");
+    EXPECT_EQ(CercaPalindromi("amo", Voci{}, poll).righe, V{});
+}
+
+TEST(CercaPalindromi, UgualeAlCicloSuDizionariCasuali) {
+    prova::Generatore gen(11);
+    for (int d = 0; d < 300; ++d) {
+        const Voci v = gen.dizionario(80);
+        EXPECT_EQ(cerca("", v), letterale("", v)) << d;
+        for (int q = 0; q < 8; ++q) {
+            std::string testo = gen.parola(4);
+            EXPECT_EQ(cerca(testo, v), letterale(testo, v)) << d << " " << testo;
+        }
+    }
+}
+
+TEST(CercaPalindromi, StopTieneLePrimeTrovate) {
+    Voci v;
+    for (int i = 0; i < 20000; ++i) v.append(i % 2 ? "anna" : "roma");
+    for (const char* testo : {"", "amo"}) {
+        NoPoll tutto;
+        const V completo = CercaPalindromi(testo, v, tutto).righe;
+        ASSERT_EQ(completo.size(), 10000u);
+        prova::FermaDopo ferma(3);
+        RisultatoRicerca r = CercaPalindromi(testo, v, ferma);
+        EXPECT_TRUE(r.interrotto);
+        ASSERT_LT(r.righe.size(), completo.size());
+        EXPECT_FALSE(r.righe.empty());
+        EXPECT_TRUE(std::equal(r.righe.begin(), r.righe.end(), completo.begin()));
+    }
+}

@@ -1,0 +1,146 @@
+#include "search/CercaScambi.h"
+
+#include "DizionariCasuali.h"
+#include "search/Arrangia.h"
+#include "text/Accenti.h"
+#include "text/Cp1252.h"
+#include "text/Lettere.h"
+#include "text/Wildcard.h"
+
+#include <gtest/gtest.h>
+
+using namespace verbolario;
+using prova::voci;
+using V = std::vector<std::string>;
+
+namespace {
+
+// The exchange loop as the search is defined, with wildcard patterns; only for words
+// without wildcard signs of their own.
+V letterale(int tipo, std::string_view parolaIn, bool tutte, const Voci& v) {
+    const std::string insieme(tipo == 0 ? lettere::kVocali : lettere::kConsonanti);
+    const Wildcard dentro("[" + insieme + "]");
+    auto in = [&dentro](char c) { return dentro.matches(std::string_view(&c, 1)); };
+    const std::string copia = accenti::NoAcc(parolaIn);
+    std::string modello = copia;
+    if (tutte)
+        for (char& c : modello)
+            if (in(c)) c = '?';
+    const Wildcard tutto(modello);
+    V out;
+    for (size_t i = 0; i < v.size(); ++i) {
+        std::string_view e = v[i];
+        if (e.size() != copia.size()) continue;
+        std::string w(e);
+        if (w.find_first_of(" -") != std::string::npos) w = Arrangia(w);
+        w = accenti::NoAcc(w);
+        if (tutte) {
+            bool ok = tutto.matches(w) && w != copia;
+            for (size_t j = 0; ok && j < modello.size(); ++j)
+                if (modello[j] == '?') ok = in(w[j]);
+            if (ok) out.emplace_back(e);
+            continue;
+        }
+        for (size_t j = 0; j < copia.size(); ++j) {
+            std::string m = copia;
+            if (in(copia[j])) m[j] = '?';
+            if (Wildcard(m).matches(w) && w != copia && m[j] == '?' && in(w[j]))
+                out.emplace_back(e);
+        }
+    }
+    return out;
+}
+
+V scambi(int tipo, std::string_view parola, bool tutte, const Voci& v) {
+    NoPoll poll;
+    return CercaScambi(tipo, parola, tutte, v, poll).righe;
+}
+
+} // namespace
+
+TEST(CercaScambi, Cane) {
+    const Voci v = voci({"cane", "cene", "cine", "cone",  "cana",    "cani",       "cano",
+                         "pane", "rane", "cono", "sale",  "c\xE0ne", "cen\xE9",    "ca-e",
+                         "ca e", "Cane", "cyne", "canne", "can",     "cane\tnota", "cave"});
+    struct Caso {
+        int tipo;
+        bool tutte;
+        V attese;
+    };
+    const Caso casi[] = {
+        {0, false, {"cene", "cine", "cone", "cana", "cani", "cano", "cen\xE9"}},
+        {0, true, {"cene", "cine", "cone", "cana", "cani", "cano", "cono", "cen\xE9"}},
+        {1, false, {"pane", "rane", "cave"}},
+        {1, true, {"pane", "rane", "sale", "cave"}},
+        {7, false, {"pane", "rane", "cave"}}, // any kind but 0 is consonants
+    };
+    for (const Caso& c : casi) {
+        EXPECT_EQ(scambi(c.tipo, "cane", c.tutte, v), c.attese) << c.tipo << c.tutte;
+        // An accented or padded word is the same word; so are capitals.
+        EXPECT_EQ(scambi(c.tipo, " C\xE0ne ", c.tutte, v), c.attese) << c.tipo << c.tutte;
+        EXPECT_EQ(scambi(c.tipo, "cane", c.tutte, v), letterale(c.tipo, "cane", c.tutte, v));
+    }
+}
+
+TEST(CercaScambi, SegniDellaParolaSonoLetterali) {
+    const Voci v = voci({"cane", "c?na", "c*ni", "cxne"});
+    EXPECT_EQ(scambi(0, "c?ne", false, v), V{"c?na"});
+    EXPECT_EQ(scambi(0, "c*ne", true, v), V{"c*ni"});
+    EXPECT_TRUE(scambi(0, "[ane", true, v).empty());
+}
+
+TEST(CercaScambi, StatoEIngresso) {
+    const Voci v = voci({"cene", "pane", "rane"});
+    struct Caso {
+        int tipo;
+        const char* parola;
+        const char* stato;
+    };
+    const Caso casi[] = {
+        {0, "cane", "1 cambio di vocale trovato."},
+        {1, "cane", "2 cambi di consonante trovati."},
+        {1, "pene", "1 cambio di consonante trovato."},
+        {0, "zzz", "0 cambi di vocale trovati."},
+    };
+    NoPoll poll;
+    for (const Caso& c : casi) {
+        RisultatoRicerca r = CercaScambi(c.tipo, c.parola, false, v, poll);
+        EXPECT_TRUE(r.eseguita);
+        EXPECT_EQ(r.stato, c.stato);
+    }
+    EXPECT_FALSE(CercaScambi(0, "", false, v, poll).eseguita);
+    EXPECT_FALSE(CercaScambi(1, "   ", true, v, poll).eseguita);
+    EXPECT_EQ(CercaScambi(0, "cane", true, Voci{}, poll).stato, "0 cambi di vocale trovati.");
+}
+
+TEST(CercaScambi, UgualeAlCicloSuDizionariCasuali) {
+    prova::Generatore gen(3);
+    for (int d = 0; d < 300; ++d) {
+        const Voci v = gen.dizionario(80);
+        for (int q = 0; q < 6; ++q) {
+            std::string parola = q % 2 ? std::string(v[gen.rng()() % v.size()]) : gen.parola(5);
+            while (!parola.empty() && parola.front() == ' ') parola.erase(0, 1);
+            while (!parola.empty() && parola.back() == ' ') parola.pop_back();
+            if (parola.empty() || parola.find_first_of("?*#[") != std::string::npos) continue;
+            parola = cp1252::lowered(parola);
+            for (int tipo : {0, 1})
+                for (bool tutte : {false, true})
+                    EXPECT_EQ(scambi(tipo, parola, tutte, v), letterale(tipo, parola, tutte, v))
+                        << d << " " << parola << " " << tipo << tutte;
+        }
+    }
+}
+
+TEST(CercaScambi, StopTieneLePrimeTrovate) {
+    Voci v;
+    for (int i = 0; i < 8000; ++i) v.append(i % 2 ? "cene" : "cono");
+    NoPoll tutto;
+    const V completo = CercaScambi(0, "cane", true, v, tutto).righe;
+    ASSERT_EQ(completo.size(), 8000u);
+    prova::FermaDopo ferma(2);
+    RisultatoRicerca r = CercaScambi(0, "cane", true, v, ferma);
+    EXPECT_TRUE(r.interrotto);
+    ASSERT_LT(r.righe.size(), completo.size());
+    EXPECT_FALSE(r.righe.empty());
+    EXPECT_TRUE(std::equal(r.righe.begin(), r.righe.end(), completo.begin()));
+}

@@ -1,0 +1,190 @@
+#include "search/Sfoglia.h"
+
+#include "DizionariCasuali.h"
+#include "search/Ordinamento.h"
+#include "text/Accenti.h"
+#include "text/Cp1252.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+using namespace verbolario;
+using prova::voci;
+using V = std::vector<std::string>;
+
+namespace {
+
+constexpr size_t kCapacita = 32736;
+const std::string kTroppe = "Superata la capacit\xE0 della lista!";
+
+std::string_view trim(std::string_view s) {
+    while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
+    while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
+    return s;
+}
+
+// Collecting in dictionary order into the sorted list, as the browse is defined; the list
+// holds at most kCapacita entries and the message says when more matched.
+template <class Prende> RisultatoRicerca raccogli(const Voci& v, Prende prende) {
+    RisultatoRicerca r;
+    for (size_t i = 0; i < v.size(); ++i) {
+        if (!prende(v[i])) continue;
+        if (r.righe.size() == kCapacita) {
+            r.messaggio = kTroppe;
+            break;
+        }
+        r.righe.emplace_back(v[i]);
+    }
+    std::stable_sort(r.righe.begin(), r.righe.end(), OrdineAlfabetico{});
+    return r;
+}
+
+RisultatoRicerca testoLetterale(std::string_view testo, const Voci& v) {
+    const std::string_view t = trim(testo);
+    const std::string prefisso = cp1252::lowered(t.substr(0, 2));
+    RisultatoRicerca r =
+        raccogli(v, [&](std::string_view e) { return e.substr(0, 2) == prefisso; });
+    for (size_t k = 0; k < r.righe.size() && r.selezionato < 0; ++k)
+        if (cp1252::lowered(std::string_view(r.righe[k]).substr(0, t.size())) == cp1252::lowered(t))
+            r.selezionato = static_cast<int64_t>(k);
+    return r;
+}
+
+RisultatoRicerca letteraLetterale(char lettera, const Voci& v) {
+    const auto sel = cp1252::lower(static_cast<unsigned char>(lettera));
+    return raccogli(v, [&](std::string_view e) {
+        return !e.empty() && accenti::piana(static_cast<unsigned char>(e[0])) == sel;
+    });
+}
+
+RisultatoRicerca testo(std::string_view t, const Voci& v) {
+    NoPoll poll;
+    return SfogliaTesto(t, v, poll);
+}
+
+RisultatoRicerca lettera(char c, const Voci& v) {
+    NoPoll poll;
+    return SfogliaLettera(c, v, poll);
+}
+
+} // namespace
+
+TEST(Sfoglia, ScrivendoCAS) {
+    const Voci v = voci(
+        {"casa", "cane", "barca", "cassa", "c\xE0sa", "ca", "cas\tnota", "cbs", "c", "", "CAsa"});
+    EXPECT_TRUE(serveRicostruire("", "c"));
+    RisultatoRicerca c = testo("c", v); // one character: only the entry made of it
+    EXPECT_EQ(c.righe, V{"c"});
+    EXPECT_EQ(c.selezionato, 0);
+    EXPECT_EQ(c.stato, "1 voci presenti.");
+
+    EXPECT_TRUE(serveRicostruire("c", "ca"));
+    RisultatoRicerca ca = testo("ca", v);
+    EXPECT_EQ(ca.righe, (V{"ca", "cane", "cas\tnota", "casa", "cassa"}));
+    EXPECT_EQ(ca.selezionato, 0);
+    EXPECT_EQ(ca.stato, "5 voci presenti.");
+    EXPECT_TRUE(ca.messaggio.empty());
+
+    // Further letters keep the list and move the selection.
+    EXPECT_FALSE(serveRicostruire("ca", "cas"));
+    EXPECT_FALSE(serveRicostruire(" ca ", " cass "));
+    EXPECT_EQ(selezionaInizio(ca.righe, "cas"), 2);
+    EXPECT_EQ(selezionaInizio(ca.righe, " CASS"), 4);
+    EXPECT_EQ(selezionaInizio(ca.righe, "casx"), -1);
+    EXPECT_EQ(statoSfoglia(ca.righe.size(), -1, "casx"), "Nessuna voce corrispondente al testo.");
+    EXPECT_EQ(statoSfoglia(ca.righe.size(), 3, "casa"), "5 voci presenti.");
+    // Back to two letters, or another pair, rebuilds.
+    EXPECT_TRUE(serveRicostruire("ca", "ca"));
+    EXPECT_TRUE(serveRicostruire("ca", "cb"));
+    EXPECT_EQ(testo(" Ca ", v).righe, ca.righe);
+
+    // Emptied by hand: the empty prefix matches only empty entries.
+    EXPECT_TRUE(serveRicostruire("ca", ""));
+    RisultatoRicerca vuoto = testo("", v);
+    EXPECT_EQ(vuoto.righe, V{""});
+    EXPECT_EQ(vuoto.stato, "1 voci presenti.");
+
+    RisultatoRicerca nessuna = testo("z", v);
+    EXPECT_TRUE(nessuna.righe.empty());
+    EXPECT_EQ(nessuna.selezionato, -1);
+    EXPECT_EQ(nessuna.stato, "Nessuna voce corrispondente al testo.");
+}
+
+TEST(Sfoglia, TastoE) {
+    const Voci v = voci({"fare",
+                         "\xE9"
+                         "clair",
+                         "ebano", "\xE8ra",
+                         "\xEA"
+                         "x",
+                         "\xEB"
+                         "z",
+                         "e", "Elena", "",
+                         "\xE8"
+                         "\tnota"});
+    const V attese{"e",
+                   "\xE8"
+                   "\tnota",
+                   "ebano",
+                   "\xE9"
+                   "clair",
+                   "\xE8ra",
+                   "\xEA"
+                   "x",
+                   "\xEB"
+                   "z"};
+    for (char k : {'E', 'e'}) {
+        RisultatoRicerca r = lettera(k, v);
+        EXPECT_EQ(r.righe, attese);
+        EXPECT_EQ(r.stato, "7 voci presenti.");
+        EXPECT_TRUE(r.messaggio.empty());
+    }
+    EXPECT_EQ(lettera('q', v).stato, "0 voci presenti.");
+    EXPECT_EQ(lettera('e', Voci{}).stato, "0 voci presenti.");
+}
+
+TEST(Sfoglia, Capacita) {
+    for (size_t n : {kCapacita, kCapacita + 5000}) {
+        std::vector<std::string> parole;
+        for (size_t i = 0; i < n; ++i) {
+            std::string w = "ca";
+            w += std::to_string(i * 7919 % 100000);
+            parole.push_back(w);
+        }
+        Voci v;
+        for (const auto& w : parole) v.append(w);
+        const bool troppe = n > kCapacita;
+        for (const RisultatoRicerca& r : {testo("ca", v), lettera('c', v)}) {
+            EXPECT_EQ(r.righe.size(), kCapacita);
+            EXPECT_EQ(r.messaggio, troppe ? kTroppe : "");
+        }
+        EXPECT_EQ(testo("ca", v).righe, testoLetterale("ca", v).righe);
+        EXPECT_EQ(lettera('c', v).righe, letteraLetterale('c', v).righe);
+    }
+}
+
+TEST(Sfoglia, UgualeAlCicloSuDizionariCasuali) {
+    prova::Generatore gen(5);
+    const char tasti[] = {'a', 'e', 'o', 'c', 'A', 'C', '\xE0', '-', ' ', '1'};
+    for (int d = 0; d < 300; ++d) {
+        const Voci v = gen.dizionario(80);
+        for (int q = 0; q < 6; ++q) {
+            const std::string t =
+                q % 2 ? std::string(v[gen.rng()() % v.size()]).substr(0, 3) : gen.parola(3);
+            RisultatoRicerca veloce = testo(t, v);
+            RisultatoRicerca lento = testoLetterale(t, v);
+            EXPECT_EQ(veloce.righe, lento.righe) << d << " " << t;
+            EXPECT_EQ(veloce.selezionato, lento.selezionato) << d << " " << t;
+        }
+        for (char k : tasti) EXPECT_EQ(lettera(k, v).righe, letteraLetterale(k, v).righe) << d;
+    }
+}
+
+TEST(Sfoglia, DopoUnaModificaVedeLeVociNuove) {
+    Voci v = voci({"casa"});
+    EXPECT_EQ(testo("ca", v).righe, V{"casa"});
+    v.append("cane");
+    EXPECT_EQ(testo("ca", v).righe, (V{"cane", "casa"}));
+    EXPECT_EQ(lettera('c', v).righe, (V{"cane", "casa"}));
+}

@@ -1,0 +1,234 @@
+#include "search/TrovaRima.h"
+
+#include "DizionariCasuali.h"
+#include "search/IndiceRime.h"
+#include "search/RevWord.h"
+#include "text/Accenti.h"
+#include "text/Cp1252.h"
+#include "text/Wildcard.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+using namespace verbolario;
+using prova::voci;
+using V = std::vector<std::string>;
+
+namespace {
+
+// The rhyme loop as the search is defined: ending from the stressed vowel, then every entry
+// in turn.
+V rimeLetterali(std::string_view testo, const Voci& v) {
+    const Wildcard vocalePiana("[aeiou]");
+    const std::string parola = cp1252::lowered(testo);
+    const int64_t n = static_cast<int64_t>(parola.size());
+    int64_t posizione = 0, lunghezza = 0, distanza = 0;
+    if (n > 2) {
+        posizione = accenti::Accentazione(parola, false);
+        if (posizione == n) {
+            lunghezza = 2;
+        } else if (posizione != 0) {
+            lunghezza = n - posizione + 1;
+            distanza = n - posizione;
+        } else {
+            const std::string r = revWord(parola);
+            for (int64_t k = 3; k <= n; ++k)
+                if (vocalePiana.matches(r.substr(k - 1, 1))) {
+                    lunghezza = k;
+                    break;
+                }
+        }
+    }
+    if (lunghezza == 0) lunghezza = n;
+    const std::string rima = parola.substr(n - lunghezza);
+    V out;
+    for (size_t i = 0; i < v.size(); ++i) {
+        std::string_view e = v[i];
+        if (static_cast<int64_t>(e.size()) < lunghezza) continue;
+        if (e.substr(e.size() - rima.size()) != rima || cp1252::lowered(e) == parola) continue;
+        const size_t prima = e.size() - rima.size(); // 1-based place of the character before
+        if (posizione == 0 && prima >= 1 && vocalePiana.matches(e.substr(prima - 1, 1))) continue;
+        if (accenti::Accentazione(e, true) != distanza) continue;
+        out.emplace_back(e);
+    }
+    return out;
+}
+
+std::string_view trim(std::string_view s) {
+    while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
+    while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
+    return s;
+}
+
+V rime(std::string_view testo, const Voci& v) {
+    NoPoll poll;
+    return TrovaRima(testo, v, poll).righe;
+}
+
+} // namespace
+
+TEST(TrovaRima, Finale) {
+    struct Caso {
+        const char* parola;
+        const char* rima;
+        int64_t distanza;
+        bool accentata;
+    };
+    const Caso casi[] = {
+        {"amore", "ore", 0, false},
+        {"canto", "anto", 0, false}, // the 3rd from the end is a consonant
+        {"CANTO", "anto", 0, false},
+        {"citt\xE0", "t\xE0", 0, true},
+        {"perch\xE9", "h\xE9", 0, true},
+        {"\xE0"
+         "ncora",
+         "\xE0"
+         "ncora",
+         5, true},
+        {"re", "re", 0, false},
+        {"t\xE0", "t\xE0", 0, false}, // 2 characters: the whole word, accent not looked at
+        {"tre", "tre", 0, false},
+        {"ape", "ape", 0, false},
+        {"crr", "crr", 0, false},
+        {"strts", "strts", 0, false}, // no plain vowel: the whole word
+    };
+    for (const Caso& c : casi) {
+        RegolaRima r = CalcolaRima(c.parola);
+        EXPECT_EQ(r.rima, c.rima) << c.parola;
+        EXPECT_EQ(r.distanza, c.distanza) << c.parola;
+        EXPECT_EQ(r.accentata, c.accentata) << c.parola;
+    }
+}
+
+TEST(TrovaRima, Esempi) {
+    const Voci v = voci({"amore",
+                         "dolore",
+                         "cuore",
+                         "fiore",
+                         "colore",
+                         "AMORE",
+                         "Sapore",
+                         "ore",
+                         "more",
+                         "citt\xE0",
+                         "met\xE0",
+                         "\xE0tt\xE0",
+                         "ta",
+                         "tt\xE0",
+                         "cantare",
+                         "canto",
+                         "santo",
+                         "quanto",
+                         "\xE8"
+                         "nto",
+                         "ore\tnota",
+                         "manto"});
+    // cuore and fiore: a plain vowel before the ending; the word itself in capitals is
+    // still the word; an entry that is just the ending has nothing before it.
+    EXPECT_EQ(rime("amore", v), (V{"dolore", "colore", "Sapore", "ore", "more"}));
+    // Only the accent on the last character counts; an earlier à is found first.
+    EXPECT_EQ(rime("citt\xE0", v), (V{"met\xE0", "tt\xE0"}));
+    EXPECT_EQ(rime("  Canto ", v), (V{"santo", "manto"}));
+    // A word with its accent inside wants the same distance from the end.
+    EXPECT_EQ(rime("s\xE8"
+                   "nto",
+                   voci({"\xE8"
+                         "nto",
+                         "pento",
+                         "cont\xE8"
+                         "nto",
+                         "\xE0\xE8"
+                         "nto"})),
+              (V{"\xE8"
+                 "nto",
+                 "cont\xE8"
+                 "nto"}));
+    EXPECT_EQ(rime("re", voci({"re", "tre", "are", "r\xE8", "mare", "pre"})), (V{"tre", "pre"}));
+}
+
+TEST(TrovaRima, StatoEIngresso) {
+    const Voci v = voci({"dolore", "colore"});
+    NoPoll poll;
+    RisultatoRicerca r = TrovaRima("amore", v, poll);
+    EXPECT_TRUE(r.eseguita);
+    EXPECT_EQ(r.stato, "2 parole in rima.");
+    for (const char* corto : {"", "a", "  b  ", " "}) {
+        RisultatoRicerca c = TrovaRima(corto, v, poll);
+        EXPECT_FALSE(c.eseguita) << corto;
+        EXPECT_TRUE(c.righe.empty());
+    }
+    for (const Voci& vuoto : {Voci{}, voci({""})}) {
+        RisultatoRicerca e = TrovaRima("amore", vuoto, poll);
+        EXPECT_TRUE(e.righe.empty());
+        EXPECT_EQ(e.stato, "0 parole in rima.");
+    }
+}
+
+TEST(TrovaRima, UgualeAlCicloSuDizionariCasuali) {
+    prova::Generatore gen(7);
+    for (int d = 0; d < 300; ++d) {
+        const Voci v = gen.dizionario(60);
+        for (int q = 0; q < 12; ++q) {
+            std::string testo = q % 2 ? std::string(v[gen.rng()() % v.size()]) : gen.parola(6);
+            // The box is read trimmed; under 2 characters nothing is searched.
+            const std::string_view t = trim(testo);
+            if (t.size() < 2) continue;
+            EXPECT_EQ(rime(testo, v), rimeLetterali(t, v)) << d << " " << testo;
+        }
+    }
+}
+
+TEST(TrovaRima, StopTieneLePrimeTrovate) {
+    Voci v;
+    for (int i = 0; i < 5000; ++i) {
+        std::string w = "p";
+        w += std::to_string(i);
+        w += "more";
+        v.append(w);
+    }
+    NoPoll tutto;
+    const V completo = TrovaRima("amore", v, tutto).righe;
+    ASSERT_EQ(completo.size(), 5000u);
+    prova::FermaDopo ferma(2);
+    RisultatoRicerca r = TrovaRima("amore", v, ferma);
+    EXPECT_TRUE(r.interrotto);
+    ASSERT_LT(r.righe.size(), completo.size());
+    EXPECT_FALSE(r.righe.empty());
+    EXPECT_TRUE(std::equal(r.righe.begin(), r.righe.end(), completo.begin()));
+    EXPECT_EQ(r.stato, std::to_string(r.righe.size()) + " parole in rima.");
+}
+
+TEST(TrovaRima, DopoUnaModificaVedeLeVociNuove) {
+    Voci v = voci({"dolore"});
+    EXPECT_EQ(rime("amore", v), V{"dolore"});
+    v.append("colore");
+    v.set(0, "cane");
+    EXPECT_EQ(rime("amore", v), V{"colore"});
+}
+
+TEST(IndiceRime, FinaliComeAConfrontoDiretto) {
+    // Long shared endings and zero bytes stress the eight-bytes-at-a-time ordering.
+    std::mt19937 rng(1);
+    const std::string pezzi[] = {"a", "b", std::string(1, '\0'), "rebbero", "ebbero", "\xE0"};
+    for (int d = 0; d < 100; ++d) {
+        Voci v;
+        for (int i = 0; i < 120; ++i) {
+            std::string w;
+            for (size_t n = rng() % 6; n > 0; --n) w += pezzi[rng() % std::size(pezzi)];
+            v.append(w);
+        }
+        const IndiceRime& indice = v.derived<IndiceRime>();
+        for (int q = 0; q < 20; ++q) {
+            std::string finale;
+            for (size_t n = rng() % 4; n > 0; --n) finale += pezzi[rng() % std::size(pezzi)];
+            std::vector<uint32_t> attese, trovate;
+            for (size_t i = 0; i < v.size(); ++i)
+                if (v[i].ends_with(finale)) attese.push_back(static_cast<uint32_t>(i));
+            auto [da, a] = indice.conFinale(v, finale);
+            trovate.assign(da, a);
+            std::sort(trovate.begin(), trovate.end());
+            EXPECT_EQ(trovate, attese) << d << " " << q;
+        }
+    }
+}
