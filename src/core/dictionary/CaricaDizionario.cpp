@@ -14,14 +14,21 @@ namespace {
 
 std::string messaggioErrore(int err) {
     switch (err) {
-    case ENOENT: return "File non trovato.";
+    case ENOENT:
+        return "File non trovato.";
     case EACCES:
-    case EPERM: return "Permesso negato.";
-    case EISDIR: return "Il percorso indicato \xE8 una cartella, non un file.";
-    case ENOMEM: return "Memoria insufficiente.";
-    case ENAMETOOLONG: return "Nome del file troppo lungo.";
-    case ENOTDIR: return "Percorso non trovato.";
-    default: return "Errore di lettura del file (" + cp1252::fromUtf8Lossy(std::strerror(err)) + ").";
+    case EPERM:
+        return "Permesso negato.";
+    case EISDIR:
+        return "Il percorso indicato \xE8 una cartella, non un file.";
+    case ENOMEM:
+        return "Memoria insufficiente.";
+    case ENAMETOOLONG:
+        return "Nome del file troppo lungo.";
+    case ENOTDIR:
+        return "Percorso non trovato.";
+    default:
+        return "Errore di lettura del file (" + cp1252::fromUtf8Lossy(std::strerror(err)) + ").";
     }
 }
 
@@ -35,21 +42,27 @@ EsitoCaricamento fallito(Voci& voci, std::string msg) {
 enum : unsigned char { kNormale = 0, kVirgola = 1, kFineRiga = 2 };
 struct Classi {
     unsigned char c[256]{};
-    constexpr Classi() {
+    unsigned char lower[256]{};
+    Classi() {
+        for (int i = 0; i < 256; ++i) lower[i] = cp1252::lower(static_cast<unsigned char>(i));
         c[static_cast<unsigned char>(',')] = kVirgola;
         c[static_cast<unsigned char>('\r')] = kFineRiga;
         c[static_cast<unsigned char>('\n')] = kFineRiga;
     }
 };
-constexpr Classi kClassi;
+const Classi kClassi;
 
 // Parses buf[0, size) in place: each entry is written back, lower-cased, at or before the
 // place it was read from, so the buffer ends up holding exactly the entries.
-EsitoCaricamento analizza(std::unique_ptr<char[]> buf, size_t size, Voci& voci, Poll& poll) {
+EsitoCaricamento analizza(Voci::Buffer buf, size_t size, Voci& voci, Poll& poll) {
     char* b = buf.get();
     size_t r = 0, w = 0;
     std::vector<Voci::Ref> refs;
-    refs.reserve(size / 12 + 16);
+    // One entry per line is the common case; commas only add a few more.
+    size_t lines = 1;
+    for (const char* q = b; (q = static_cast<const char*>(std::memchr(q, '\n', b + size - q))); ++q)
+        ++lines;
+    refs.reserve(lines + 16);
     EsitoCaricamento esito;
     const int64_t total = static_cast<int64_t>(size);
     int64_t nextReport = 0;
@@ -69,7 +82,8 @@ EsitoCaricamento analizza(std::unique_ptr<char[]> buf, size_t size, Voci& voci, 
             ++r;
             const void* q = std::memchr(b + r, '"', size - r);
             size_t end = q ? static_cast<size_t>(static_cast<const char*>(q) - b) : size;
-            for (; r < end; ++r) b[w++] = static_cast<char>(cp1252::lower(static_cast<unsigned char>(b[r])));
+            for (; r < end; ++r)
+                b[w++] = static_cast<char>(kClassi.lower[static_cast<unsigned char>(b[r])]);
             if (r < size) ++r; // the closing quote
             // Whatever follows the closing quote up to the delimiter is not part of the field.
             while (r < size && kClassi.c[static_cast<unsigned char>(b[r])] == kNormale) ++r;
@@ -77,7 +91,7 @@ EsitoCaricamento analizza(std::unique_ptr<char[]> buf, size_t size, Voci& voci, 
             for (; r < size; ++r) {
                 auto c = static_cast<unsigned char>(b[r]);
                 if (kClassi.c[c] != kNormale) break;
-                b[w++] = static_cast<char>(cp1252::lower(c));
+                b[w++] = static_cast<char>(kClassi.lower[c]);
             }
         }
         if (r < size) {
@@ -91,12 +105,8 @@ EsitoCaricamento analizza(std::unique_ptr<char[]> buf, size_t size, Voci& voci, 
         refs.push_back({static_cast<uint32_t>(s), static_cast<uint32_t>(e - s)});
     }
     if (refs.empty()) refs.push_back({});
-    // Hand the entries over in a buffer of their own size.
-    auto compact = std::make_unique_for_overwrite<char[]>(w + 1);
-    std::memcpy(compact.get(), b, w);
-    buf.reset();
-    refs.shrink_to_fit();
-    voci.adopt(std::move(compact), w, w + 1, std::move(refs));
+    if (refs.capacity() > refs.size() + refs.size() / 8 + 64) refs.shrink_to_fit();
+    voci.adopt(std::move(buf), w, size + 1, std::move(refs));
     esito.ok = true;
     return esito;
 }
@@ -123,7 +133,7 @@ EsitoCaricamento CaricaDizionario(const std::string& path, Voci& voci, Poll& pol
     }
     try {
         size_t cap = static_cast<size_t>(st.st_size) + 1;
-        auto buf = std::make_unique_for_overwrite<char[]>(cap);
+        auto buf = Voci::alloca(cap);
         size_t got = 0;
         for (;;) {
             if (got == cap) { // the file grew while we read it
@@ -131,7 +141,7 @@ EsitoCaricamento CaricaDizionario(const std::string& path, Voci& voci, Poll& pol
                     ::close(fd);
                     return fallito(voci, "Il file \xE8 troppo grande per essere caricato.");
                 }
-                auto bigger = std::make_unique_for_overwrite<char[]>(cap * 2);
+                auto bigger = Voci::alloca(cap * 2);
                 std::memcpy(bigger.get(), buf.get(), got);
                 buf = std::move(bigger);
                 cap *= 2;
@@ -157,7 +167,7 @@ EsitoCaricamento CaricaDizionario(const std::string& path, Voci& voci, Poll& pol
 EsitoCaricamento caricaDaTesto(std::string_view text, Voci& voci, Poll& poll) {
     voci.clear();
     try {
-        auto buf = std::make_unique_for_overwrite<char[]>(text.size() + 1);
+        auto buf = Voci::alloca(text.size() + 1);
         std::memcpy(buf.get(), text.data(), text.size());
         return analizza(std::move(buf), text.size(), voci, poll);
     } catch (const std::bad_alloc&) {

@@ -108,7 +108,7 @@ int64_t assegna(const Parole& p, Voci& nuovo) {
         nuovo.append({});
         return doppioni;
     }
-    auto buf = std::make_unique_for_overwrite<char[]>(byte);
+    auto buf = Voci::alloca(byte);
     size_t w = 0;
     for (Voci::Ref& r : unici) {
         std::memcpy(buf.get() + w, d + r.off, r.len);

@@ -1,5 +1,6 @@
 #include "dictionary/Voci.h"
 
+#include <cstdlib>
 #include <cstring>
 #include <limits>
 #include <new>
@@ -7,7 +8,19 @@
 
 namespace verbolario {
 
-Voci::Voci(const Voci& other) { *this = other; }
+void Voci::Libera::operator()(char* p) const noexcept {
+    std::free(p);
+}
+
+Voci::Buffer Voci::alloca(size_t bytes) {
+    auto* p = static_cast<char*>(std::malloc(bytes ? bytes : 1));
+    if (!p) throw std::bad_alloc();
+    return Buffer(p);
+}
+
+Voci::Voci(const Voci& other) {
+    *this = other;
+}
 
 Voci& Voci::operator=(const Voci& other) {
     if (this == &other) return *this;
@@ -32,7 +45,7 @@ void Voci::reserve(size_t entries, size_t bytes) {
     refs_.reserve(entries);
     if (used_ + bytes > cap_) {
         size_t want = used_ + bytes;
-        auto fresh = std::make_unique_for_overwrite<char[]>(want);
+        auto fresh = alloca(want);
         if (used_) std::memcpy(fresh.get(), data_.get(), used_);
         data_ = std::move(fresh);
         cap_ = want;
@@ -44,7 +57,7 @@ Voci::Ref Voci::store(std::string_view s) {
     if (s.size() > std::numeric_limits<uint32_t>::max() - used_) throw std::bad_alloc();
     if (used_ + s.size() > cap_) {
         size_t want = std::max(used_ + s.size(), cap_ + cap_ / 2 + 4096);
-        auto fresh = std::make_unique_for_overwrite<char[]>(want);
+        auto fresh = alloca(want);
         if (used_) std::memcpy(fresh.get(), data_.get(), used_);
         data_ = std::move(fresh);
         cap_ = want;
@@ -78,8 +91,15 @@ void Voci::resize(size_t n) {
     compactIfWasteful();
 }
 
-void Voci::adopt(std::unique_ptr<char[]> data, size_t used, size_t capacity, std::vector<Ref> refs) {
+void Voci::adopt(Buffer data, size_t used, size_t capacity, std::vector<Ref> refs) {
     touch();
+    if (capacity > used + used / 8 + 4096) {
+        if (auto* p = static_cast<char*>(std::realloc(data.get(), used + 1))) {
+            (void)data.release();
+            data.reset(p);
+            capacity = used + 1;
+        }
+    }
     data_ = std::move(data);
     used_ = used;
     cap_ = capacity;
@@ -90,7 +110,7 @@ void Voci::adopt(std::unique_ptr<char[]> data, size_t used, size_t capacity, std
 
 void Voci::compactIfWasteful() {
     if (used_ < (1u << 20) || live_ * 2 > used_) return;
-    auto fresh = std::make_unique_for_overwrite<char[]>(live_ + 4096);
+    auto fresh = alloca(live_ + 4096);
     size_t w = 0;
     for (Ref& r : refs_) {
         if (r.len) std::memcpy(fresh.get() + w, data_.get() + r.off, r.len);

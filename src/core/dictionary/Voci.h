@@ -22,6 +22,14 @@ public:
         uint32_t off = 0;
         uint32_t len = 0;
     };
+    // The character buffer is malloc'd so that a large load can give back its slack with
+    // realloc, which shrinks in place instead of copying tens of megabytes.
+    struct Libera {
+        void operator()(char* p) const noexcept;
+    };
+    using Buffer = std::unique_ptr<char[], Libera>;
+    // Uninitialised bytes; throws std::bad_alloc.
+    static Buffer alloca(size_t bytes);
 
     Voci() = default;
     Voci(const Voci& other);
@@ -52,8 +60,9 @@ public:
     const std::vector<Ref>& refs() const { return refs_; }
     const char* data() const { return data_.get(); }
 
-    // Takes over a buffer whose first `used` bytes hold the entries that `refs` point at.
-    void adopt(std::unique_ptr<char[]> data, size_t used, size_t capacity, std::vector<Ref> refs);
+    // Takes over a buffer (from alloca) whose first `used` bytes hold the entries that `refs`
+    // point at; trims a large unused tail.
+    void adopt(Buffer data, size_t used, size_t capacity, std::vector<Ref> refs);
 
     // Bumped by every mutation.
     uint64_t version() const { return version_; }
@@ -77,7 +86,7 @@ private:
     Ref store(std::string_view s);
     void compactIfWasteful();
 
-    std::unique_ptr<char[]> data_;
+    Buffer data_;
     size_t used_ = 0;
     size_t cap_ = 0;
     size_t live_ = 0; // bytes referenced by entries; the rest is garbage from replacements
