@@ -6,8 +6,10 @@
 #include "controls/BarraProgresso.h"
 #include "dictionary/AnalisiLetterale.h"
 #include "dictionary/CaricaDizionario.h"
+#include "mainform/ComandiForm1.h"
 #include "mainform/Form1.h"
 #include "mainform/ImpostazioniForm1.h"
+#include "settings/Impostazioni.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -20,8 +22,14 @@ bool esiste(const QString& percorso) {
     return QFileInfo(percorso).isFile();
 }
 
-bool soloSpazi(const std::string& s) {
-    return s.find_first_not_of(' ') == std::string::npos;
+// A stored pool is reused only when it is one the letter game can draw from.
+bool poolSalvatoUsabile(WRini& ini) {
+    const Impostazione* riga = TrovaImpostazione("String", "Stringa");
+    if (!riga) return false;
+    ini.setSezione("String");
+    std::string testo = ini.LeggiINI("Stringa", "");
+    if (testo.find_first_not_of(' ') == std::string::npos) return false;
+    return ConvertiImpostazione(*riga, testo, {}).valido;
 }
 
 } // namespace
@@ -35,12 +43,8 @@ bool Avvio::caricaDizionario(Contesto& ctx, bool statisticheSalvate) {
         ctx.dialoghi.messaggio(testo::daCp1252(e.errore));
         return false;
     }
-    bool analizza = true;
-    if (statisticheSalvate) {
-        ctx.impostazioni.setSezione("String");
-        analizza = soloSpazi(ctx.impostazioni.LeggiINI("Stringa", ""));
-    }
-    if (analizza) AnalisiLetterale(ctx.voci, ctx.statistiche, poll);
+    if (!statisticheSalvate || !poolSalvatoUsabile(ctx.impostazioni))
+        AnalisiLetterale(ctx.voci, ctx.statistiche, poll);
     return true;
 }
 
@@ -67,6 +71,7 @@ std::unique_ptr<Form1> Avvio::avvia(Contesto& ctx) {
         caricaDizionario(ctx, false);
     }
     auto f = std::make_unique<Form1>(ctx);
+    installaComandi(*f);
     caricaForm1(*f);
     return f;
 }

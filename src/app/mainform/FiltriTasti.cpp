@@ -86,6 +86,7 @@ void FiltriTasti::incolla(QLineEdit* box, const QString& testo) {
 }
 
 bool FiltriTasti::tastoPremuto(QLineEdit* box, QKeyEvent* e) {
+    if (!e->isAutoRepeat()) ctrlDaSolo_ = e->key() == Qt::Key_Control;
     if (e->matches(QKeySequence::Paste)) {
         incolla(box, QApplication::clipboard()->text());
         return true;
@@ -109,7 +110,7 @@ void FiltriTasti::tastoRilasciato(QLineEdit* box, QKeyEvent* e) {
     int cursore = -1;
     if (e->key() == Qt::Key_Space) {
         cursore = sostituisciPrimoSpazio(t, '?');
-    } else if (e->key() == Qt::Key_Control) {
+    } else if (e->key() == Qt::Key_Control && ctrlDaSolo_) {
         t.append(' ');
         cursore = sostituisciPrimoSpazio(t, '*');
     }

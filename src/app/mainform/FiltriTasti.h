@@ -41,6 +41,8 @@ private:
     void aggiornaSuggerimento(QLineEdit* box);
 
     Form1& f_;
+    // Ctrl pressed and released with no other key in between (not Ctrl+V, Ctrl+A, ...).
+    bool ctrlDaSolo_ = false;
 };
 
 } // namespace verbolario

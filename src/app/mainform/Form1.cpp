@@ -20,6 +20,7 @@
 #include "mainform/MenuForm1.h"
 #include "mainform/UscitaForm1.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -72,9 +73,14 @@ Form1::Form1(Contesto& c, QWidget* parent)
     costruisci();
     collega();
     resize(dimensioneProgetto());
+    // Below half the design size no caption can be read any more.
+    setMinimumSize(dimensioneProgetto() / 2);
     applicaLayout(*this);
     resizer_ = std::make_unique<reSizer>(this);
     resizer_->Refresh();
+    // The resizer's first call only arms it; make that now, so the first real resize (the
+    // stored window size, before the window shows) already lays the controls out.
+    resizer_->Size();
     poll_.suProgresso = [this](int64_t pos, int64_t tot) {
         if (tot <= 0) return;
         Pic1->setScala(static_cast<double>(tot));
@@ -286,10 +292,26 @@ void Form1::resizeEvent(QResizeEvent*) {
     Form_Resize();
 }
 
+void Form1::stringiDidascalie() {
+    // Text does not shrink in proportion with its point size: at small window sizes a
+    // caption scaled with the window can outgrow its button. Such a caption gets a font just
+    // small enough to show whole.
+    for (QAbstractButton* b : findChildren<QAbstractButton*>()) {
+        if (b->text().isEmpty() || b->property("Tag").toString().indexOf('T') < 0) continue;
+        QFont font = b->font();
+        while (font.pointSizeF() > 4 &&
+               (b->sizeHint().width() > b->width() || b->sizeHint().height() > b->height() + 2)) {
+            font.setPointSizeF(font.pointSizeF() - 0.25);
+            b->setFont(font);
+        }
+    }
+}
+
 void Form1::Form_Resize() {
     if (isMinimized() || ctx.occupato || !resizer_) return;
     setUpdatesEnabled(false);
     resizer_->Size();
+    stringiDidascalie();
     superficie.ridisegnaSfondo();
     Frame3->update();
     QSize d = dimensioneProgetto();

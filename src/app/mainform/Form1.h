@@ -108,6 +108,13 @@ public:
         uint32_t parColor = 0xC00000, comColor = 0xC00000;
     } giochi;
 
+    // Where the stored position put the window: while it stays there, shutdown writes the
+    // stored twips back unchanged instead of twips re-derived from whole pixels.
+    struct PosizioneLetta {
+        QRect pixel;
+        double left = 0, top = 0, width = 0, height = 0;
+    } posizioneLetta;
+
     SuperficieForm1 superficie;
     void ScriviMessaggio(const QString& testo, unsigned formato = 1, bool suggerimento = true);
     void Suona(int numero, unsigned modo = 3);
@@ -169,6 +176,7 @@ private:
     void costruisci();
     void collega();
     void Form_Resize();
+    void stringiDidascalie();
     bool Form_KeyDown(QKeyEvent* e);
     void CambiaColore(bool ctrl, bool alt);
 

@@ -170,8 +170,19 @@ void ImpostazioniForm1::leggi(Form1& f) {
         it->second(f, LeggiImpostazione(ctx.impostazioni, riga, ci), l);
     }
     correggi(f, l);
+    // Sized first: a resize repaints the background, which would wipe the mode's help text.
+    QRect g = geometriaDaTwips(l.left, l.top, l.width, l.height);
+    f.resize(g.size());
+    f.move(g.topLeft());
+    // Coordinates that had to be corrected are remembered as corrected.
+    QScreen* s = schermoPrincipale();
+    auto tenuto = [s](int px, double twips) {
+        return px == static_cast<int>(std::lround(twipsInPixel(twips, s))) ? twips
+                                                                           : pixelInTwips(px, s);
+    };
+    f.posizioneLetta = {g, tenuto(g.left(), l.left), tenuto(g.top(), l.top),
+                        tenuto(g.width(), l.width), tenuto(g.height(), l.height)};
     f.cambioModo().Option1_Click(static_cast<int>(std::clamp<int64_t>(l.modo, 0, 9)));
-    f.setGeometry(geometriaDaTwips(l.left, l.top, l.width, l.height));
     // A checked "Suono" box means silence.
     f.suoni().setSuonoAttivo(!f.Check3->isChecked());
     f.Check3->setEnabled(f.suoni().disponibili());
@@ -181,8 +192,13 @@ void ImpostazioniForm1::leggi(Form1& f) {
 void ImpostazioniForm1::scrivi(Form1& f) {
     Contesto& ctx = f.ctx;
     QScreen* s = f.screen();
-    QRect g = f.geometry();
-    auto tw = [s](int px) { return QString::number(pixelInTwips(px, s), 'g', 7).toStdString(); };
+    // Position of the outer frame, size of the inside: what resize() and move() take back.
+    QRect g(f.frameGeometry().topLeft(), f.size());
+    const Form1::PosizioneLetta& letta = f.posizioneLetta;
+    auto tw = [s](int px, int pxLetti, double twipsLetti) {
+        double t = px == pxLetti ? twipsLetti : pixelInTwips(px, s);
+        return QString::number(t, 'g', 7).toStdString();
+    };
     auto bit = [](const QCheckBox* c) { return std::string(c->isChecked() ? "1" : "0"); };
     auto num = [](int64_t n) { return std::to_string(n); };
     const std::map<std::string_view, std::function<std::string()>> valori = {
@@ -202,10 +218,10 @@ void ImpostazioniForm1::scrivi(Form1& f) {
         {"Scelta", [&] { return num(f.giochi.scelta); }},
         {"Tile", [&] { return percorsoInIni(f.superficie.fileMattonella); }},
         {"Esclude", [&] { return testo::aCp1252(f.TxtMeno->text()); }},
-        {"FWidth", [&] { return tw(g.width()); }},
-        {"FHeight", [&] { return tw(g.height()); }},
-        {"FTop", [&] { return tw(g.top()); }},
-        {"FLeft", [&] { return tw(g.left()); }},
+        {"FWidth", [&] { return tw(g.width(), letta.pixel.width(), letta.width); }},
+        {"FHeight", [&] { return tw(g.height(), letta.pixel.height(), letta.height); }},
+        {"FTop", [&] { return tw(g.top(), letta.pixel.top(), letta.top); }},
+        {"FLeft", [&] { return tw(g.left(), letta.pixel.left(), letta.left); }},
         {"Fade", [&] { return num(f.superficie.stileSfondo); }},
         {"Option", [&] { return num(f.ModoCorrente); }},
     };

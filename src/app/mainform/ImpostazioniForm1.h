@@ -26,9 +26,9 @@ public:
     // Pixels to twips and back at the logical resolution of `schermo` (96 dpi when none).
     static double pixelInTwips(double px, const QScreen* schermo);
     static double twipsInPixel(double twips, const QScreen* schermo);
-    // The window's frame from stored twips: on a screen, never larger than the screen's
-    // free area, and moved back onto the screen under it (or the primary one) when it would
-    // open out of sight.
+    // Outer position and inner size of the window from stored twips: on a screen, never larger than
+    // the screen's free area, and moved back onto the screen under it (or the primary one) when it
+    // would open out of sight.
     static QRect geometriaDaTwips(double left, double top, double width, double height);
 
     // Paths are kept as the file system's bytes, so any file name round-trips.

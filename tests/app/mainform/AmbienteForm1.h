@@ -20,6 +20,16 @@ namespace verbolario::prova {
 inline const char* kDizionario = "casa\r\ncane\r\nanna\r\nprivo\r\nprova\r\nradar\r\n"
                                  "citt\xE0\r\nprecipitevolissimevolmente\r\n";
 
+// Types text key by key, accented letters too (QTest::keyClicks takes ASCII only).
+inline void digita(QWidget* w, const QString& testo) {
+    for (QChar c : testo) {
+        char16_t u = c.toUpper().unicode();
+        auto tasto = u < 0x80 ? static_cast<Qt::Key>(u) : Qt::Key_unknown;
+        QTest::sendKeyEvent(QTest::Press, w, tasto, QString(c), Qt::NoModifier);
+        QTest::sendKeyEvent(QTest::Release, w, tasto, QString(c), Qt::NoModifier);
+    }
+}
+
 class Ambiente {
 public:
     Ambiente() { cartella = dir.path(); }

@@ -1,0 +1,397 @@
+// The start button at work: a search per mode typed into Text1 and started with Enter, the
+// browse of mode 5, the common letters of the list, and what happens while a search runs
+// (re-entry, mode clicks, the stop button, closing the window).
+
+#include "AmbienteForm1.h"
+
+#include "controls/ucTast.h"
+#include "mainform/AvvioRicerca.h"
+#include "mainform/ComandiForm1.h"
+#include "mainform/ListaRisultati.h"
+#include "mainform/MostraRisultato.h"
+
+#include <QCheckBox>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QtTest>
+
+using namespace verbolario;
+using prova::Ambiente;
+
+namespace {
+
+// Dictionary order matters to several searches: keep it as written.
+const char* kParole = "amor\r\nmora\r\nramo\r\nroma\r\ncasa\r\ncane\r\npane\r\nlana\r\nprivo\r\n"
+                      "prova\r\nradar\r\nanna\r\ncitt\xE0\r\nrosa\r\ncosa\r\nposa\r\notto\r\n"
+                      "orto\r\n";
+
+const QString kSegnaposto = "segnaposto";
+
+QStringList righe(const Form1& f) {
+    QStringList out;
+    for (const QString& r : f.List1->modello().righe()) out << r;
+    return out;
+}
+
+// A dictionary of n entries "p" + five letters, the i-th spelling i in base 26, so every
+// 26th entry has a given third letter.
+QByteArray dizionarioGrande(int n) {
+    QByteArray out;
+    out.reserve(n * 8);
+    for (int i = 0; i < n; ++i) {
+        char w[7] = {'p', 'a', 'a', 'a', 'a', 'a', 0};
+        for (int k = 5, v = i; k >= 1 && v > 0; --k, v /= 26) w[k] = char('a' + v % 26);
+        out += w;
+        out += "\r\n";
+    }
+    return out;
+}
+
+} // namespace
+
+class AvvioRicercaTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void ricerche_data();
+    void ricerche();
+    void soluzioneParolando();
+    void sfogliaDigitando();
+    void sfogliaConTasto();
+    void lettereComuni();
+    void durante_la_ricerca();
+    void chiusuraAspettaLaFine();
+    void capacitaEVelocitaDellaLista();
+    void grandeDizionario();
+
+private:
+    Form1& avvia(const QByteArray& dizionario);
+    void premiInvio(const QString& testo);
+
+    std::unique_ptr<Ambiente> a;
+    Form1* f = nullptr;
+};
+
+Form1& AvvioRicercaTest::avvia(const QByteArray& dizionario) {
+    a->scrivi("dizionario.dic", dizionario);
+    f = &a->avvia();
+    QVERIFY(ComandiForm1::di(*f) != nullptr);
+    return *f;
+}
+
+void AvvioRicercaTest::init() {
+    a = std::make_unique<Ambiente>();
+}
+
+void AvvioRicercaTest::cleanup() {
+    if (a->ctx) a->ctx->dizionarioModificato = false;
+    a.reset();
+    f = nullptr;
+}
+
+void AvvioRicercaTest::premiInvio(const QString& testo) {
+    f->Text1->setFocus();
+    prova::digita(f->Text1, testo);
+    QTest::keyClick(f->Text1, Qt::Key_Return);
+}
+
+void AvvioRicercaTest::ricerche_data() {
+    QTest::addColumn<int>("modo");
+    QTest::addColumn<int>("sottomodo"); // Option2 / Option3 to click, -1 none
+    QTest::addColumn<QString>("testo");
+    QTest::addColumn<QString>("chiave");
+    QTest::addColumn<QStringList>("attese");
+    QTest::addColumn<QString>("stato");
+    QTest::addColumn<bool>("beep");
+    const QString sep =
+        QString::fromUtf8(" \u00B7 \u00B7 \u00B7 \u00B7 \u00B7 \u00B7 \u00B7 \u00B7 \u00B7 ");
+    const QStringList nulla = {kSegnaposto};
+    QTest::newRow("rime") << 0 << -1 << "rosa"
+                          << "" << QStringList{"cosa", "posa"} << "2 parole in rima." << false;
+    QTest::newRow("rime, una lettera") << 0 << -1 << "r"
+                                       << "" << nulla << "prima" << false;
+    QTest::newRow("anagrammi completi")
+        << 2 << 0 << "roma"
+        << "" << QStringList{"amor", "mora", "ramo"} << "3 anagrammi trovati." << false;
+    QTest::newRow("anagrammi, vuoto") << 2 << 0 << ""
+                                      << "" << nulla << "Scrivi qualcosa . . . . . ." << true;
+    QTest::newRow("tutti gli anagrammi") << 2 << 1 << ""
+                                         << "" << QStringList{"mora", "ramo", "roma", "amor", sep}
+                                         << "3 anagrammi     >>>   0  di  17" << false;
+    QTest::newRow("anagrammi parziali")
+        << 2 << 2 << "roma"
+        << "" << QStringList{"amor", "mora", "ramo"} << "3 anagrammi trovati" << false;
+    QTest::newRow("contenitori") << 2 << 3 << "ana"
+                                 << "" << QStringList{"lana", "anna"} << "2 contenitori trovati."
+                                 << false;
+    QTest::newRow("palindromi") << 3 << -1 << ""
+                                << "" << QStringList{"radar", "anna", "otto"}
+                                << "3 Palindromi trovate." << false;
+    QTest::newRow("rovesciato") << 3 << -1 << "amo"
+                                << "" << QStringList{"r-oma-"}
+                                << "1 parole trovate contenenti il testo rovesciato." << false;
+    QTest::newRow("scambio di vocale")
+        << 4 << 0 << "casa"
+        << "" << QStringList{"cosa"} << "1 cambio di vocale trovato." << false;
+    QTest::newRow("scambi di consonante")
+        << 4 << 1 << "rosa"
+        << "" << QStringList{"roma", "cosa", "posa"} << "3 cambi di consonante trovati." << false;
+    QTest::newRow("scambio, vuoto") << 4 << 0 << ""
+                                    << "" << nulla << "prima" << false;
+    QTest::newRow("cruciverba") << 7 << -1 << "p??v?"
+                                << "" << QStringList{"privo", "prova"} << "2 parole trovate"
+                                << false;
+    QTest::newRow("cruciverba senza accento")
+        << 7 << -1 << "citta"
+        << "" << QStringList{QString::fromUtf8("citt\u00E0")} << "Una parola trovata" << false;
+    QTest::newRow("cruciverba, niente") << 7 << -1 << "z??"
+                                        << "" << QStringList{} << "Nessuna parola trovata" << false;
+    QTest::newRow("cruciverba, vuoto") << 7 << -1 << ""
+                                       << "" << nulla << "Scrivi qualcosa . . . . " << true;
+    QTest::newRow("mnemos") << 9 << -1 << "1234"
+                            << "ROMA" << QStringList{"roma"} << "Una parola trovata" << false;
+}
+
+void AvvioRicercaTest::ricerche() {
+    QFETCH(int, modo);
+    QFETCH(int, sottomodo);
+    QFETCH(QString, testo);
+    QFETCH(QString, chiave);
+    QFETCH(QStringList, attese);
+    QFETCH(QString, stato);
+    QFETCH(bool, beep);
+    avvia(kParole);
+    f->Option1_Click(modo);
+    if (sottomodo >= 0 && modo == 2) f->Option2[static_cast<size_t>(sottomodo)]->click();
+    if (sottomodo >= 0 && modo == 4) f->Option3[static_cast<size_t>(sottomodo)]->click();
+    f->TxtMeno->setText(chiave);
+    f->List1->modello().aggiungi(kSegnaposto);
+    f->ScriviMessaggio("prima", 1, false);
+    const int beepPrima = a->ctx->dialoghi.beepSuonati;
+
+    premiInvio(testo);
+
+    QCOMPARE(righe(*f), attese);
+    QCOMPARE(f->superficie.ultimoMessaggio(), stato);
+    QCOMPARE(a->ctx->dialoghi.beepSuonati > beepPrima, beep);
+    // The final block ran: nothing is left busy or in front of the start button.
+    QVERIFY(!a->ctx->ricercaInCorso);
+    QVERIFY(!a->ctx->occupato);
+    QVERIFY(!a->ctx->anagrammiInCorso);
+    QVERIFY(f->Text1->isEnabled());
+    QCOMPARE(f->ModoCorrente, modo);
+}
+
+void AvvioRicercaTest::soluzioneParolando() {
+    avvia(kParole);
+    f->Option1_Click(6);
+    AvvioRicerca& avvio = *ComandiForm1::di(*f)->avvio;
+    avvio.LettereEstratte = "R ";
+    f->Command1->setEnabled(true);
+    premiInvio("");
+    QCOMPARE(f->superficie.ultimoMessaggio(),
+             QString("Troppe poche lettere per eseguire una ricerca!"));
+    QCOMPARE(avvio.LettereEstratte, std::string("R ")); // the round goes on
+
+    avvio.LettereEstratte = "R O M A S ";
+    premiInvio("rosa");
+    QStringList trovate = righe(*f);
+    // Longest first; words of equal length in no promised order.
+    QCOMPARE(trovate.size(), 4);
+    QStringList ordinate = trovate;
+    ordinate.sort();
+    QCOMPARE(ordinate, (QStringList{"amor", "mora", "ramo", "rosa"}));
+    QCOMPARE(f->List1->selezionato(), trovate.indexOf("rosa"));
+    QCOMPARE(f->superficie.ultimoMessaggio(),
+             QString::fromUtf8("4 parole trovate, la pi\u00F9 lunga delle quali con 4 lettere."
+                               "\r\n\r\n   Anche tu ne hai trovata una, di 4 lettere."));
+    QVERIFY(avvio.LettereEstratte.empty());
+    QVERIFY(!f->Command1->isEnabled());
+}
+
+void AvvioRicercaTest::sfogliaDigitando() {
+    avvia(kParole);
+    f->Option1_Click(5);
+    f->Text2->setFocus();
+    prova::digita(f->Text2, "c");
+    QVERIFY(righe(*f).isEmpty()); // only an entry "c" would share a one-letter prefix
+    QCOMPARE(f->superficie.ultimoMessaggio(), QString("Nessuna voce corrispondente al testo."));
+
+    prova::digita(f->Text2, "a");
+    QCOMPARE(righe(*f), (QStringList{"cane", "casa"}));
+    QCOMPARE(f->List1->selezionato(), 0);
+    QCOMPARE(f->superficie.ultimoMessaggio(), QString("2 voci presenti."));
+
+    // A third letter only moves the selection: the list is not built again.
+    f->List1->modello().aggiungi("cz-segno");
+    prova::digita(f->Text2, "s");
+    QCOMPARE(righe(*f), (QStringList{"cane", "casa", "cz-segno"}));
+    QCOMPARE(f->List1->selezionato(), 1);
+    prova::digita(f->Text2, "x");
+    QCOMPARE(f->List1->selezionato(), -1);
+    QCOMPARE(f->superficie.ultimoMessaggio(), QString("Nessuna voce corrispondente al testo."));
+
+    // Back to two letters: built again.
+    QTest::keyClick(f->Text2, Qt::Key_Backspace);
+    QTest::keyClick(f->Text2, Qt::Key_Backspace);
+    QCOMPARE(f->Text2->text(), QString("ca"));
+    QCOMPARE(righe(*f), (QStringList{"cane", "casa"}));
+
+    // Ignored while a search runs.
+    a->ctx->ricercaInCorso = true;
+    prova::digita(f->Text2, "n");
+    QCOMPARE(righe(*f), (QStringList{"cane", "casa"}));
+    a->ctx->ricercaInCorso = false;
+}
+
+void AvvioRicercaTest::sfogliaConTasto() {
+    avvia(kParole);
+    f->Option1_Click(5);
+    f->Text2->setText("ra");
+    const QRect c = f->Tast1->rettangoloTasto(2); // "C"
+    QTest::mouseClick(f->Tast1, Qt::LeftButton, {}, c.center());
+    QCOMPARE(righe(*f), (QStringList{"cane", "casa", QString::fromUtf8("citt\u00E0"), "cosa"}));
+    QCOMPARE(f->superficie.ultimoMessaggio(), QString("4 voci presenti."));
+    QVERIFY(f->Text2->text().isEmpty());
+    // The right button does not browse.
+    QTest::mouseClick(f->Tast1, Qt::RightButton, {}, f->Tast1->rettangoloTasto(0).center());
+    QCOMPARE(righe(*f).size(), 4);
+}
+
+void AvvioRicercaTest::lettereComuni() {
+    avvia(kParole);
+    f->Option1_Click(0);
+    f->List1->modello().aggiungi(QStringList{"cane", "pane\tcommento zzz", "lana"});
+    QCoreApplication::processEvents();
+    const QPoint riga0 = f->List1->visualRect(f->List1->modello().index(0)).center();
+    QTest::mouseClick(f->List1->viewport(), Qt::LeftButton, {}, riga0);
+    QCOMPARE(righe(*f).size(), 3); // a plain click does nothing
+    QTest::mouseClick(f->List1->viewport(), Qt::LeftButton, Qt::ControlModifier, riga0);
+    QCOMPARE(righe(*f), QStringList{"an"});
+    QCOMPARE(f->superficie.ultimoMessaggio(), QString("Lettere comuni delle parole nella lista."));
+    QVERIFY(!a->ctx->ricercaInCorso);
+}
+
+// A search over a dictionary large enough to report progress several times: at its first
+// report the user presses the start button again, picks another mode, opens the dictionary
+// menu's add command and presses the stop button.
+void AvvioRicercaTest::durante_la_ricerca() {
+    avvia(dizionarioGrande(200000));
+    f->Option1_Click(7);
+    a->ctx->dialoghi.suInput = [](const Dialoghi::Richiesta&) {
+        return std::optional<QString>("nuova");
+    };
+    bool fatto = false, rientrato = true;
+    auto progresso = f->poll().suProgresso;
+    f->poll().suProgresso = [&](int64_t pos, int64_t tot) {
+        progresso(pos, tot);
+        if (fatto) return;
+        fatto = true;
+        QVERIFY(f->Command10->isVisible());
+        QTest::mouseClick(f->Command1, Qt::LeftButton);
+        rientrato = !a->ctx->ricercaInCorso;
+        f->Option1_Click(3);
+        emit f->richiestaMenuFile(0);
+        QTest::mouseClick(f->Command10, Qt::LeftButton);
+    };
+    premiInvio("p????a");
+    QVERIFY(fatto);
+    QVERIFY(!rientrato);
+    QCOMPARE(f->ModoCorrente, 7);
+    QVERIFY(a->ctx->dialoghi.registro.empty()); // no input box: the dictionary was busy
+    QCOMPARE(a->ctx->voci.size(), size_t(200000));
+    // Stopped after the first stretch: its hits are listed and counted.
+    const int n = f->List1->modello().conteggio();
+    QVERIFY2(n > 0 && n < 200000 / 26, qPrintable(QString::number(n)));
+    QCOMPARE(f->superficie.ultimoMessaggio(), QString("%1 parole trovate").arg(n));
+    QVERIFY(!a->ctx->interrompi);
+    QVERIFY(f->Text1->isEnabled());
+
+    // Without a stop the same search lists every 26th entry.
+    f->poll().suProgresso = progresso;
+    f->Text1->clear();
+    premiInvio("p????a");
+    QCOMPARE(f->List1->modello().conteggio(), (200000 + 25) / 26);
+}
+
+// Closing the window in the middle of a search stops it; the window closes once it ended.
+void AvvioRicercaTest::chiusuraAspettaLaFine() {
+    avvia(dizionarioGrande(200000));
+    f->Option1_Click(7);
+    bool chiusaDurante = true;
+    auto progresso = f->poll().suProgresso;
+    f->poll().suProgresso = [&](int64_t pos, int64_t tot) {
+        progresso(pos, tot);
+        if (!a->ctx->interrompi) {
+            f->close();
+            chiusaDurante = !f->isVisible();
+        }
+    };
+    premiInvio("p????a");
+    QVERIFY(!chiusaDurante);
+    QVERIFY(f->isVisible());
+    QTRY_VERIFY(!f->isVisible());
+}
+
+void AvvioRicercaTest::capacitaEVelocitaDellaLista() {
+    avvia(dizionarioGrande(40000));
+    f->Option1_Click(7);
+    QElapsedTimer t;
+    t.start();
+    premiInvio("p*");
+    const qint64 ricerca = t.elapsed();
+    QCOMPARE(f->List1->modello().conteggio(), 32735);
+    QCOMPARE(a->ctx->dialoghi.registro.back().testo,
+             QString::fromUtf8("E' stata oltrepassata la capacit\u00E0 della lista."));
+    QCOMPARE(a->ctx->dialoghi.registro.back().icona, Dialoghi::Icona::Esclamazione);
+    QCOMPARE(f->superficie.ultimoMessaggio(), QString("32735 parole trovate"));
+
+    // The part the window adds to the search: the lines into the list, then the extent.
+    std::vector<std::string> linee = righeList1(*f);
+    t.restart();
+    riempiList1(*f, linee);
+    const qint64 riempi = t.elapsed();
+    f->List1->setUpdatesEnabled(true);
+    t.restart();
+    adattaList1(*f);
+    const qint64 adatta = t.elapsed();
+    qInfo("32,735 hits: whole search %lld ms, into List1 %lld ms, extent and font %lld ms", ricerca,
+          riempi, adatta);
+    QVERIFY2(riempi <= 100, qPrintable(QString("%1 ms").arg(riempi)));
+}
+
+// The large word list, when this machine has it: opening the window, and typing in the
+// browse box, one keystroke at a time.
+void AvvioRicercaTest::grandeDizionario() {
+    const QString grande = QDir::homePath() + "/.cache/verbolario/grande.dic";
+    if (!QFile::exists(grande)) QSKIP("no large dictionary on this machine");
+    a->conIni("[Dizionario]\r\nDizionario=" + QFile::encodeName(grande) + "\r\n");
+    QElapsedTimer t;
+    t.start();
+    f = &a->avvia();
+    qInfo("window open over the large dictionary: %lld ms (%zu entries)", t.elapsed(),
+          a->ctx->voci.size());
+    f->Option1_Click(5);
+    f->Text2->setFocus();
+    qint64 peggiore = 0;
+    for (QChar c : QString("casamento")) {
+        t.restart();
+        prova::digita(f->Text2, QString(c));
+        const qint64 ms = t.elapsed();
+        qInfo("  '%c' -> %d lines, %lld ms", c.toLatin1(), f->List1->modello().conteggio(), ms);
+        peggiore = std::max(peggiore, ms);
+    }
+    for (int i = 0; i < 7; ++i) {
+        t.restart();
+        QTest::keyClick(f->Text2, Qt::Key_Backspace);
+        peggiore = std::max(peggiore, t.elapsed());
+    }
+    qInfo("slowest keystroke: %lld ms", peggiore);
+    QCOMPARE(f->Text2->text(), QString("ca"));
+}
+
+QTEST_MAIN(AvvioRicercaTest)
+#include "AvvioRicercaTest.moc"
