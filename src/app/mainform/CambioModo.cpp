@@ -64,7 +64,8 @@ void CambioModo::Option1_Click(int i) {
     f_.List1->impostaEstensioneOrizzontale(0);
     f_.Frame3->aspettoNormale(i);
     if (f_.isVisible()) f_.Suona(1);
-    f_.superficie.ridisegnaSfondo();
+    // The rings of "Fade 3" are slow to paint: a visible window keeps them.
+    if (!f_.isVisible() || f_.superficie.stileSfondo != 3) f_.superficie.ridisegnaSfondo();
     f_.Frame3->update();
     {
         QSignalBlocker blocco(f_.Option1(i));

@@ -312,12 +312,12 @@ void Form1::Form_Resize() {
     setUpdatesEnabled(false);
     resizer_->Size();
     stringiDidascalie();
-    superficie.ridisegnaSfondo();
-    Frame3->update();
     QSize d = dimensioneProgetto();
     double h = double(width()) / d.width(), v = double(height()) / d.height();
     superficie.fattoreScala = (h + v) / 2;
     superficie.ImpostaFont();
+    superficie.ridisegnaSfondo(true);
+    Frame3->update();
     Tast1->setButtonWidth(std::max(1, static_cast<int>(std::nearbyint(20 * h))));
     Tast1->setButtonHeight(std::max(1, static_cast<int>(std::nearbyint(20 * v))));
     setUpdatesEnabled(true);

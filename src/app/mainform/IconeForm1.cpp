@@ -15,23 +15,25 @@ QPixmap tela(int lato) {
 } // namespace
 
 QIcon avvio(int lato) {
-    // A magnifying glass over a green "go" arrow: start the search.
+    // A green disc with a white arrow: the search starts.
     QPixmap pm = tela(lato);
     QPainter p(&pm);
     p.setRenderHint(QPainter::Antialiasing);
     double s = lato / 32.0;
+    QRadialGradient luce(QPointF(12 * s, 10 * s), 18 * s);
+    luce.setColorAt(0, QColor(120, 215, 120));
+    luce.setColorAt(1, QColor(25, 130, 40));
+    p.setPen(QPen(QColor(15, 80, 25), 1.5 * s));
+    p.setBrush(luce);
+    p.drawEllipse(QPointF(16 * s, 16 * s), 14 * s, 14 * s);
     QPainterPath freccia;
-    freccia.moveTo(9 * s, 6 * s);
-    freccia.lineTo(27 * s, 16 * s);
-    freccia.lineTo(9 * s, 26 * s);
+    freccia.moveTo(12 * s, 9 * s);
+    freccia.lineTo(24 * s, 16 * s);
+    freccia.lineTo(12 * s, 23 * s);
     freccia.closeSubpath();
-    p.setPen(QPen(QColor(20, 90, 20), 1.5 * s));
-    p.setBrush(QColor(60, 170, 60));
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::white);
     p.drawPath(freccia);
-    p.setPen(QPen(QColor(30, 30, 120), 2.2 * s));
-    p.setBrush(QColor(200, 225, 255, 170));
-    p.drawEllipse(QPointF(10 * s, 10 * s), 6 * s, 6 * s);
-    p.drawLine(QPointF(14.5 * s, 14.5 * s), QPointF(19 * s, 19 * s));
     return QIcon(pm);
 }
 

@@ -43,18 +43,28 @@ void SuperficieForm1::dipingiSfondo() {
     }
 }
 
-void SuperficieForm1::ridisegnaSfondo() {
+void SuperficieForm1::ridisegnaSfondo(bool mantieniMessaggio) {
     dipingiSfondo();
     adattaDimensioni();
     disegno_.fill(Qt::transparent);
-    ultimo_.clear();
+    if (mantieniMessaggio && !ultimo_.isEmpty())
+        disegnaTesto(ultimo_, ultimoFormato_);
+    else
+        ultimo_.clear();
     finestra_.update();
 }
 
 void SuperficieForm1::pulisciDisegno() {
     adattaDimensioni();
     disegno_.fill(Qt::transparent);
+    ultimo_.clear();
     finestra_.update();
+}
+
+void SuperficieForm1::disegnaTesto(const QString& testo, unsigned formato) {
+    QPainter p(&disegno_);
+    DisegnaMessaggio(p, QSizeF(disegno_.size()), fattoreScala, testo, formato,
+                     coloreDaBgr(coloreMessaggi), font_);
 }
 
 void SuperficieForm1::ImpostaFont() {
@@ -65,12 +75,9 @@ void SuperficieForm1::ScriviMessaggio(const QString& testo, unsigned formato, bo
     if (suggerimento && ctx_.modoCommento) return;
     adattaDimensioni();
     disegno_.fill(Qt::transparent);
-    {
-        QPainter p(&disegno_);
-        DisegnaMessaggio(p, QSizeF(disegno_.size()), fattoreScala, testo, formato,
-                         coloreDaBgr(coloreMessaggi), font_);
-    }
+    disegnaTesto(testo, formato);
     ultimo_ = testo;
+    ultimoFormato_ = formato;
     // Shown at once: a long search keeps the event loop busy right after this call.
     if (finestra_.isVisible()) finestra_.repaint();
     ctx_.occupato = false;

@@ -33,8 +33,10 @@ public:
     // Size factor of the window against its design size; the message font follows it.
     double fattoreScala = 1.0;
 
-    // Paints the background afresh for the window's current size.
-    void ridisegnaSfondo();
+    // Paints the background afresh for the window's current size. The drawing goes with
+    // the old coat of paint; with mantieniMessaggio the status message is written again on
+    // the new one (a resize should not lose what the band says).
+    void ridisegnaSfondo(bool mantieniMessaggio = false);
     // Removes every free drawing (the status message among them).
     void pulisciDisegno();
     // The message font: Arial, 11 points times the size factor.
@@ -58,6 +60,7 @@ public:
 private:
     void adattaDimensioni();
     void dipingiSfondo();
+    void disegnaTesto(const QString& testo, unsigned formato);
 
     QWidget& finestra_;
     Contesto& ctx_;
@@ -66,6 +69,7 @@ private:
     QImage disegno_;
     QFont font_;
     QString ultimo_;
+    unsigned ultimoFormato_ = 1;
 };
 
 } // namespace verbolario

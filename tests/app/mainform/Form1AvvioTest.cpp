@@ -93,6 +93,12 @@ void Form1AvvioTest::impostazioniTornanoAlRiavvio() {
     QCOMPARE(g.giochi.maxTime, int64_t(45));
     QCOMPARE(g.frameGeometry().topLeft(), QPoint(40, 30));
     QCOMPARE(g.size(), QSize(700, 500));
+    // Closed while maximised: the stored position and size stay as they were.
+    g.showMaximized();
+    QCoreApplication::processEvents();
+    QVERIFY(a.chiudi());
+    QCOMPARE(a.leggi("Pos", "FWidth"), std::string("10500"));
+    QCOMPARE(a.leggi("Pos", "FLeft"), std::string("600"));
 }
 
 void Form1AvvioTest::lunghezzeCorrette_data() {

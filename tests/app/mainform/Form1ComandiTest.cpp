@@ -19,6 +19,7 @@
 #include <QFrame>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
@@ -44,6 +45,7 @@ private slots:
     void aiutiDeiModelli();
     void commentoScartaISuggerimenti();
     void caselleDiControllo();
+    void evidenziazioneDeiModi();
     void accenti_data();
     void accenti();
     void invioAvviaOFerma();
@@ -272,6 +274,41 @@ void Form1ComandiTest::commentoScartaISuggerimenti() {
     QTest::mouseClick(f->Check2, Qt::LeftButton, {}, QPoint(8, f->Check2->height() / 2));
     for (int y = 0; y < d.height(); y += 3)
         for (int x = 0; x < d.width(); x += 3) QCOMPARE(qAlpha(d.pixel(x, y)), 0);
+}
+
+namespace {
+void muovi(QWidget* w, QPoint p) {
+    QMouseEvent e(QEvent::MouseMove, p, w->mapToGlobal(p), Qt::NoButton, Qt::NoButton,
+                  Qt::NoModifier);
+    QCoreApplication::sendEvent(w, &e);
+}
+bool evidenziato(QRadioButton* b) {
+    return b->font().underline() && b->palette().color(QPalette::ButtonText) == QColor(0, 0, 255);
+}
+} // namespace
+
+void Form1ComandiTest::evidenziazioneDeiModi() {
+    f->Option1_Click(5);
+    muovi(f->Option1(2), QPoint(20, 10));
+    QVERIFY(evidenziato(f->Option1(2)));
+    QCOMPARE(f->Frame3->ultimoEvidenziato(), 2);
+    // Straight onto the next button: the first one goes back to normal.
+    muovi(f->Option1(3), QPoint(20, 10));
+    QVERIFY(!evidenziato(f->Option1(2)));
+    QVERIFY(evidenziato(f->Option1(3)));
+    // The selected mode is never highlighted.
+    muovi(f->Option1(5), QPoint(20, 10));
+    QVERIFY(!evidenziato(f->Option1(5)));
+    QVERIFY(!evidenziato(f->Option1(3)));
+    // The free surface of the column clears everything.
+    muovi(f->Option1(4), QPoint(20, 10));
+    muovi(f->Frame3, QPoint(2, f->Frame3->height() - 3));
+    QVERIFY(!evidenziato(f->Option1(4)));
+    QCOMPARE(f->Frame3->ultimoEvidenziato(), 100);
+    // Clicking a highlighted mode leaves it selected and plain.
+    muovi(f->Option1(0), QPoint(20, 10));
+    QTest::mouseClick(f->Option1(0), Qt::LeftButton, {}, QPoint(8, 10));
+    QVERIFY(!evidenziato(f->Option1(0)));
 }
 
 void Form1ComandiTest::caselleDiControllo() {

@@ -1,0 +1,392 @@
+// The dictionary commands of the main window: the result list's menu (add, modify, delete,
+// save the list), saving, opening another dictionary, "Formatta e ordina..." and
+// "Elimina accenti", each with its dialogs answered by the test.
+
+#include "AmbienteForm1.h"
+
+#include "TestoCp.h"
+#include "dictionary/CaricaDizionario.h"
+#include "mainform/ApriDizionario.h"
+#include "mainform/ComandiDizionario.h"
+#include "mainform/ComandiForm1.h"
+#include "mainform/ListaRisultati.h"
+#include "mainform/MenuForm1.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QMenu>
+#include <QtTest>
+
+using namespace verbolario;
+using prova::Ambiente;
+using R = Dialoghi::Risposta;
+
+namespace {
+
+QStringList voci(const Contesto& ctx) {
+    QStringList out;
+    for (size_t i = 0; i < ctx.voci.size(); ++i) out << testo::daCp1252(ctx.voci[i]);
+    return out;
+}
+
+QStringList righe(const Form1& f) {
+    QStringList out;
+    for (const QString& r : f.List1->modello().righe()) out << r;
+    return out;
+}
+
+QByteArray leggiFile(const QString& percorso) {
+    QFile file(percorso);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<assente>");
+}
+
+} // namespace
+
+class ComandiDizionarioTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void aggiungi_data();
+    void aggiungi();
+    void modifica_data();
+    void modifica();
+    void elimina();
+    void salvaLista();
+    void salvataggioFallitoTieneLeModifiche();
+    void formatta();
+    void eliminaAccenti();
+    void apriAltroDizionario();
+    void apriDizionarioIllegibile();
+
+private:
+    void avvia(const QByteArray& dizionario);
+    void menu(int voce);
+    // Answers the next input boxes with these texts (nothing: cancelled).
+    void rispondiInput(std::optional<QString> risposta);
+    const Dialoghi::Richiesta& ultima() const { return a->ctx->dialoghi.registro.back(); }
+
+    std::unique_ptr<Ambiente> a;
+    Form1* f = nullptr;
+};
+
+void ComandiDizionarioTest::init() {
+    a = std::make_unique<Ambiente>();
+}
+
+void ComandiDizionarioTest::cleanup() {
+    if (a->ctx) a->ctx->dizionarioModificato = false;
+    a.reset();
+}
+
+void ComandiDizionarioTest::avvia(const QByteArray& dizionario) {
+    a->scrivi("dizionario.dic", dizionario);
+    f = &a->avvia();
+    f->Option1_Click(0);
+    a->ctx->dialoghi.registro.clear();
+}
+
+void ComandiDizionarioTest::menu(int voce) {
+    f->menu().preparaFile();
+    f->menu().mnMod_Click(voce);
+}
+
+void ComandiDizionarioTest::rispondiInput(std::optional<QString> risposta) {
+    a->ctx->dialoghi.suInput = [risposta](const Dialoghi::Richiesta&) { return risposta; };
+}
+
+void ComandiDizionarioTest::aggiungi_data() {
+    QTest::addColumn<QString>("risposta");
+    QTest::addColumn<QString>("aggiunta"); // empty: nothing added
+    QTest::addColumn<QString>("messaggio");
+    QTest::newRow("nuova, spazi e maiuscole") << " Casa "
+                                              << "casa"
+                                              << "";
+    QTest::newRow("gia presente")
+        << "cane"
+        << ""
+        << QString::fromUtf8("La voce inserita \u00E8 gi\u00E0 presente nel dizionario in uso.");
+    QTest::newRow("30 caratteri") << QString(30, 'x') << QString(30, 'x') << "";
+    QTest::newRow("31 caratteri") << QString(31, 'x') << ""
+                                  << "";
+    QTest::newRow("vuota") << "   "
+                           << ""
+                           << "";
+}
+
+void ComandiDizionarioTest::aggiungi() {
+    QFETCH(QString, risposta);
+    QFETCH(QString, aggiunta);
+    QFETCH(QString, messaggio);
+    avvia("cane\r\ngatto\r\n");
+    f->List1->modello().aggiungi("gatto");
+    rispondiInput(risposta);
+    const int beep = a->ctx->dialoghi.beepSuonati;
+    menu(0);
+    QCOMPARE(a->ctx->dialoghi.registro.front().testo, QString("Aggiungi una voce al dizionario."));
+    QCOMPARE(a->ctx->dialoghi.registro.front().titolo, QString("Aggiornamento"));
+    const bool nuova = !aggiunta.isEmpty();
+    QStringList attese = {"cane", "gatto"};
+    if (nuova) attese << aggiunta;
+    QCOMPARE(voci(*a->ctx), attese);
+    QCOMPARE(righe(*f), nuova ? (QStringList{"gatto", aggiunta}) : QStringList{"gatto"});
+    QCOMPARE(a->ctx->dizionarioModificato, nuova);
+    QCOMPARE(a->ctx->dialoghi.beepSuonati > beep, nuova);
+    QCOMPARE(a->ctx->dialoghi.registro.size(), messaggio.isEmpty() ? size_t(1) : size_t(2));
+    if (!messaggio.isEmpty()) {
+        QCOMPARE(ultima().testo, messaggio);
+        QCOMPARE(ultima().icona, Dialoghi::Icona::Informazione);
+    }
+    // A longer word widens the guessing game's range.
+    if (nuova && aggiunta.size() == 30) {
+        QCOMPARE(ComandiForm1::di(*f)->dizionario->lungScala(), int64_t{30});
+        QCOMPARE(f->giochi.max, int64_t{30});
+        QCOMPARE(f->giochi.min, int64_t{3});
+    }
+}
+
+void ComandiDizionarioTest::modifica_data() {
+    QTest::addColumn<QString>("selezionata");
+    QTest::addColumn<std::optional<QString>>("risposta");
+    QTest::addColumn<QStringList>("attese");
+    QTest::addColumn<QString>("riga");
+    QTest::addColumn<bool>("modificato");
+    const QStringList prima = {"cane", "gatto", "topo\tanimale"};
+    QTest::newRow("nuova") << "Cane" << std::optional<QString>("Cono")
+                           << QStringList{"cono", "gatto", "topo\tanimale"} << "cono" << true;
+    QTest::newRow("se stessa") << "cane" << std::optional<QString>("cane") << prima << "cane"
+                               << false;
+    QTest::newRow("gia presente") << "cane" << std::optional<QString>("gatto") << prima << "cane"
+                                  << false;
+    QTest::newRow("annullata") << "cane" << std::optional<QString>() << prima << "cane" << false;
+    // The entry is stored with its comment: its bare term is no entry to replace.
+    QTest::newRow("con commento") << "topo\tanimale" << std::optional<QString>("ratto") << prima
+                                  << "topo\tanimale" << false;
+}
+
+void ComandiDizionarioTest::modifica() {
+    QFETCH(QString, selezionata);
+    QFETCH(std::optional<QString>, risposta);
+    QFETCH(QStringList, attese);
+    QFETCH(QString, riga);
+    QFETCH(bool, modificato);
+    avvia("cane\r\ngatto\r\ntopo\tanimale\r\n");
+    f->List1->modello().aggiungi(QStringList{"x", selezionata});
+    f->List1->seleziona(1);
+    rispondiInput(risposta);
+    menu(1);
+    QCOMPARE(a->ctx->dialoghi.registro.front().valore, selezionata.toLower().section('\t', 0, 0));
+    QCOMPARE(voci(*a->ctx), attese);
+    QCOMPARE(righe(*f), (QStringList{"x", riga}));
+    QCOMPARE(a->ctx->dizionarioModificato, modificato);
+}
+
+void ComandiDizionarioTest::elimina() {
+    avvia("cane\r\nprecipitevolissimevolmente\r\ngatto\r\n");
+    const int64_t scala = ComandiForm1::di(*f)->dizionario->lungScala();
+    QCOMPARE(scala, int64_t{26});
+    f->List1->modello().aggiungi(QStringList{"gatto", "precipitevolissimevolmente"});
+    f->List1->seleziona(1);
+    menu(2); // answered No
+    QCOMPARE(ultima().testo, QString("PRECIPITEVOLISSIMEVOLMENTE\r\n\r\nEliminare la voce?..."));
+    QCOMPARE(ultima().pulsanti, Dialoghi::Pulsanti::SiNo);
+    QCOMPARE(ultima().titolo, QString("Aggiornamento"));
+    QCOMPARE(voci(*a->ctx).size(), 3);
+    QVERIFY(!a->ctx->dizionarioModificato);
+
+    a->risposte = {R::Si};
+    menu(2);
+    QCOMPARE(voci(*a->ctx), (QStringList{"cane", "", "gatto"})); // the slot stays until a save
+    QCOMPARE(righe(*f), QStringList{"gatto"});
+    QVERIFY(a->ctx->dizionarioModificato);
+    // The longest word went: the range shrinks to the new longest.
+    QCOMPARE(ComandiForm1::di(*f)->dizionario->lungScala(), int64_t{5});
+    QCOMPARE(f->giochi.max, int64_t{5});
+
+    // Saving drops the empty slot and sorts.
+    QVERIFY(f->salvaDizionario());
+    QVERIFY(!a->ctx->dizionarioModificato);
+    QCOMPARE(leggiFile(a->cartella + "/dizionario.dic"), QByteArray("cane\r\ngatto\r\n"));
+}
+
+void ComandiDizionarioTest::salvaLista() {
+    avvia("cane\r\n");
+    f->List1->modello().aggiungi(
+        QStringList{"uno", QString::fromUtf8("citt\u00E0"), "tre\tcommento"});
+    const QString percorso = a->cartella + "/lista.txt";
+    a->ctx->dialoghi.suFile = [&](const Dialoghi::Richiesta&) { return percorso; };
+    menu(4);
+    QCOMPARE(ultima().tipo, Dialoghi::Tipo::Salva);
+    QCOMPARE(leggiFile(percorso), QByteArray("uno\r\ncitt\xE0\r\ntre\tcommento\r\n"));
+
+    // A folder that does not exist: the user is told.
+    const QString altrove = a->cartella + "/manca/lista.txt";
+    a->ctx->dialoghi.suFile = [&](const Dialoghi::Richiesta&) { return altrove; };
+    menu(4);
+    QCOMPARE(ultima().tipo, Dialoghi::Tipo::Messaggio);
+    QCOMPARE(ultima().icona, Dialoghi::Icona::Stop);
+    QVERIFY(!QFile::exists(altrove));
+}
+
+void ComandiDizionarioTest::salvataggioFallitoTieneLeModifiche() {
+    avvia("cane\r\ngatto\r\n");
+    rispondiInput("topo");
+    menu(0);
+    QVERIFY(a->ctx->dizionarioModificato);
+    a->ctx->percorsoDizionario = a->cartella + "/manca/dizionario.dic";
+    QVERIFY(!f->salvaDizionario());
+    QCOMPARE(ultima().icona, Dialoghi::Icona::Stop);
+    QVERIFY(ultima().testo.startsWith("Impossibile salvare"));
+    QVERIFY(a->ctx->dizionarioModificato);
+
+    // Opening another dictionary after saying Yes to saving: the failed save keeps the
+    // changed dictionary in use.
+    a->scrivi("altro.dic", "uno\r\ndue\r\n");
+    a->ctx->dialoghi.suFile = [this](const Dialoghi::Richiesta&) {
+        return a->cartella + "/altro.dic";
+    };
+    a->risposte = {R::Si};
+    emit f->richiestaApriDizionario();
+    QCOMPARE(voci(*a->ctx), (QStringList{"cane", "gatto", "topo"}));
+    QVERIFY(a->ctx->dizionarioModificato);
+    QVERIFY(!a->ctx->ricercaInCorso);
+}
+
+void ComandiDizionarioTest::formatta() {
+    avvia("l'amico\r\ncasa bella\r\ncasa\r\n");
+    const QByteArray originale = leggiFile(a->cartella + "/dizionario.dic");
+    const int beep = a->ctx->dialoghi.beepSuonati;
+    emit f->richiestaFormatta(); // answered No
+    QVERIFY(ultima().testo.startsWith("Questa procedura...\r\n"));
+    QVERIFY(ultima().testo.endsWith("Continuo?" + QString(60, ' ')));
+    QCOMPARE(ultima().icona, Dialoghi::Icona::Informazione);
+    QCOMPARE(a->ctx->dialoghi.beepSuonati, beep + 1);
+    QCOMPARE(a->ctx->voci.size(), size_t(3));
+
+    a->risposte = {R::Si};
+    f->List1->modello().aggiungi("vecchia");
+    emit f->richiestaFormatta();
+    QCOMPARE(voci(*a->ctx), (QStringList{"amico", "bella", "casa", "l"}));
+    QVERIFY(righe(*f).isEmpty());
+    QCOMPARE(f->superficie.ultimoMessaggio(),
+             QString("Formattazione dizionario eseguita.\r\nEliminati [ 1 ] doppioni risultanti"));
+    QCOMPARE(f->windowTitle(), QString("Verbolario  -> 3 voci nel dizionario"));
+    QVERIFY(a->ctx->dizionarioRiformattato);
+    QVERIFY(a->ctx->dizionarioModificato);
+    // Every step beeps: seven steps, then the end.
+    QCOMPARE(a->ctx->dialoghi.beepSuonati, beep + 1 + 8);
+    QVERIFY(!a->ctx->ricercaInCorso);
+
+    // The save warns that the file will be replaced; No leaves it as it was.
+    QVERIFY(f->salvaDizionario());
+    QVERIFY(ultima().testo.startsWith("Attenzione, Questa procedura eliminer"));
+    QVERIFY(ultima().testo.contains(a->cartella + "/dizionario.dic"));
+    QCOMPARE(leggiFile(a->cartella + "/dizionario.dic"), originale);
+    QVERIFY(a->ctx->dizionarioModificato);
+
+    // A clean dictionary is left alone and no flag is raised.
+    a->ctx->dizionarioModificato = a->ctx->dizionarioRiformattato = false;
+    a->risposte = {R::Si};
+    emit f->richiestaFormatta();
+    QCOMPARE(f->superficie.ultimoMessaggio(),
+             QString::fromUtf8("Formattazione dizionario eseguita.\r\nNon \u00E8 stata effettuata "
+                               "nessuna modifica.."));
+    QVERIFY(!a->ctx->dizionarioModificato);
+}
+
+void ComandiDizionarioTest::eliminaAccenti() {
+    avvia("\xE0ncora\r\nancora\r\ncitt\xE0\r\ncitta\r\n");
+    emit f->richiestaEliminaAccenti(); // answered No
+    QCOMPARE(ultima().testo,
+             QString::fromUtf8("Questo eliminer\u00E0 gli accenti dal dizionario "
+                               "in uso!\r\n\r\n                         Continuo?"));
+    QVERIFY(!a->ctx->accentiEliminati);
+
+    a->risposte = {R::Si};
+    emit f->richiestaEliminaAccenti();
+    QCOMPARE(f->superficie.ultimoMessaggio(),
+             QString("Eliminato accenti [ 1 ] dal dizionario in uso.\r\n"
+                     "Eliminato doppioni [ 1 ] risultanti dal riordino."));
+    QStringList rimaste = voci(*a->ctx);
+    rimaste.removeAll("");
+    rimaste.sort();
+    QCOMPARE(rimaste, (QStringList{"ancora", "citta", QString::fromUtf8("citt\u00E0")}));
+    QVERIFY(a->ctx->accentiEliminati);
+    QVERIFY(a->ctx->dizionarioModificato);
+    QCOMPARE(f->windowTitle(), QString("Verbolario  ->  2 voci nel dizionario"));
+
+    // Once per run: the menu entry stays off, and the command does nothing more.
+    f->menu().Command5_Click();
+    QAction* voce = nullptr;
+    for (QAction* x : f->menu().mnhelp()->actions())
+        if (x->text() == "Elimina accenti") voce = x;
+    QVERIFY(voce && !voce->isEnabled());
+    f->menu().mnhelp()->hide();
+    const size_t chieste = a->ctx->dialoghi.registro.size();
+    emit f->richiestaEliminaAccenti();
+    QCOMPARE(a->ctx->dialoghi.registro.size(), chieste);
+
+    // The save question now warns, with No as the default answer.
+    a->risposte = {R::No};
+    a->scrivi("altro.dic", "uno\r\n");
+    a->ctx->dialoghi.suFile = [this](const Dialoghi::Richiesta&) {
+        return a->cartella + "/altro.dic";
+    };
+    emit f->richiestaApriDizionario();
+    const auto& registro = a->ctx->dialoghi.registro;
+    auto domanda = std::find_if(registro.begin(), registro.end(), [](const auto& r) {
+        return r.testo.startsWith("Salvo le modifiche fatte al dizionario?");
+    });
+    QVERIFY(domanda != registro.end());
+    QVERIFY(domanda->testo.contains("Sono stati eliminati gli accenti dal dizionario in uso!"));
+    QCOMPARE(domanda->predefinito, 1);
+    QVERIFY(!a->ctx->accentiEliminati); // a new dictionary is in use
+}
+
+void ComandiDizionarioTest::apriAltroDizionario() {
+    avvia("cane\r\ngatto\r\n");
+    // Cancelled: nothing changes.
+    f->List1->modello().aggiungi("gatto");
+    emit f->richiestaApriDizionario();
+    QCOMPARE(ultima().testo, QString("Apri un nuovo dizionario"));
+    QCOMPARE(ultima().filtri, ApriDizionario::filtri());
+    QCOMPARE(righe(*f), QStringList{"gatto"});
+    QCOMPARE(a->ctx->voci.size(), size_t(2));
+
+    a->scrivi("altro.dic", "Uno\r\ndue,tre\r\nprecipitevolissimevolmente\r\n");
+    a->ctx->dialoghi.suFile = [this](const Dialoghi::Richiesta&) {
+        return a->cartella + "/altro.dic";
+    };
+    f->Text2->setText("ca");
+    emit f->richiestaApriDizionario();
+    QCOMPARE(voci(*a->ctx), (QStringList{"uno", "due", "tre", "precipitevolissimevolmente"}));
+    QVERIFY(righe(*f).isEmpty());
+    QVERIFY(f->Text2->text().isEmpty());
+    QCOMPARE(f->superficie.ultimoMessaggio(),
+             QString("Terminato di caricare il nuovo dizionario."));
+    QCOMPARE(f->windowTitle(), QString("Verbolario  ->  3 voci nel dizionario"));
+    QCOMPARE(a->ctx->percorsoDizionario, a->cartella + "/altro.dic");
+    QVERIFY(a->ctx->dizionarioSostituito);
+    QVERIFY(!a->ctx->dizionarioModificato);
+    QCOMPARE(ComandiForm1::di(*f)->dizionario->lungScala(), int64_t{26});
+    QCOMPARE(f->giochi.max, int64_t{26});
+    QVERIFY(!a->ctx->ricercaInCorso);
+    QVERIFY(!a->ctx->interrompi);
+}
+
+void ComandiDizionarioTest::apriDizionarioIllegibile() {
+    avvia("cane\r\ngatto\r\n");
+    a->ctx->dialoghi.suFile = [this](const Dialoghi::Richiesta&) {
+        return a->cartella + "/manca.dic";
+    };
+    emit f->richiestaApriDizionario();
+    QCOMPARE(f->superficie.ultimoMessaggio(),
+             QString("Errore nel caricamento del nuovo dizionario."));
+    // The dictionary in use stays, with its file.
+    QCOMPARE(voci(*a->ctx), (QStringList{"cane", "gatto"}));
+    QCOMPARE(a->ctx->percorsoDizionario, a->cartella + "/dizionario.dic");
+    QVERIFY(!a->ctx->dizionarioSostituito);
+}
+
+QTEST_MAIN(ComandiDizionarioTest)
+#include "ComandiDizionarioTest.moc"
