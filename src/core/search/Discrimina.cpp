@@ -16,8 +16,10 @@ int64_t ContaConsonanti(std::string_view testo, bool doppie) {
     return n;
 }
 
-void Discrimina(std::vector<std::string>& lista, std::string_view modello, bool doppie,
-                Poll& poll) {
+namespace {
+
+template <class Testo>
+void discrimina(std::vector<Testo>& lista, std::string_view modello, bool doppie, Poll& poll) {
     const int64_t massimo = ContaConsonanti(modello, doppie);
     if (massimo == 0) return;
     std::vector<char> tieni(lista.size(), 1);
@@ -26,12 +28,25 @@ void Discrimina(std::vector<std::string>& lista, std::string_view modello, bool 
         if (ContaConsonanti(SoloTermine(lista[i]), doppie) > massimo) tieni[i] = 0;
     }
     size_t scritti = 0;
-    for (size_t i = 0; i < lista.size(); ++i)
+    for (size_t i = 0; i < lista.size(); ++i) {
         if (tieni[i]) {
             if (scritti != i) lista[scritti] = std::move(lista[i]);
             ++scritti;
         }
+    }
     lista.resize(scritti);
+}
+
+} // namespace
+
+void Discrimina(std::vector<std::string>& lista, std::string_view modello, bool doppie,
+                Poll& poll) {
+    discrimina(lista, modello, doppie, poll);
+}
+
+void Discrimina(std::vector<std::string_view>& lista, std::string_view modello, bool doppie,
+                Poll& poll) {
+    discrimina(lista, modello, doppie, poll);
 }
 
 } // namespace verbolario

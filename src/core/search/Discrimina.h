@@ -20,5 +20,7 @@ int64_t ContaConsonanti(std::string_view testo, bool doppie);
 // pattern with no consonant keeps everything. The comment after a TAB is not part of the word
 // and is not counted. A stop request leaves the hits not yet looked at in the list.
 void Discrimina(std::vector<std::string>& lista, std::string_view modello, bool doppie, Poll& poll);
+void Discrimina(std::vector<std::string_view>& lista, std::string_view modello, bool doppie,
+                Poll& poll);
 
 } // namespace verbolario

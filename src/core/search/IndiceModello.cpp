@@ -4,8 +4,8 @@
 #include "text/Accenti.h"
 
 #include <algorithm>
+#include <array>
 #include <bit>
-#include <cstring>
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -14,12 +14,6 @@
 namespace verbolario {
 namespace {
 
-bool vaRiscritta(std::string_view voce) {
-    for (char c : voce)
-        if (c == ' ' || c == '-') return true;
-    return false;
-}
-
 bool haAccentate(std::string_view s) {
     for (char c : s)
         if (accenti::piana(static_cast<unsigned char>(c)) != static_cast<unsigned char>(c))
@@ -27,32 +21,127 @@ bool haAccentate(std::string_view s) {
     return false;
 }
 
-uint32_t lettereDi(std::string_view s) {
-    uint32_t bits = 0;
-    for (char c : s)
-        if (c >= 'a' && c <= 'z') bits |= uint32_t{1} << (c - 'a');
-    return bits;
+// The dictionary is searched a stretch of indexes at a time, at least this many (a multiple of
+// 64, the width of a word of marks) and at most about 1/32 of the dictionary; between
+// stretches the search looks at stop requests and at how many hits it has.
+constexpr uint32_t kTrattoMinimo = 32768;
+constexpr uint32_t kTratti = 32;
+// Rows of one length within a stretch are narrowed in blocks of at most this many.
+constexpr uint32_t kBlocco = 4096;
+// Rows are read 16 bytes at a time up to this length, so the row texts end with this much
+// padding.
+constexpr uint32_t kRigaCorta = 64;
+
+// Bits lo..hi (inclusive, hi < 64).
+uint64_t intervallo(uint32_t lo, uint32_t hi) {
+    if (lo > hi) return 0;
+    uint64_t fino = hi == 63 ? ~uint64_t{0} : (uint64_t{1} << (hi + 1)) - 1;
+    return fino & (~uint64_t{0} << lo);
 }
 
-// Rows are scanned in blocks of this many: between blocks a stop request is looked at.
-constexpr uint32_t kBlocco = 4096;
+// Where character c stands in the first 16 * blocchi bytes of riga.
+uint64_t posizioni(const char* riga, uint32_t blocchi, unsigned char c) {
+    uint64_t m = 0;
+#if defined(__SSE2__)
+    const __m128i cerca = _mm_set1_epi8(static_cast<char>(c));
+    for (uint32_t k = 0; k < blocchi; ++k) {
+        __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(riga + 16 * k));
+        m |= uint64_t{static_cast<uint16_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(x, cerca)))}
+             << (16 * k);
+    }
+#else
+    for (uint32_t p = 0; p < 16 * blocchi; ++p)
+        if (static_cast<unsigned char>(riga[p]) == c) m |= uint64_t{1} << p;
+#endif
+    return m;
+}
+
+// The central runs of a pattern tested on rows of up to 64 characters with bit masks: for
+// each run, the places where it could start; then each run takes its first place after the
+// previous one.
+class Centrali {
+public:
+    explicit Centrali(const Modello& m) : m_(m) {
+        for (const auto& seg : m.centrali()) {
+            std::vector<Elemento> es;
+            for (const auto& s : seg) {
+                Elemento e{-1, s.tutti() ? nullptr : &s};
+                if (int u = s.unico(); u >= 0) {
+                    auto it = std::find(lettere_.begin(), lettere_.end(), u);
+                    e.lettera = static_cast<int>(it - lettere_.begin());
+                    if (it == lettere_.end()) lettere_.push_back(u);
+                    e.insieme = nullptr;
+                }
+                es.push_back(e);
+            }
+            segmenti_.push_back(std::move(es));
+        }
+        maschere_.resize(lettere_.size());
+    }
+
+    bool vuoto() const { return segmenti_.empty(); }
+
+    // riga is readable for at least 64 bytes when larghezza <= 64.
+    bool combacia(const char* riga, uint32_t larghezza, uint32_t da, uint32_t a) {
+        if (larghezza > kRigaCorta) return m_.centraliTra(riga, da, a);
+        const uint32_t blocchi = (a + 15) / 16;
+        for (size_t k = 0; k < lettere_.size(); ++k)
+            maschere_[k] = posizioni(riga, blocchi, static_cast<unsigned char>(lettere_[k]));
+        uint32_t dopo = da;
+        for (const auto& seg : segmenti_) {
+            const auto n = static_cast<uint32_t>(seg.size());
+            if (a < n || dopo > a - n) return false;
+            uint64_t inizi = intervallo(dopo, a - n);
+            for (uint32_t t = 0; t < n && inizi; ++t) inizi &= maschera(seg[t], riga, a) >> t;
+            if (!inizi) return false;
+            dopo = static_cast<uint32_t>(std::countr_zero(inizi)) + n;
+        }
+        return true;
+    }
+
+private:
+    struct Elemento {
+        int lettera;                     // index into lettere_, or -1
+        const Modello::Insieme* insieme; // for other sets; neither: any character
+    };
+
+    uint64_t maschera(const Elemento& e, const char* riga, uint32_t a) const {
+        if (e.lettera >= 0) return maschere_[static_cast<size_t>(e.lettera)];
+        if (!e.insieme) return ~uint64_t{0};
+        uint64_t m = 0;
+        for (uint32_t p = 0; p < a; ++p)
+            if (e.insieme->ha(static_cast<unsigned char>(riga[p]))) m |= uint64_t{1} << p;
+        return m;
+    }
+
+    const Modello& m_;
+    std::vector<std::vector<Elemento>> segmenti_;
+    std::vector<int> lettere_;
+    std::vector<uint64_t> maschere_;
+};
 
 } // namespace
 
+bool VaRiscritta(std::string_view voce) {
+    for (char c : voce)
+        if (c == ' ' || c == '-') return true;
+    return false;
+}
+
 std::string FormaConfrontata(std::string_view voce, bool piega) {
-    std::string w = vaRiscritta(voce) ? Arrangia(voce) : std::string(voce);
+    std::string w = VaRiscritta(voce) ? Arrangia(voce) : std::string(voce);
     if (piega) accenti::foldAll(w);
     return w;
 }
 
 IndiceModello::IndiceModello(const Voci& voci) {
     const size_t n = voci.size();
-    // Lengths first, so each group's columns are allocated once.
+    // Lengths first, so each group is allocated once.
     std::vector<uint32_t> larghezza(n);
     std::vector<uint32_t> perLarghezza;
     for (size_t i = 0; i < n; ++i) {
         std::string_view v = voci[i];
-        larghezza[i] = static_cast<uint32_t>(vaRiscritta(v) ? Arrangia(v).size() : v.size());
+        larghezza[i] = static_cast<uint32_t>(VaRiscritta(v) ? Arrangia(v).size() : v.size());
         if (larghezza[i] >= perLarghezza.size()) perLarghezza.resize(larghezza[i] + 1, 0);
         ++perLarghezza[larghezza[i]];
     }
@@ -62,63 +151,84 @@ IndiceModello::IndiceModello(const Voci& voci) {
         f.larghezza = static_cast<uint32_t>(l);
         f.indici.reserve(perLarghezza[l]);
         f.colonne.resize(size_t{perLarghezza[l]} * l);
-        f.lettere.reserve(perLarghezza[l]);
+        f.testi.resize(size_t{perLarghezza[l]} * l + kRigaCorta, '\0');
+        f.firme.reserve(perLarghezza[l]);
     }
-    std::string piegata;
+    std::string forma;
     for (size_t i = 0; i < n; ++i) {
         std::string_view v = voci[i];
         Fascia& f = fasce_[larghezza[i]];
         const uint32_t r = f.righe();
-        const bool riscritta = vaRiscritta(v);
-        const bool accentata = haAccentate(v);
-        std::string_view forma = v;
-        if (riscritta || accentata) {
-            std::string intera = riscritta ? Arrangia(v) : std::string(v);
-            if (accentata) {
-                f.righeAccentate.push_back(r);
-                f.testiAccentati.push_back(testi_.size());
-                testi_ += intera;
-            }
-            piegata = intera;
-            accenti::foldAll(piegata);
-            f.righeRiscritte.push_back(r);
-            f.testiRiscritti.push_back(testi_.size());
-            testi_ += piegata;
-            forma = piegata;
+        forma = VaRiscritta(v) ? Arrangia(v) : std::string(v);
+        if (haAccentate(forma)) {
+            f.righeAccentate.push_back(r);
+            f.testiAccentati.push_back(accentati_.size());
+            accentati_ += forma;
+            accenti::foldAll(forma);
         }
         const size_t righe = perLarghezza[larghezza[i]];
         for (size_t k = 0; k < forma.size(); ++k)
             f.colonne[k * righe + r] = static_cast<unsigned char>(forma[k]);
+        std::copy(forma.begin(), forma.end(),
+                  f.testi.begin() + static_cast<ptrdiff_t>(size_t{r} * f.larghezza));
         f.indici.push_back(static_cast<uint32_t>(i));
-        f.lettere.push_back(lettereDi(forma));
+        f.firme.push_back(Firma(forma));
+    }
+    tratto_ = std::max<uint32_t>(kTrattoMinimo, static_cast<uint32_t>(n / kTratti + 63) / 64 * 64);
+    tratti_ = static_cast<uint32_t>((n + tratto_ - 1) / tratto_);
+    for (Fascia& f : fasce_) {
+        // The first row of each stretch: the smallest row there, or of a later stretch.
+        f.inizioTratto.assign(tratti_ + 1, f.righe());
+        for (uint32_t r = f.righe(); r-- > 0;) f.inizioTratto[f.indici[r] / tratto_] = r;
+        for (uint32_t t = tratti_; t-- > 0;)
+            f.inizioTratto[t] = std::min(f.inizioTratto[t], f.inizioTratto[t + 1]);
     }
 }
 
-// One search over the index: walks the groups whose length can match, narrowing each block of
-// rows column by column before anything reads a whole text.
+// One search over the index: walks the dictionary a stretch at a time and, within a stretch,
+// the groups whose length can match, narrowing each block of rows column by column before
+// anything reads a whole row.
 class IndiceModello::Scansione {
 public:
-    Scansione(const IndiceModello& indice, const Voci& voci, const Modello& m, bool accenti,
-              std::vector<uint64_t>& trovate, Poll& poll)
-        : indice_(indice), voci_(voci), m_(m), accenti_(accenti), trovate_(trovate), poll_(poll) {
+    Scansione(const IndiceModello& indice, const Modello& m, bool accenti, const Filtro* filtro)
+        : indice_(indice), m_(m), accenti_(accenti), filtro_(filtro), centrali_(m),
+          segni_(indice.tratto_ / 64, 0), elencate_(indice.tratto_ / 64, 0) {
         candidati_.resize(kBlocco + 16);
         for (const Fascia& f : indice.fasce_)
-            if (ammessa(f)) totale_ += f.righe();
+            if (ammessa(f)) fasce_.push_back({&f, vincoli(f), 0});
     }
 
-    bool esegui() {
-        for (const Fascia& f : indice_.fasce_) {
-            if (!ammessa(f)) continue;
-            if (!(accenti_ && m_.esigeAccento()) && !fasciaPiegata(f)) return false;
-            if (accenti_) fasciaAccentata(f);
+    // Adds to trovate, in order, the hits of stretch t.
+    void tratto(uint32_t t, Trovate& trovate) {
+        base_ = t * indice_.tratto_;
+        for (Corsa& c : fasce_) {
+            const Fascia& f = *c.fascia;
+            const uint32_t da = f.inizioTratto[t], a = f.inizioTratto[t + 1];
+            if (da == a) continue;
+            if (!(accenti_ && m_.esigeAccento())) piegate(c, da, a);
+            if (accenti_) accentate(c, a);
         }
-        return true;
+        for (size_t w = 0; w < segni_.size(); ++w) {
+            for (uint64_t bits = segni_[w]; bits; bits &= bits - 1) {
+                const auto k = static_cast<uint32_t>(std::countr_zero(bits));
+                trovate.indici.push_back(base_ + static_cast<uint32_t>(w * 64) + k);
+                trovate.elencate.push_back((elencate_[w] >> k) & 1);
+            }
+            segni_[w] = elencate_[w] = 0;
+        }
     }
 
 private:
     struct Vincolo {
         const unsigned char* colonna;
         const Modello::Insieme* insieme;
+        int lettera; // the one character of the set, or -1
+    };
+    // Where the search stands in one group.
+    struct Corsa {
+        const Fascia* fascia;
+        std::vector<Vincolo> vincoli;
+        size_t accentata; // first row with accents not yet searched
     };
 
     bool ammessa(const Fascia& f) const {
@@ -127,63 +237,89 @@ private:
                                 : f.larghezza == m_.lunghezzaMinima();
     }
 
-    void segna(uint32_t indice) { trovate_[indice >> 6] |= uint64_t{1} << (indice & 63); }
+    void segna(uint32_t indice, uint64_t firma, std::string_view forma) {
+        const uint32_t k = indice - base_;
+        segni_[k >> 6] |= uint64_t{1} << (k & 63);
+        if (!filtro_ || filtro_->ammette(firma, forma))
+            elencate_[k >> 6] |= uint64_t{1} << (k & 63);
+    }
 
-    // The places the pattern fixes in rows of this group, the most selective first; "?" fixes
-    // nothing.
+    // How common a letter is in Italian words, 0 for the rarest: the literal places are
+    // checked rarest letter first, so most rows drop out at the first check.
+    static int diffusione(int c) {
+        static constexpr std::string_view kDalPiuComune = "eaionlrtscdupmvghfbqz";
+        size_t p = kDalPiuComune.find(static_cast<char>(c));
+        return p == std::string_view::npos ? 0 : static_cast<int>(kDalPiuComune.size() - p);
+    }
+
+    // The places the pattern fixes in rows of this group: single letters first, the rarest
+    // first; then the other sets, the smallest first. "?" fixes nothing.
     std::vector<Vincolo> vincoli(const Fascia& f) const {
         std::vector<Vincolo> v;
         auto aggiungi = [&](const Modello::Insieme& s, size_t pos) {
-            if (!s.tutti()) v.push_back({f.colonne.data() + pos * f.righe(), &s});
+            if (!s.tutti()) v.push_back({f.colonne.data() + pos * f.righe(), &s, s.unico()});
         };
         const auto& pre = m_.prefisso();
         for (size_t k = 0; k < pre.size(); ++k) aggiungi(pre[k], k);
         const auto& suf = m_.suffisso();
         for (size_t k = 0; k < suf.size(); ++k) aggiungi(suf[k], f.larghezza - suf.size() + k);
-        std::stable_sort(v.begin(), v.end(), [](const Vincolo& a, const Vincolo& b) {
-            return a.insieme->quanti() < b.insieme->quanti();
-        });
+        auto peso = [](const Vincolo& x) {
+            return x.lettera >= 0 ? diffusione(x.lettera) : 1000 + x.insieme->quanti();
+        };
+        std::stable_sort(v.begin(), v.end(),
+                         [&](const Vincolo& a, const Vincolo& b) { return peso(a) < peso(b); });
         return v;
     }
 
-    size_t primi(const Vincolo& v, uint32_t da, uint32_t a) {
+    // Rows da..a-1 that fit every single-letter place, or the first place when none is a
+    // single letter; n is how many. Returns how many places it has applied.
+    size_t primi(const std::vector<Vincolo>& vv, uint32_t da, uint32_t a, size_t& n) {
         uint32_t* out = candidati_.data();
-        size_t n = 0;
-        uint32_t r = da;
-        const int unico = v.insieme->unico();
-        if (unico >= 0) {
-            const auto c = static_cast<unsigned char>(unico);
-#if defined(__SSE2__)
-            const __m128i cerca = _mm_set1_epi8(static_cast<char>(c));
-            for (; r + 16 <= a; r += 16) {
-                __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(v.colonna + r));
-                auto bits = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(x, cerca)));
-                while (bits) {
-                    out[n++] = r + static_cast<uint32_t>(std::countr_zero(bits));
-                    bits &= bits - 1;
-                }
-            }
-#endif
-            for (; r < a; ++r) {
+        n = 0;
+        size_t lettere = 0;
+        while (lettere < vv.size() && vv[lettere].lettera >= 0) ++lettere;
+        if (lettere == 0) {
+            const Vincolo& v = vv.front();
+            for (uint32_t r = da; r < a; ++r) {
                 out[n] = r;
-                n += v.colonna[r] == c;
+                n += v.insieme->ha(v.colonna[r]);
             }
-            return n;
+            return 1;
         }
+        uint32_t r = da;
+#if defined(__SSE2__)
+        for (; r + 16 <= a; r += 16) {
+            unsigned bits = 0xFFFF;
+            for (size_t k = 0; k < lettere && bits; ++k) {
+                const __m128i x =
+                    _mm_loadu_si128(reinterpret_cast<const __m128i*>(vv[k].colonna + r));
+                const __m128i c = _mm_set1_epi8(static_cast<char>(vv[k].lettera));
+                bits &= static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(x, c)));
+            }
+            while (bits) {
+                out[n++] = r + static_cast<uint32_t>(std::countr_zero(bits));
+                bits &= bits - 1;
+            }
+        }
+#endif
         for (; r < a; ++r) {
+            bool tutte = true;
+            for (size_t k = 0; k < lettere && tutte; ++k)
+                tutte = vv[k].colonna[r] == static_cast<unsigned char>(vv[k].lettera);
             out[n] = r;
-            n += v.insieme->ha(v.colonna[r]);
+            n += tutte;
         }
-        return n;
+        return lettere;
     }
 
-    size_t tutti(const Fascia& f, uint32_t da, uint32_t a) {
+    // Rows da..a-1 that hold every letter the central runs ask for.
+    size_t conLettere(const Fascia& f, uint32_t da, uint32_t a) {
         uint32_t* out = candidati_.data();
-        const uint32_t richieste = m_.lettereCentrali();
+        const uint64_t richieste = m_.lettereRichieste();
         size_t n = 0;
         for (uint32_t r = da; r < a; ++r) {
             out[n] = r;
-            n += (f.lettere[r] & richieste) == richieste;
+            n += (f.firme[r] & richieste) == richieste;
         }
         return n;
     }
@@ -198,78 +334,83 @@ private:
         return m;
     }
 
-    // Narrows candidati_ by what the fixed places alone cannot tell.
-    size_t restringi(const Fascia& f, const std::vector<Vincolo>& vv, size_t n) {
-        for (size_t k = 1; k < vv.size(); ++k) {
-            const Vincolo v = vv[k];
+    size_t restringi(Corsa& c, size_t n, size_t fatti) {
+        const Fascia& f = *c.fascia;
+        for (size_t k = fatti; k < c.vincoli.size(); ++k) {
+            const Vincolo v = c.vincoli[k];
             n = filtra(n, [&](uint32_t r) { return v.insieme->ha(v.colonna[r]); });
         }
-        const uint32_t richieste = m_.lettereCentrali();
-        if (!vv.empty() && richieste)
-            n = filtra(n, [&](uint32_t r) { return (f.lettere[r] & richieste) == richieste; });
+        const uint64_t richieste = m_.lettereRichieste();
+        if (!c.vincoli.empty() && richieste)
+            n = filtra(n, [&](uint32_t r) { return (f.firme[r] & richieste) == richieste; });
         if (accenti_) {
             // Rows with accents are compared unfolded, apart from this scan.
-            size_t a = 0;
+            size_t a = c.accentata;
             n = filtra(n, [&](uint32_t r) {
                 while (a < f.righeAccentate.size() && f.righeAccentate[a] < r) ++a;
                 return !(a < f.righeAccentate.size() && f.righeAccentate[a] == r);
             });
         }
-        if (!m_.centrali().empty()) {
-            const size_t da = m_.prefisso().size(), a = f.larghezza - m_.suffisso().size();
-            size_t s = 0;
-            n = filtra(n, [&](uint32_t r) {
-                while (s < f.righeRiscritte.size() && f.righeRiscritte[s] < r) ++s;
-                const char* t = s < f.righeRiscritte.size() && f.righeRiscritte[s] == r
-                                    ? indice_.testi_.data() + f.testiRiscritti[s]
-                                    : voci_[f.indici[r]].data();
-                return m_.centraliTra(t, da, a);
-            });
+        if (!centrali_.vuoto()) {
+            const auto da = static_cast<uint32_t>(m_.prefisso().size());
+            const auto a = static_cast<uint32_t>(f.larghezza - m_.suffisso().size());
+            n = filtra(
+                n, [&](uint32_t r) { return centrali_.combacia(f.testo(r), f.larghezza, da, a); });
         }
         return n;
     }
 
-    bool fasciaPiegata(const Fascia& f) {
-        const std::vector<Vincolo> vv = vincoli(f);
-        for (uint32_t da = 0; da < f.righe(); da += kBlocco) {
-            const uint32_t a = std::min(f.righe(), da + kBlocco);
-            size_t n = vv.empty() ? tutti(f, da, a) : primi(vv.front(), da, a);
-            n = restringi(f, vv, n);
-            for (size_t i = 0; i < n; ++i) segna(f.indici[candidati_[i]]);
-            if (!avanza(a - da)) return false;
-        }
-        return true;
-    }
-
-    void fasciaAccentata(const Fascia& f) {
-        for (size_t k = 0; k < f.righeAccentate.size(); ++k) {
-            std::string_view t(indice_.testi_.data() + f.testiAccentati[k], f.larghezza);
-            if (m_.combacia(t)) segna(f.indici[f.righeAccentate[k]]);
+    void piegate(Corsa& c, uint32_t da, uint32_t a) {
+        const Fascia& f = *c.fascia;
+        for (uint32_t inizio = da; inizio < a; inizio += kBlocco) {
+            const uint32_t fine = std::min(a, inizio + kBlocco);
+            size_t n = 0, fatti = 0;
+            if (c.vincoli.empty())
+                n = conLettere(f, inizio, fine);
+            else
+                fatti = primi(c.vincoli, inizio, fine, n);
+            n = restringi(c, n, fatti);
+            for (size_t i = 0; i < n; ++i) {
+                const uint32_t r = candidati_[i];
+                segna(f.indici[r], f.firme[r], std::string_view(f.testo(r), f.larghezza));
+            }
         }
     }
 
-    bool avanza(uint32_t righe) {
-        fatte_ += righe;
-        if (fatte_ * 100 / std::max<uint64_t>(totale_, 1) != segnalate_) {
-            segnalate_ = fatte_ * 100 / std::max<uint64_t>(totale_, 1);
-            poll_.progress(static_cast<int64_t>(fatte_), static_cast<int64_t>(totale_));
+    void accentate(Corsa& c, uint32_t finoARiga) {
+        const Fascia& f = *c.fascia;
+        for (; c.accentata < f.righeAccentate.size() && f.righeAccentate[c.accentata] < finoARiga;
+             ++c.accentata) {
+            std::string_view t(indice_.accentati_.data() + f.testiAccentati[c.accentata],
+                               f.larghezza);
+            if (m_.combacia(t)) segna(f.indici[f.righeAccentate[c.accentata]], Firma(t), t);
         }
-        return !poll_.stop();
     }
 
     const IndiceModello& indice_;
-    const Voci& voci_;
     const Modello& m_;
     bool accenti_;
-    std::vector<uint64_t>& trovate_;
-    Poll& poll_;
+    const Filtro* filtro_;
+    Centrali centrali_;
+    uint32_t base_ = 0;
+    std::vector<uint64_t> segni_;    // hits of the stretch, from base_
+    std::vector<uint64_t> elencate_; // those of them the filter lets into the list
+    std::vector<Corsa> fasce_;
     std::vector<uint32_t> candidati_;
-    uint64_t totale_ = 0, fatte_ = 0, segnalate_ = 0;
 };
 
-bool IndiceModello::cerca(const Voci& voci, const Modello& modello, bool accenti,
-                          std::vector<uint64_t>& trovate, Poll& poll) const {
-    return Scansione(*this, voci, modello, accenti, trovate, poll).esegui();
+bool IndiceModello::cerca(const Voci& voci, const Modello& modello, bool accenti, int64_t limite,
+                          const Filtro* filtro, Trovate& trovate, Poll& poll) const {
+    const auto n = static_cast<uint32_t>(voci.size());
+    Scansione scansione(*this, modello, accenti, filtro);
+    for (uint32_t t = 0; t < tratti_; ++t) {
+        scansione.tratto(t, trovate);
+        const uint32_t a = std::min<uint64_t>(n, uint64_t{t + 1} * tratto_);
+        poll.progress(a, n);
+        if (static_cast<int64_t>(trovate.indici.size()) >= limite) break;
+        if (a < n && poll.stop()) return false;
+    }
+    return true;
 }
 
 } // namespace verbolario

@@ -11,25 +11,46 @@
 
 namespace verbolario {
 
-// The text a pattern is compared with: the entry as stored, without blanks, hyphens and every
-// other character outside the search alphabet when it holds a blank or a hyphen ("a capo" is
-// compared as "acapo"), and with its accented vowels folded when piega is set.
+// Whether an entry is compared without its blanks, hyphens and every other character outside
+// the search alphabet: when it holds a blank or a hyphen ("a capo" is compared as "acapo").
+bool VaRiscritta(std::string_view voce);
+
+// The text a pattern is compared with: the entry rewritten as above when it has to be, with
+// its accented vowels folded when piega is set.
 std::string FormaConfrontata(std::string_view voce, bool piega);
 
 // The entries of a dictionary laid out for pattern searches: grouped by the length of their
-// compared form, and within a length stored column by column (the first characters of all
+// compared form; within a length, stored column by column (the first characters of all
 // entries together, then the second ones, ...), so a pattern with known letters at known
-// places reads only those columns. Built once per dictionary state through Voci::derived.
+// places reads only those columns, and row by row for the rest of the test. Built once per
+// dictionary state through Voci::derived.
 class IndiceModello {
 public:
     explicit IndiceModello(const Voci& voci);
 
-    // Marks in trovate (one bit per dictionary index, sized by the caller) every entry whose
-    // compared form matches the pattern; accenti compares the forms unfolded, otherwise with
-    // accents folded. voci must be the dictionary the index was built from. Returns false
-    // when the user stopped it: the entries marked so far are the ones found.
-    bool cerca(const Voci& voci, const Modello& modello, bool accenti,
-               std::vector<uint64_t>& trovate, Poll& poll) const;
+    // Which hits go in the list, judged from a hit's letter signature (Firma) and its
+    // compared form.
+    class Filtro {
+    public:
+        virtual ~Filtro() = default;
+        virtual bool ammette(uint64_t firma, std::string_view forma) const = 0;
+    };
+
+    // Hits in dictionary order, and whether the filter lets each into the list.
+    struct Trovate {
+        std::vector<uint32_t> indici;
+        std::vector<uint8_t> elencate;
+    };
+
+    // Appends to trovate, in dictionary order, the entries whose compared form matches the
+    // pattern; accenti compares the forms unfolded, otherwise with accents folded. The
+    // dictionary is covered a stretch of indexes at a time, and the search ends after the
+    // stretch in which the hits reach limite: the first limite hits are then those a scan from
+    // index 0 would meet. voci must be the dictionary the index was built from; filtro may be
+    // null (every hit listed). Returns false when the user stopped it; trovate then holds the
+    // hits of the stretches done.
+    bool cerca(const Voci& voci, const Modello& modello, bool accenti, int64_t limite,
+               const Filtro* filtro, Trovate& trovate, Poll& poll) const;
 
 private:
     // Entries whose compared form has one length.
@@ -37,19 +58,22 @@ private:
         uint32_t larghezza = 0;
         std::vector<uint32_t> indici;       // dictionary index of each row, ascending
         std::vector<unsigned char> colonne; // folded forms, character k of row r at k * rows + r
-        std::vector<uint32_t> lettere;      // bits 0-25: which of a-z the folded form holds
-        // Rows whose folded form is not the entry as stored, and where that form is kept.
-        std::vector<uint32_t> righeRiscritte;
-        std::vector<uint64_t> testiRiscritti;
+        std::vector<char> testi;            // the same, row r at r * larghezza, then padding
+        std::vector<uint64_t> firme;        // Firma of the folded form
         // Rows that hold accented vowels, and where their unfolded form is kept.
         std::vector<uint32_t> righeAccentate;
         std::vector<uint64_t> testiAccentati;
+        // The first row of each stretch of dictionary indexes searched at a time, and the end.
+        std::vector<uint32_t> inizioTratto;
         uint32_t righe() const { return static_cast<uint32_t>(indici.size()); }
+        const char* testo(uint32_t r) const { return testi.data() + size_t{r} * larghezza; }
     };
     class Scansione;
 
     std::vector<Fascia> fasce_; // by length
-    std::string testi_;         // the rewritten and unfolded forms
+    std::string accentati_;     // the unfolded forms of rows with accents
+    uint32_t tratto_ = 0;       // dictionary indexes per stretch, a multiple of 64
+    uint32_t tratti_ = 0;
 };
 
 } // namespace verbolario

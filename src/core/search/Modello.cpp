@@ -3,6 +3,7 @@
 #include "text/Accenti.h"
 
 #include <bit>
+#include <string>
 
 namespace verbolario {
 namespace {
@@ -87,11 +88,27 @@ Modello::Modello(std::string_view p) {
         centrali_.assign(std::make_move_iterator(segmenti.begin() + 1),
                          std::make_move_iterator(segmenti.end() - 1));
     }
-    for (const auto& seg : centrali_)
-        for (const auto& s : seg) {
-            int u = s.unico();
-            if (u >= 'a' && u <= 'z') lettereCentrali_ |= uint32_t{1} << (u - 'a');
-        }
+    std::string letterali;
+    auto raccogli = [&](const Segmento& seg) {
+        for (const auto& s : seg)
+            if (int u = s.unico(); u >= 0) letterali.push_back(static_cast<char>(u));
+    };
+    for (const auto& seg : centrali_) raccogli(seg);
+    lettereRichieste_ = Firma(letterali) & 0xFFFFFFFF;
+    raccogli(prefisso_);
+    raccogli(suffisso_);
+    lettereRichieste_ |= Firma(letterali) & ~uint64_t{0xFFFFFFFF};
+}
+
+uint64_t Firma(std::string_view testo) {
+    uint64_t una = 0, due = 0;
+    for (char c : testo) {
+        if (c < 'a' || c > 'z') continue;
+        const uint64_t bit = uint64_t{1} << (c - 'a');
+        due |= una & bit;
+        una |= bit;
+    }
+    return una | (due << 32);
 }
 
 bool Modello::segmentoA(const Segmento& s, const char* testo, size_t pos) {

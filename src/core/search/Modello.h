@@ -13,6 +13,9 @@ namespace verbolario {
 // "?" any one character, "*" any run, "#" a digit, "[list]" and "[!list]" one character in or
 // out of the list (ranges such as a-z allowed); any other character matches itself. An
 // unclosed "[" makes a pattern that matches nothing.
+// Bits 0-25: the letters a-z the text holds; bits 32-57: those it holds more than once.
+uint64_t Firma(std::string_view testo);
+
 class Modello {
 public:
     class Insieme {
@@ -42,8 +45,10 @@ public:
     const Segmento& prefisso() const { return prefisso_; }
     const Segmento& suffisso() const { return suffisso_; }
     const std::vector<Segmento>& centrali() const { return centrali_; }
-    // Bits 0-25: the letters a-z that a central run asks for literally.
-    uint32_t lettereCentrali() const { return lettereCentrali_; }
+    // What a matching text must hold, as a letter signature (see Firma): bits 0-25 the
+    // letters a-z that a central run asks for literally, bits 32-57 those the whole pattern
+    // asks for literally more than once.
+    uint64_t lettereRichieste() const { return lettereRichieste_; }
     // Some element accepts accented vowels only, so no text without accents can match.
     bool esigeAccento() const { return esigeAccento_; }
 
@@ -57,7 +62,7 @@ private:
     Segmento prefisso_, suffisso_;
     std::vector<Segmento> centrali_;
     size_t minima_ = 0;
-    uint32_t lettereCentrali_ = 0;
+    uint64_t lettereRichieste_ = 0;
     bool asterisco_ = false;
     bool valido_ = true;
     bool esigeAccento_ = false;

@@ -44,8 +44,41 @@ int ConfrontaAlfabetico(std::string_view a, std::string_view b) {
     return primaDifferenza;
 }
 
+// Most comparisons are settled by the first sixteen characters, compared as two numbers; only
+// texts that agree on them are compared in full.
+template <class Testo> void ordinaPerChiavi(std::vector<Testo>& elenco) {
+    struct Voce {
+        uint64_t alta, bassa;
+        size_t posto;
+    };
+    const auto& k = tavola().chiave;
+    auto parte = [&](std::string_view s, size_t da) {
+        uint64_t v = 0;
+        for (size_t j = da; j < da + 8; ++j)
+            v = v << 8 | (j < s.size() ? k[static_cast<unsigned char>(s[j])] : 0);
+        return v;
+    };
+    std::vector<Voce> voci(elenco.size());
+    for (size_t i = 0; i < elenco.size(); ++i) {
+        const std::string_view s = elenco[i];
+        voci[i] = {parte(s, 0), parte(s, 8), i};
+    }
+    std::sort(voci.begin(), voci.end(), [&](const Voce& a, const Voce& b) {
+        if (a.alta != b.alta) return a.alta < b.alta;
+        if (a.bassa != b.bassa) return a.bassa < b.bassa;
+        return ConfrontaAlfabetico(elenco[a.posto], elenco[b.posto]) < 0;
+    });
+    std::vector<Testo> ordinato;
+    ordinato.reserve(elenco.size());
+    for (const Voce& v : voci) ordinato.push_back(std::move(elenco[v.posto]));
+    elenco = std::move(ordinato);
+}
+
 void OrdinaAlfabetico(std::vector<std::string>& elenco) {
-    std::sort(elenco.begin(), elenco.end(), OrdineAlfabetico{});
+    ordinaPerChiavi(elenco);
+}
+void OrdinaAlfabetico(std::vector<std::string_view>& elenco) {
+    ordinaPerChiavi(elenco);
 }
 
 bool OrdinaArray(std::vector<std::string>& elenco, bool discendente, Poll& poll) {

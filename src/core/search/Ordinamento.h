@@ -24,6 +24,7 @@ struct OrdineAlfabetico {
 
 // Sorts texts into the alphabetical order above.
 void OrdinaAlfabetico(std::vector<std::string>& elenco);
+void OrdinaAlfabetico(std::vector<std::string_view>& elenco);
 
 // Shell sort by length (Knuth's gaps 1, 4, 13, 40, ...): shortest first, or longest first
 // with discendente. Texts of equal length keep the order this particular sort leaves them in,

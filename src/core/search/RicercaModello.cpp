@@ -9,7 +9,8 @@
 #include "text/Accenti.h"
 #include "text/Cp1252.h"
 
-#include <bit>
+#include <algorithm>
+#include <array>
 
 namespace verbolario {
 namespace {
@@ -29,19 +30,58 @@ std::string statoConteggio(size_t n) {
     return std::to_string(n) + " parole trovate";
 }
 
-// What a number-key search asks of a hit besides the pattern.
-struct ControlloChiave {
-    std::string esclusi; // key letters the pattern leaves out: a hit holds none of them
-    std::string firma;   // the pattern's letters: a hit holds each at most as often
-
-    bool ammette(std::string w) const {
-        if (w.find_first_of(esclusi) != std::string::npos) return false;
-        for (char c : firma) {
-            size_t p = w.find(c);
-            if (p != std::string::npos) w[p] = ' ';
+// What a number-key search asks of a hit besides the pattern: no key letter the pattern leaves
+// out, and no pattern letter more often than in the pattern. The letter signature settles most
+// hits; the compared form is read only for letters the pattern allows more than once or
+// letters outside a-z.
+class ControlloChiave final : public IndiceModello::Filtro {
+public:
+    ControlloChiave(std::string_view esclusi, std::string_view firma) {
+        for (char c : esclusi) {
+            esclusa_[static_cast<unsigned char>(c)] = true;
+            leggi_ = leggi_ || c < 'a' || c > 'z';
         }
-        return w.find_first_of(firma) == std::string::npos;
+        vietate_ = Firma(esclusi) & 0xFFFFFFFF;
+        for (char c : firma) {
+            auto& p = posto_[static_cast<unsigned char>(c)];
+            if (p == 0) {
+                ammesse_.push_back(0);
+                p = static_cast<uint8_t>(ammesse_.size());
+            }
+            ++ammesse_[p - 1];
+        }
+        // Letters the pattern holds once may not come twice.
+        const uint64_t f = Firma(firma);
+        soloUna_ = (f & ~(f >> 32)) & 0xFFFFFFFF;
+        // Exact counts, and letters outside a-z, are only in the text.
+        leggi_ = leggi_ || (f >> 32) != 0;
+        for (char c : firma) leggi_ = leggi_ || c < 'a' || c > 'z';
     }
+
+    bool ammette(uint64_t firma, std::string_view forma) const override {
+        if (firma & vietate_) return false;
+        if ((firma >> 32) & soloUna_) return false;
+        return !leggi_ || ammetteForma(forma);
+    }
+
+private:
+    bool ammetteForma(std::string_view forma) const {
+        std::array<int64_t, kLettere> visti{};
+        for (char ch : forma) {
+            auto c = static_cast<unsigned char>(ch);
+            if (esclusa_[c]) return false;
+            if (uint8_t p = posto_[c]; p && ++visti[p - 1] > ammesse_[p - 1]) return false;
+        }
+        return true;
+    }
+
+    // The pattern's letters come from the 48-letter alphabet.
+    static constexpr size_t kLettere = 48;
+    std::array<bool, 256> esclusa_{};
+    std::array<uint8_t, 256> posto_{}; // 1 + place in ammesse_, 0 for no pattern letter
+    std::vector<int64_t> ammesse_;
+    uint64_t vietate_ = 0, soloUna_ = 0;
+    bool leggi_ = false;
 };
 
 } // namespace
@@ -61,41 +101,37 @@ RisultatoRicerca RicercaModello(std::string_view testo, const OpzioniModello& op
         return r;
     }
 
+    // Accents count when the pattern has one, or a number key has one.
     bool accenti = accenti::Accentazione(modello) != 0;
     const bool conChiave = opzioni.mnemos && !escl.empty();
-    ControlloChiave controllo;
     if (conChiave) {
-        controllo.firma = Arrangia(modello);
         accenti = accenti || accenti::Accentazione(escl) != 0;
         std::string ridotta;
         if (Incoerente(modello, escl, ridotta)) escl = ridotta;
-        controllo.esclusi = Arrangia(escl);
     }
+    const ControlloChiave controllo(Arrangia(escl), Arrangia(modello));
 
     const Modello m(modello);
-    std::vector<uint64_t> trovate((voci.size() + 63) / 64, 0);
-    r.interrotto = !voci.derived<IndiceModello>().cerca(voci, m, accenti, trovate, poll);
+    IndiceModello::Trovate trovate;
+    r.interrotto = !voci.derived<IndiceModello>().cerca(
+        voci, m, accenti, kTroppe, conChiave ? &controllo : nullptr, trovate, poll);
 
     // Dictionary order decides which hits fit in the list.
-    std::vector<std::string> righe;
-    int64_t contate = 0;
-    for (size_t w = 0; w < trovate.size() && r.messaggio.empty(); ++w) {
-        for (uint64_t bits = trovate[w]; bits; bits &= bits - 1) {
-            const size_t i = w * 64 + static_cast<size_t>(std::countr_zero(bits));
-            if (++contate == kTroppe) {
-                r.messaggio = "E' stata oltrepassata la capacit\xE0 della lista.";
-                break;
-            }
-            if (conChiave && !controllo.ammette(FormaConfrontata(voci[i], !accenti))) continue;
-            righe.emplace_back(voci[i]);
+    std::vector<std::string_view> elencate;
+    for (size_t k = 0; k < trovate.indici.size(); ++k) {
+        if (static_cast<int64_t>(k) + 1 == kTroppe) {
+            r.messaggio = "E' stata oltrepassata la capacit\xE0 della lista.";
+            break;
         }
+        if (trovate.elencate[k]) elencate.push_back(voci[trovate.indici[k]]);
     }
-
-    OrdinaAlfabetico(righe);
-    // After a stop the hits so far are still filtered and ordered in full.
+    // After a stop the hits so far are still filtered and ordered in full. The filter keeps or
+    // drops each hit on its own, so it may run before the alphabetical order.
     NoPoll senzaStop;
     Poll& dopo = r.interrotto ? static_cast<Poll&>(senzaStop) : poll;
-    if (opzioni.mnemos && opzioni.filtro) Discrimina(righe, modello, opzioni.doppie, dopo);
+    if (opzioni.mnemos && opzioni.filtro) Discrimina(elencate, modello, opzioni.doppie, dopo);
+    OrdinaAlfabetico(elencate);
+    std::vector<std::string> righe(elencate.begin(), elencate.end());
     if (opzioni.mnemos && opzioni.ordine) righe = OrdinaPerLunghezza(std::move(righe), false, dopo);
 
     r.stato = statoConteggio(righe.size());

@@ -148,12 +148,16 @@ TEST(RicercaModello, ListCapacityCutsInDictionaryOrder) {
 
 TEST(RicercaModello, StopKeepsTheHitsSoFar) {
     Voci v;
-    for (int i = 0; i < 30000; ++i) v.append("a" + std::to_string(30000 - i));
-    StopDopo poll(1);
+    for (int i = 0; i < 100000; ++i) v.append((i % 2 ? "a" : "b") + std::to_string(100000 - i));
+    StopDopo poll(0);
     auto r = RicercaModello("A*", {}, v, poll);
     EXPECT_TRUE(r.interrotto);
-    EXPECT_FALSE(r.righe.empty());
-    EXPECT_LT(r.righe.size(), 30000u);
+    EXPECT_TRUE(r.messaggio.empty());
+    ASSERT_FALSE(r.righe.empty());
+    ASSERT_LT(r.righe.size(), 50000u);
+    // The hits are those a scan in dictionary order met before it stopped.
+    EXPECT_EQ(r.righe.back(), "a99999");
+    EXPECT_EQ(r.righe.front(), "a" + std::to_string(100000 - 2 * r.righe.size() + 1));
     EXPECT_TRUE(std::is_sorted(r.righe.begin(), r.righe.end()));
     EXPECT_EQ(r.stato, std::to_string(r.righe.size()) + " parole trovate");
 }
