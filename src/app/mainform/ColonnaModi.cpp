@@ -3,6 +3,7 @@
 #include "mainform/SuperficieForm1.h"
 
 #include <QEvent>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
@@ -77,7 +78,9 @@ void ColonnaModi::paintEvent(QPaintEvent*) {
     p.drawImage(QPoint(0, 0), superficie_.sfondo(), geometry());
 }
 
-void ColonnaModi::mouseMoveEvent(QMouseEvent*) {
+void ColonnaModi::mouseMoveEvent(QMouseEvent* e) {
+    // A button that ignores a move hands it on to the column: that is no move off it.
+    if (childAt(e->position().toPoint())) return;
     spegniEvidenziazione();
 }
 
