@@ -1,0 +1,29 @@
+#pragma once
+
+#include "Poll.h"
+#include "dictionary/Voci.h"
+#include "search/RisultatoRicerca.h"
+
+#include <string>
+#include <string_view>
+
+namespace verbolario {
+
+struct OpzioniAnagrammi {
+    bool frasi = false;  // phrases and compound words take part (blanks dropped from entries)
+    bool scarti = false; // partial and container hits show their leftover letters
+    std::string escludi; // the letters-to-exclude box, as typed
+};
+
+// The sub-modes of the anagram searches.
+enum SottomodoAnagrammi : int { kCompleti = 0, kTutti = 1, kParziali = 2, kContenitori = 3 };
+
+// The anagram searches of the search button: the anagrams of the word typed (sottomodo 0),
+// every group of anagrams of the dictionary (1), the words that can be formed with the
+// letters typed (2), the words that contain them (3). The list holds the hits, the status
+// band their count. Nothing is searched when nothing is typed (except for sottomodo 1): the
+// result then only asks for something to be written, with a beep, and leaves the list alone.
+RisultatoRicerca Anagrammi(int sottomodo, std::string_view testoText1,
+                           const OpzioniAnagrammi& opzioni, const Voci& voci, Poll& poll);
+
+} // namespace verbolario

@@ -1,0 +1,81 @@
+#pragma once
+
+#include "dictionary/Voci.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace verbolario {
+
+// What the anagram searches compare of each entry, computed once per dictionary version and
+// per phrase setting. An entry is compared in its cleaned form: reduced to the 48 letters of
+// the search alphabet when it holds the ½ character, or a blank while phrases are on;
+// otherwise blanks, hyphens, apostrophes, a TAB and its comment all take part like letters.
+// The comparisons then fold accented vowels to plain ones.
+//
+// Entries are laid out by cleaned length (dictionary order within a length), each with a
+// 64-bit mask of the characters its folded cleaned form holds, so a search reads only the
+// lengths that can match and rejects most entries with one AND.
+class IndiceAnagrammi {
+public:
+    IndiceAnagrammi(const Voci& voci, bool frasi);
+
+    // The index of voci for the phrase setting, built on first use after every change.
+    static const IndiceAnagrammi& di(const Voci& voci, bool frasi);
+
+    // The entry cleanup rule.
+    static bool vaPulita(std::string_view voce, bool frasi) {
+        // One pass over the characters: entries are short, and this runs for every entry.
+        const char blank = frasi ? ' ' : '\xBD';
+        for (char c : voce)
+            if (c == '\xBD' || c == blank) return true;
+        return false;
+    }
+    static void pulisci(std::string_view voce, bool frasi, std::string& out);
+    // Mask bit of a character of a folded text: a-z have a bit each, every other character
+    // shares one of the remaining bits with a few others (a mask test is a filter, the
+    // letters are always checked after it).
+    static uint64_t bit(unsigned char c) {
+        return c >= 'a' && c <= 'z' ? uint64_t{1} << (c - 'a') : uint64_t{1} << (26 + c % 37);
+    }
+    // The mask of the text once folded.
+    static uint64_t maschera(std::string_view testo);
+    // Set in an entry's mask when its cleaned form differs from the entry as stored.
+    static constexpr uint64_t kPulita = uint64_t{1} << 63;
+
+    size_t size() const { return ordine_.size(); }
+    // Where each cleaned length begins, ascending, and one more entry: the end.
+    const std::vector<size_t>& inizi() const { return inizi_; }
+    const uint32_t* ordine() const { return ordine_.data(); }
+    const uint64_t* maschere() const { return maschere_.data(); }
+    // The cleaned form (not folded) of entry i; mask is its mask, which says whether the
+    // cleaned form differs from the stored one.
+    std::string_view pulita(const Voci& voci, uint32_t i, uint64_t mask) const {
+        return mask & kPulita ? pulitaDiversa(i) : voci[i];
+    }
+    // The same knowing only the entry's index.
+    std::string_view pulitaDi(const Voci& voci, uint32_t i) const {
+        return vaPulita(voci[i], frasi_) ? pulitaDiversa(i) : voci[i];
+    }
+    // Distinct cleaned lengths, ascending, in the order of inizi().
+    const std::vector<uint32_t>& lunghezze() const { return lunghezze_; }
+
+private:
+    std::string_view pulitaDiversa(uint32_t i) const;
+    void disponiPerLunghezza(const std::vector<uint32_t>& lunghezze,
+                             const std::vector<uint64_t>& maschere);
+
+    bool frasi_ = false;
+    std::vector<uint32_t> ordine_;    // entry indexes, by cleaned length, then by index
+    std::vector<uint64_t> maschere_;  // same layout as ordine_
+    std::vector<uint32_t> lunghezze_; // distinct cleaned lengths, ascending
+    std::vector<size_t> inizi_;       // first position of each length; one more at the end
+    // Cleaned forms of the entries the cleanup changes (few: phrases and ½ entries).
+    std::vector<uint32_t> diverseIdx_;
+    std::vector<size_t> diverseOff_;
+    std::string diverseTesto_;
+};
+
+} // namespace verbolario

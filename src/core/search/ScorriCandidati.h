@@ -1,0 +1,70 @@
+#pragma once
+
+#include "dictionary/Voci.h"
+#include "search/Anticipo.h"
+#include "search/Ascolto.h"
+#include "search/IndiceAnagrammi.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <vector>
+
+namespace verbolario {
+
+// Visits the entries whose cleaned length lies in [minimo, massimo]: each one whose mask
+// passes filtro(mask) is a candidate, and verifica(position in the index, entry index, mask)
+// is called for it. The dictionary is walked a block of entries at a time, every length of
+// the range within the block, so a stop request (heard through ascolto, positions being
+// entry indexes) ends the walk with exactly the entries before the block checked, as a
+// walk in dictionary order would. The candidates of a length are gathered before they are
+// checked, so that their entries can be asked from memory ahead. Returns false when stopped.
+template <class Filtro, class Verifica>
+bool ScorriCandidati(const IndiceAnagrammi& indice, const Voci& voci, uint64_t minimo,
+                     uint64_t massimo, Ascolto& ascolto, Filtro filtro, Verifica verifica) {
+    constexpr uint32_t kBlocco = 8192;
+    const std::vector<uint32_t>& lunghezze = indice.lunghezze();
+    const auto primo = static_cast<size_t>(
+        std::lower_bound(lunghezze.begin(), lunghezze.end(), minimo) - lunghezze.begin());
+    const auto oltre = static_cast<size_t>(
+        std::upper_bound(lunghezze.begin(), lunghezze.end(), massimo) - lunghezze.begin());
+    if (primo >= oltre) return true;
+    // Where each length of the range has got to; a length lists its entries in dictionary
+    // order, so the part of a block is found by bisection.
+    const auto inizi = indice.inizi().begin();
+    std::vector<size_t> cursori(inizi + static_cast<ptrdiff_t>(primo),
+                                inizi + static_cast<ptrdiff_t>(oltre));
+    const std::vector<size_t> fini(inizi + static_cast<ptrdiff_t>(primo) + 1,
+                                   inizi + static_cast<ptrdiff_t>(oltre) + 1);
+    const uint32_t* ordine = indice.ordine();
+    const uint64_t* maschere = indice.maschere();
+    const Anticipo anticipo(voci);
+    std::vector<uint32_t> candidati(kBlocco);
+    const auto n = static_cast<uint32_t>(indice.size());
+    for (uint32_t blocco = 0; blocco < n; blocco += std::min(kBlocco, n - blocco)) {
+        if (!ascolto.arrivaA(blocco)) return false;
+        const uint32_t fineBlocco = blocco + std::min(kBlocco, n - blocco);
+        for (size_t b = 0; b < cursori.size(); ++b) {
+            const size_t da = cursori[b];
+            const size_t a = static_cast<size_t>(
+                std::lower_bound(ordine + da, ordine + fini[b], fineBlocco) - ordine);
+            size_t c = 0;
+            for (size_t k = da; k < a; ++k)
+                if (filtro(maschere[k])) candidati[c++] = static_cast<uint32_t>(k);
+            for (size_t j = 0; j < c && j < Anticipo::kPassiRiferimento; ++j)
+                anticipo.riferimento(ordine[candidati[j]]);
+            for (size_t j = 0; j < c; ++j) {
+                if (j + Anticipo::kPassiRiferimento < c)
+                    anticipo.riferimento(ordine[candidati[j + Anticipo::kPassiRiferimento]]);
+                if (j + Anticipo::kPassiTesto < c)
+                    anticipo.testo(ordine[candidati[j + Anticipo::kPassiTesto]]);
+                const uint32_t k = candidati[j];
+                verifica(k, ordine[k], maschere[k]);
+            }
+            cursori[b] = a;
+        }
+    }
+    return true;
+}
+
+} // namespace verbolario

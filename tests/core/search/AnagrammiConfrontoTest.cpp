@@ -1,0 +1,357 @@
+// The anagram searches answer from a per-dictionary index; these tests hold them to plain
+// transcriptions of the letter-by-letter loops the program has always run, on many small
+// dictionaries full of awkward entries.
+
+#include "dictionary/Riordina.h"
+#include "search/Arrangia.h"
+#include "search/CercaAnagrammi.h"
+#include "search/CercaInterno.h"
+#include "search/CercaPartAnagrammi.h"
+#include "search/Differenza.h"
+#include "search/TuttiAnagrammi.h"
+#include "text/Accenti.h"
+#include "text/Cp1252.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+using namespace verbolario;
+
+namespace {
+
+constexpr char kSegno = '\xDE';
+
+// ---- The loops, one letter at a time, on a plain copy of the dictionary ----
+
+std::string pulizia(const std::string& w, bool frasi) {
+    const bool vaPulita =
+        w.find('\xBD') != std::string::npos || (frasi && w.find(' ') != std::string::npos);
+    return vaPulita ? Arrangia(w) : w;
+}
+
+int64_t lentoAnagrammi(std::string parola, bool frasi, std::vector<std::string>& voci, bool svuota,
+                       std::vector<std::string>& righe) {
+    parola = pulizia(accenti::NoAcc(parola), frasi);
+    int64_t n = 0;
+    for (size_t i = 0; i < voci.size(); ++i) {
+        std::string w = pulizia(voci[i], frasi);
+        if (w.size() != parola.size()) continue;
+        w = accenti::NoAcc(w);
+        std::string lavoro = w;
+        bool trovata = true;
+        for (char c : parola) {
+            size_t p = lavoro.find(c);
+            if (p == std::string::npos) {
+                trovata = false;
+                break;
+            }
+            lavoro[p] = kSegno;
+        }
+        if (!trovata || lavoro.find_first_not_of(kSegno) != std::string::npos) continue;
+        if (w == parola) continue;
+        righe.push_back(voci[i]);
+        if (svuota) voci[i].clear();
+        ++n;
+    }
+    return n;
+}
+
+EsitoTutti lentoTutti(bool frasi, std::vector<std::string> voci, std::vector<std::string>& righe) {
+    EsitoTutti esito;
+    for (size_t i = 0; i < voci.size(); ++i) {
+        const std::string w = voci[i];
+        if (w.size() <= 3) continue;
+        const int64_t k = lentoAnagrammi(w, frasi, voci, true, righe);
+        voci[i].clear();
+        if (k > 0) {
+            righe.push_back(w);
+            righe.emplace_back(kSeparatoreAnagrammi);
+            esito.totale += k;
+            esito.ultimo = static_cast<int64_t>(i);
+        }
+    }
+    return esito;
+}
+
+// Every entry is tried against all the letters, which are fresh for each entry.
+int64_t lentoParziali(std::string_view testo, bool completo, bool scarti, bool frasi,
+                      const std::vector<std::string>& voci, std::vector<std::string>& righe) {
+    const std::string lettere = Arrangia(accenti::NoAcc(cp1252::lowered(testo)));
+    int64_t n = 0;
+    for (const std::string& voce : voci) {
+        std::string w = pulizia(voce, frasi);
+        if (w.size() < 3 || w.size() > lettere.size()) continue;
+        w = accenti::NoAcc(w);
+        std::vector<bool> usata(lettere.size());
+        bool trovata = true;
+        for (char c : w) {
+            size_t p = 0;
+            while (p < lettere.size() && (usata[p] || lettere[p] != c)) ++p;
+            if (p == lettere.size()) {
+                trovata = false;
+                break;
+            }
+            usata[p] = true;
+        }
+        if (!trovata) continue;
+        if (!completo) {
+            righe.push_back(w);
+        } else {
+            if (w == lettere) continue;
+            righe.push_back(scarti ? voce + "\t" + Riordina(Differenza(lettere, w)) : voce);
+        }
+        ++n;
+    }
+    return n;
+}
+
+int64_t lentoInterno(std::string parola, std::string_view escludi, bool scarti, bool frasi,
+                     const std::vector<std::string>& voci, std::vector<std::string>& righe) {
+    parola = cp1252::lowered(parola);
+    const bool accenti = accenti::Accentazione(parola) != 0;
+    for (const std::string& voce : voci) {
+        if (voce.size() < parola.size()) continue;
+        std::string w = pulizia(voce, frasi);
+        if (!accenti) w = accenti::NoAcc(w);
+        std::string lavoro = w;
+        size_t trovate = 0;
+        for (char c : parola) {
+            size_t p = lavoro.find(c);
+            if (p == std::string::npos) break;
+            lavoro[p] = kSegno;
+            ++trovate;
+        }
+        if (trovate < parola.size() || w == parola) continue;
+        if (voce.find_first_of(escludi) != std::string::npos) continue;
+        std::string avanzi;
+        for (char c : lavoro)
+            if (c != kSegno) avanzi += c;
+        righe.push_back(scarti ? voce + "\t" + Riordina(avanzi) : voce);
+    }
+    return static_cast<int64_t>(righe.size());
+}
+
+// ---- Awkward dictionaries full of anagrams ----
+
+class Generatore {
+public:
+    explicit Generatore(uint32_t seme) : rng_(seme) {}
+
+    std::string pezzi(size_t massimo) {
+        static constexpr std::string_view kPezzi[] = {
+            "a",    "e",    "o",    "r",    "m",    "t",    "a",    "o",  "r",
+            "\xE0", "\xE8", "\xE9", "\xF2", "\xEC", "\xF9", " ",    "-",  "'",
+            "A",    "\xC0", "\xBD", "1",    "\xDE", "\xFE", "\xFF", "ss", "\xE0"};
+        std::string w;
+        const size_t n = rng_() % (massimo + 1);
+        while (w.size() < n) w += kPezzi[rng_() % std::size(kPezzi)];
+        return w;
+    }
+
+    // An anagram of w's term, an accent folded or added, or a repeat.
+    std::string variante(std::string w) {
+        std::string commento;
+        if (size_t t = w.find('\t'); t != std::string::npos) {
+            commento = w.substr(t);
+            w.resize(t);
+        }
+        switch (rng_() % 4) {
+        case 0:
+            std::shuffle(w.begin(), w.end(), rng_);
+            break;
+        case 1:
+            w = accenti::NoAcc(w);
+            break;
+        case 2:
+            std::shuffle(w.begin(), w.end(), rng_);
+            w += uno(2) ? " " : "";
+            break;
+        default:
+            break;
+        }
+        return uno(6) ? w + "\tx" : (uno(3) ? w + commento : w);
+    }
+
+    std::vector<std::string> dizionario(size_t n) {
+        std::vector<std::string> v;
+        for (size_t i = 0; i < n; ++i) {
+            if (uno(12))
+                v.emplace_back();
+            else if (!v.empty() && uno(2))
+                v.push_back(variante(v[rng_() % v.size()]));
+            else
+                v.push_back(pezzi(7) + (uno(10) ? "\tnota" : ""));
+        }
+        return v;
+    }
+
+    bool uno(unsigned su) { return rng_() % su == 0; }
+    std::mt19937& rng() { return rng_; }
+
+private:
+    std::mt19937 rng_;
+};
+
+Voci daElenco(const std::vector<std::string>& elenco) {
+    Voci v;
+    for (const auto& s : elenco) v.append(s);
+    return v;
+}
+
+std::string mostra(const std::vector<std::string>& righe) {
+    std::string s;
+    for (const auto& r : righe) {
+        s += '[';
+        s += cp1252::toUtf8(r);
+        s += "] ";
+    }
+    return s;
+}
+
+class Confronto : public ::testing::TestWithParam<uint32_t> {};
+
+TEST_P(Confronto, AnagramsOfAWordMatchTheLetterLoop) {
+    Generatore g(GetParam());
+    const auto elenco = g.dizionario(40);
+    const Voci voci = daElenco(elenco);
+    NoPoll poll;
+    for (bool frasi : {false, true})
+        for (int q = 0; q < 12; ++q) {
+            // Mostly words of the dictionary itself (lower-cased, as the program passes
+            // them), sometimes anything.
+            const std::string parola =
+                q < 8 ? cp1252::lowered(elenco[g.rng()() % elenco.size()]) : g.pezzi(6);
+            std::vector<std::string> lente, veloci;
+            auto copia = elenco;
+            const int64_t attese = lentoAnagrammi(parola, frasi, copia, false, lente);
+            const EsitoConteggio e = CercaAnagrammi(parola, frasi, voci, poll, veloci);
+            ASSERT_EQ(veloci, lente) << cp1252::toUtf8(parola) << " frasi " << frasi;
+            EXPECT_EQ(e.conteggio, attese);
+            EXPECT_FALSE(e.interrotto);
+        }
+}
+
+TEST_P(Confronto, AllGroupsMatchTheQuadraticPass) {
+    Generatore g(GetParam());
+    const auto elenco = g.dizionario(60);
+    const Voci voci = daElenco(elenco);
+    NoPoll poll;
+    for (bool frasi : {false, true}) {
+        std::vector<std::string> lente, veloci;
+        const EsitoTutti atteso = lentoTutti(frasi, elenco, lente);
+        const EsitoTutti e = TuttiAnagrammi(frasi, voci, poll, veloci);
+        ASSERT_EQ(veloci, lente) << "frasi " << frasi << "\n" << mostra(lente);
+        EXPECT_EQ(e.totale, atteso.totale);
+        EXPECT_EQ(e.ultimo, atteso.ultimo);
+    }
+}
+
+TEST_P(Confronto, AllGroupsSortOutEqualFingerprintsByTheirLetters) {
+    Generatore g(GetParam());
+    const auto elenco = g.dizionario(60);
+    const Voci voci = daElenco(elenco);
+    NoPoll poll;
+    for (bool frasi : {false, true}) {
+        std::vector<std::string> lente, veloci;
+        const EsitoTutti atteso = lentoTutti(frasi, elenco, lente);
+        const EsitoTutti e = detail::TuttiAnagrammiSenzaImpronte(frasi, voci, poll, veloci);
+        ASSERT_EQ(veloci, lente) << "frasi " << frasi;
+        EXPECT_EQ(e.totale, atteso.totale);
+    }
+}
+
+TEST_P(Confronto, PartialAnagramsMatchTheLetterLoop) {
+    Generatore g(GetParam());
+    const auto elenco = g.dizionario(50);
+    const Voci voci = daElenco(elenco);
+    NoPoll poll;
+    for (int q = 0; q < 8; ++q) {
+        const std::string testo =
+            q % 2 ? g.pezzi(10) : elenco[g.rng()() % elenco.size()] + g.pezzi(3);
+        for (bool completo : {false, true})
+            for (bool scarti : {false, true})
+                for (bool frasi : {false, true}) {
+                    std::vector<std::string> lente, veloci;
+                    const int64_t attese =
+                        lentoParziali(testo, completo, scarti, frasi, elenco, lente);
+                    const EsitoConteggio e = CercaPartAnagrammi(
+                        testo, ModoParziali{completo, scarti, frasi}, voci, poll, veloci);
+                    ASSERT_EQ(veloci, lente) << cp1252::toUtf8(testo);
+                    EXPECT_EQ(e.conteggio, attese);
+                }
+    }
+}
+
+TEST_P(Confronto, ContainersMatchTheLetterLoop) {
+    Generatore g(GetParam());
+    const auto elenco = g.dizionario(50);
+    const Voci voci = daElenco(elenco);
+    NoPoll poll;
+    for (int q = 0; q < 10; ++q) {
+        const std::string parola = g.pezzi(3);
+        const std::string escludi = g.uno(3) ? g.pezzi(2) : "";
+        for (bool scarti : {false, true})
+            for (bool frasi : {false, true}) {
+                std::vector<std::string> lente, veloci;
+                const int64_t attese = lentoInterno(parola, escludi, scarti, frasi, elenco, lente);
+                const EsitoConteggio e = CercaInterno(
+                    parola, escludi, ModoContenitori{scarti, frasi}, voci, poll, veloci);
+                ASSERT_EQ(veloci, lente) << cp1252::toUtf8(parola) << " / " << escludi;
+                EXPECT_EQ(e.conteggio, attese);
+            }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(DizionariCasuali, Confronto, ::testing::Range(1u, 301u));
+
+// Enough short entries for every length to hold hundreds of them, sorted another way.
+TEST(ConfrontoGrande, AllGroupsOfALongerListMatchTheQuadraticPass) {
+    for (uint32_t seme : {7u, 8u}) {
+        Generatore g(seme);
+        std::vector<std::string> elenco;
+        while (elenco.size() < 1500)
+            elenco.push_back(g.uno(2) && !elenco.empty()
+                                 ? g.variante(elenco[g.rng()() % elenco.size()])
+                                 : g.pezzi(5));
+        const Voci voci = daElenco(elenco);
+        NoPoll poll;
+        std::vector<std::string> lente, veloci;
+        lentoTutti(seme % 2, elenco, lente);
+        TuttiAnagrammi(seme % 2, voci, poll, veloci);
+        ASSERT_EQ(veloci, lente);
+    }
+}
+
+// Dictionaries are walked a block of entries at a time; a longer list crosses many blocks.
+TEST(ConfrontoGrande, SearchesOfALongerListMatchTheLetterLoops) {
+    Generatore g(11);
+    const auto elenco = g.dizionario(30000);
+    const Voci voci = daElenco(elenco);
+    NoPoll poll;
+    for (int q = 0; q < 6; ++q) {
+        const bool frasi = q % 2;
+        const std::string parola = cp1252::lowered(elenco[g.rng()() % elenco.size()]);
+        std::vector<std::string> lente, veloci;
+        auto copia = elenco;
+        lentoAnagrammi(parola, frasi, copia, false, lente);
+        CercaAnagrammi(parola, frasi, voci, poll, veloci);
+        ASSERT_EQ(veloci, lente);
+
+        const std::string lettere = g.pezzi(9);
+        lente.clear();
+        veloci.clear();
+        lentoParziali(lettere, true, true, frasi, elenco, lente);
+        CercaPartAnagrammi(lettere, ModoParziali{true, true, frasi}, voci, poll, veloci);
+        ASSERT_EQ(veloci, lente);
+
+        const std::string dentro = g.pezzi(2);
+        lente.clear();
+        veloci.clear();
+        lentoInterno(dentro, "", true, frasi, elenco, lente);
+        CercaInterno(dentro, "", ModoContenitori{true, frasi}, voci, poll, veloci);
+        ASSERT_EQ(veloci, lente);
+    }
+}
+
+} // namespace
