@@ -5,11 +5,16 @@
 #include "mainform/ColonnaModi.h"
 #include "mainform/ImpostazioniForm1.h"
 
+#include "PollEventi.h"
+#include "TestoCp.h"
+
 #include <QCheckBox>
+#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QScreen>
+#include <QTimer>
 #include <QtTest>
 
 using namespace verbolario;
@@ -31,6 +36,8 @@ private slots:
     void dizionarioRegistratoSparito();
     void nessunDizionario();
     void cartellaInesistente();
+    void pollLasciaPassareGliEventi();
+    void testoCp1252();
 };
 
 void Form1AvvioTest::primoAvvioConValoriPredefiniti() {
@@ -257,6 +264,29 @@ void Form1AvvioTest::cartellaInesistente() {
     Form1& f = a.avvia();
     QVERIFY(f.isVisible());
     QVERIFY(a.chiudi());
+}
+
+void Form1AvvioTest::pollLasciaPassareGliEventi() {
+    // A stop request raised by an event (the stop button) reaches a loop that only polls.
+    Contesto ctx(QDir::tempPath());
+    PollEventi poll(ctx);
+    QTimer::singleShot(30, [&ctx] { ctx.interrompi = true; });
+    QElapsedTimer t;
+    t.start();
+    int64_t giri = 0;
+    while (!poll.stop() && t.elapsed() < 2000) ++giri;
+    QVERIFY(ctx.interrompi);
+    QVERIFY(t.elapsed() < 200);
+    QVERIFY(giri > 1000); // most calls are only a counter
+}
+
+void Form1AvvioTest::testoCp1252() {
+    using namespace verbolario::testo;
+    QCOMPARE(daCp1252("citt\xE0 \x80 \x93x\x94"),
+             QString::fromUtf8("citt\u00E0 \u20AC \u201Cx\u201D"));
+    QCOMPARE(aCp1252(QString::fromUtf8("perch\u00E9 \u20AC")), std::string("perch\xE9 \x80"));
+    // What the code page cannot hold becomes '?', never a refusal or a lost character.
+    QCOMPARE(aCp1252(QString::fromUtf8("\u4E2D\u00E8")), std::string("?\xE8"));
 }
 
 QTEST_MAIN(Form1AvvioTest)

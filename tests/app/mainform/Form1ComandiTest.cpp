@@ -325,6 +325,14 @@ void Form1ComandiTest::caselleDiControllo() {
     QTest::mouseClick(f->ckOrder, Qt::LeftButton, {}, QPoint(8, 12));
     QCOMPARE(f->superficie.ultimoMessaggio(), QString("Lista ordinata in ordine alfabetico"));
 
+    // "Top" checked makes the window an ordinary one; cleared keeps it on top.
+    QVERIFY(f->windowFlags() & Qt::WindowStaysOnTopHint);
+    QTest::mouseClick(f->Check1, Qt::LeftButton, {}, QPoint(8, 10));
+    QVERIFY(!(f->windowFlags() & Qt::WindowStaysOnTopHint));
+    QVERIFY(f->isVisible());
+    QTest::mouseClick(f->Check1, Qt::LeftButton, {}, QPoint(8, 10));
+    QVERIFY(f->windowFlags() & Qt::WindowStaysOnTopHint);
+
     f->Option1_Click(2);
     QCOMPARE(f->Check5->text(), QString("P\na\nr\no\nl\na"));
     QTest::mouseClick(f->Check5, Qt::LeftButton, {}, QPoint(8, f->Check5->height() / 2));
