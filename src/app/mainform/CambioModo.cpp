@@ -61,6 +61,7 @@ void CambioModo::Option1_Click(int i) {
         riselezionaCorrente();
         return;
     }
+    emit f_.cambioModoIniziato(i);
     f_.List1->impostaEstensioneOrizzontale(0);
     f_.Frame3->aspettoNormale(i);
     if (f_.isVisible()) f_.Suona(1);

@@ -356,10 +356,8 @@ bool Form1::Form_KeyDown(QKeyEvent* e) {
         return true;
     case Qt::Key_C: {
         bool ctrl = e->modifiers() & Qt::ControlModifier, alt = e->modifiers() & Qt::AltModifier;
-        if (ctrl != alt) {
-            CambiaColore(ctrl, alt);
-            return true;
-        }
+        // Not consumed: Ctrl+C still copies in a text box.
+        if (ctrl != alt) CambiaColore(ctrl, alt);
         return false;
     }
     case Qt::Key_F1:

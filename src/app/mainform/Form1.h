@@ -47,6 +47,9 @@ class ControlliRicerca;
 //      richiestaLettereComuni   Ctrl+click on List1
 //      richiestaHelp, richiestaAbout, richiestaSfondo, richiestaGrafico   for windows that
 //                               do not exist yet
+//      cambioModoIniziato(i)    a mode switch was accepted and begins: the games remove
+//                               their letter boxes, stop their timer and hide their own
+//                               controls here (the owl, the time display, the drawn letters)
 //      modoCambiato(i)          after every completed mode switch (games prepare here)
 //    The start button's handler follows this frame: return at once when
 //    ctx.occupato or ctx.ricercaInCorso; set ricercaInCorso; clear interrompi; call
@@ -162,6 +165,7 @@ signals:
     void richiestaAbout();
     void richiestaSfondo();
     void richiestaGrafico();
+    void cambioModoIniziato(int modo);
     void modoCambiato(int modo);
     // After the settings have been written back (the window is about to go away).
     void chiuso();

@@ -147,8 +147,10 @@ void Form1ComandiTest::arrangiaNelCambioModo() {
 void Form1ComandiTest::modoRifiutatoSeOccupato() {
     f->Option1_Click(0);
     f->Text1->setText("Casa");
+    QSignalSpy iniziato(f, &Form1::cambioModoIniziato);
     a->ctx->occupato = true;
     QTest::mouseClick(f->Option1(7), Qt::LeftButton, {}, QPoint(8, 10));
+    QCOMPARE(iniziato.count(), 0);
     QCOMPARE(f->ModoCorrente, 0);
     QVERIFY(f->Option1(0)->isChecked());
     QVERIFY(!f->Option1(7)->isChecked());
