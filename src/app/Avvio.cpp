@@ -10,6 +10,7 @@
 #include "mainform/Form1.h"
 #include "mainform/ImpostazioniForm1.h"
 #include "settings/Impostazioni.h"
+#include "windows/FinestreAusiliarie.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -72,6 +73,7 @@ std::unique_ptr<Form1> Avvio::avvia(Contesto& ctx) {
     }
     auto f = std::make_unique<Form1>(ctx);
     installaComandi(*f);
+    installaFinestre(*f);
     caricaForm1(*f);
     return f;
 }

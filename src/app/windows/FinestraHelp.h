@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QTextBrowser>
+
+namespace verbolario {
+
+// The program's help: Verbolario.html next to the executable, one anchor per topic
+// (<a name="t800">). The topic numbers are the ones the modes hand over on F1.
+class FinestraHelp final : public QTextBrowser {
+    Q_OBJECT
+public:
+    explicit FinestraHelp(QWidget* parent = nullptr);
+
+    // Topic of a main-window mode (0..9); 100 (browsing) for anything else.
+    static int argomentoModo(int modo);
+    // Topics of the options window: 900 with only the background frame, 1000 otherwise.
+    static constexpr int kArgomentoSfondo = 900;
+    static constexpr int kArgomentoOpzioni = 1000;
+    static QString percorsoGuida();
+
+    // Shows the window at a topic (reloading the file, so edits to it show up).
+    void mostraArgomento(int argomento);
+    int argomento() const { return argomento_; }
+
+private:
+    int argomento_ = 0;
+};
+
+} // namespace verbolario

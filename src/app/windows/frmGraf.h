@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+
+#include <array>
+#include <cstdint>
+
+class QLabel;
+
+namespace verbolario {
+
+class Form1;
+
+// The letter distribution of the current dictionary: one bar per letter A to Z, 1 pixel per
+// mille, over the main window's background style. A left click closes it.
+class frmGraf final : public QWidget {
+    Q_OBJECT
+public:
+    explicit frmGraf(Form1& f);
+
+    static constexpr int kLarghezza = 463, kAltezza = 211; // inner size of 7035 x 3570 twips
+    // Left edge of letter i's bar (28, 44, ... 428).
+    static int xBarra(int i) { return (2 * i + 1) * 8 + 20; }
+    // Letter column under x, or -1 between the edges and the first or last column.
+    static int colonnaSotto(int x);
+    // Base line of the bars.
+    int y0() const { return height() - 16; }
+
+    const QImage& immagine() const { return immagine_; }
+    QLabel* suggerimento() const { return tip_; }
+
+public slots:
+    // Repaints the chart from the current letter shares and background settings.
+    void Disegna();
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void focusInEvent(QFocusEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+
+private:
+    void disegnaGriglia(QImage& img) const;
+    void disegnaBarre(QImage& img) const;
+
+    Form1& f_;
+    std::array<int32_t, 26> perc_{};
+    QImage immagine_;
+    QLabel* tip_ = nullptr;
+};
+
+} // namespace verbolario
