@@ -26,7 +26,7 @@ EsitoConteggio CercaAnagrammi(std::string_view parola, bool frasi, const Voci& v
     IndiceAnagrammi::pulisci(parola, frasi, p);
     accenti::foldAll(p);
     const Multinsieme lettere(p, false);
-    const uint64_t m = IndiceAnagrammi::maschera(p);
+    const IndiceAnagrammi::Maschera m = IndiceAnagrammi::maschera(p);
 
     // Anagrams have the word's cleaned length and exactly its set of characters; only those
     // entries are compared letter by letter. The length's entries are in dictionary order.
@@ -35,8 +35,8 @@ EsitoConteggio CercaAnagrammi(std::string_view parola, bool frasi, const Voci& v
     Ascolto ascolto(poll, static_cast<int64_t>(voci.size()));
     ScorriCandidati(
         indice, voci, p.size(), p.size(), ascolto,
-        [&](uint64_t mask) { return (mask & ~IndiceAnagrammi::kPulita) == m; },
-        [&](uint32_t, uint32_t i, uint64_t mask) {
+        [&](IndiceAnagrammi::Maschera mask) { return (mask & ~IndiceAnagrammi::kPulita) == m; },
+        [&](uint32_t, uint32_t i, IndiceAnagrammi::Maschera mask) {
             const std::string_view w = indice.pulita(voci, i, mask);
             if (!lettere.uguale(w, true) || ugualePiegate(w, p)) return;
             righe.emplace_back(voci[i]);

@@ -41,20 +41,20 @@ EsitoConteggio CercaInterno(std::string_view testo, std::string_view escludi,
     // An accent typed by the user is meant: entries are then compared unfolded.
     const bool piega = accenti::Accentazione(parola) == 0;
     const Multinsieme cercate(parola, false);
-    const uint64_t richieste = IndiceAnagrammi::maschera(parola);
+    const IndiceAnagrammi::Maschera richieste = IndiceAnagrammi::maschera(parola);
     std::array<bool, 256> esclusa{};
     for (char c : escludi) esclusa[static_cast<unsigned char>(c)] = true;
 
     // The entry must be as long as the word as stored and, once cleaned, still hold as many
     // characters; its folded characters cover the word's folded ones.
     const IndiceAnagrammi& indice = IndiceAnagrammi::di(voci, modo.frasi);
-    const uint64_t* maschere = indice.maschere();
+    const IndiceAnagrammi::Maschera* maschere = indice.maschere();
     std::vector<uint64_t> trovati; // entry index, then position in the index
     Ascolto ascolto(poll, static_cast<int64_t>(voci.size()));
     ScorriCandidati(
         indice, voci, parola.size(), std::numeric_limits<uint32_t>::max(), ascolto,
-        [&](uint64_t m) { return (m & richieste) == richieste; },
-        [&](uint32_t k, uint32_t i, uint64_t m) {
+        [&](IndiceAnagrammi::Maschera m) { return (m & richieste) == richieste; },
+        [&](uint32_t k, uint32_t i, IndiceAnagrammi::Maschera m) {
             const std::string_view voce = voci[i];
             if (voce.size() < parola.size()) return;
             const std::string_view w = indice.pulita(voci, i, m);

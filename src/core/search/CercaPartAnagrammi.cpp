@@ -31,15 +31,17 @@ EsitoConteggio CercaPartAnagrammi(std::string_view testo, const ModoParziali& mo
     const std::string l = lettereDi(testo);
     const Multinsieme disponibili(l, false);
     // The letters are plain a-z, so any other character in an entry rules it out.
-    const uint64_t estranee = ~(IndiceAnagrammi::maschera(l) | IndiceAnagrammi::kPulita);
+    const IndiceAnagrammi::Maschera estranee =
+        ~(IndiceAnagrammi::maschera(l) | IndiceAnagrammi::kPulita);
 
     const IndiceAnagrammi& indice = IndiceAnagrammi::di(voci, modo.frasi);
-    const uint64_t* maschere = indice.maschere();
+    const IndiceAnagrammi::Maschera* maschere = indice.maschere();
     std::vector<uint64_t> trovate; // entry index, then position in the index
     Ascolto ascolto(poll, static_cast<int64_t>(voci.size()));
     ScorriCandidati(
-        indice, voci, kMinimo, l.size(), ascolto, [&](uint64_t m) { return (m & estranee) == 0; },
-        [&](uint32_t k, uint32_t i, uint64_t m) {
+        indice, voci, kMinimo, l.size(), ascolto,
+        [&](IndiceAnagrammi::Maschera m) { return (m & estranee) == 0; },
+        [&](uint32_t k, uint32_t i, IndiceAnagrammi::Maschera m) {
             if (disponibili.contiene(indice.pulita(voci, i, m), true))
                 trovate.push_back(uint64_t{i} << 32 | k);
         });

@@ -33,8 +33,8 @@ void IndiceAnagrammi::pulisci(std::string_view voce, bool frasi, std::string& ou
     out = Arrangia(voce);
 }
 
-uint64_t IndiceAnagrammi::maschera(std::string_view testo) {
-    uint64_t m = 0;
+IndiceAnagrammi::Maschera IndiceAnagrammi::maschera(std::string_view testo) {
+    Maschera m = 0;
     for (char c : testo) m |= bit(accenti::piana(static_cast<unsigned char>(c)));
     return m;
 }
@@ -42,7 +42,7 @@ uint64_t IndiceAnagrammi::maschera(std::string_view testo) {
 IndiceAnagrammi::IndiceAnagrammi(const Voci& voci, bool frasi) : frasi_(frasi) {
     const size_t n = voci.size();
     std::vector<uint32_t> lunghezze(n);
-    std::vector<uint64_t> maschere(n);
+    std::vector<Maschera> maschere(n);
     std::string pulita;
     diverseOff_.push_back(0);
     for (size_t i = 0; i < n; ++i) {
@@ -62,7 +62,7 @@ IndiceAnagrammi::IndiceAnagrammi(const Voci& voci, bool frasi) : frasi_(frasi) {
 }
 
 void IndiceAnagrammi::disponiPerLunghezza(const std::vector<uint32_t>& lunghezze,
-                                          const std::vector<uint64_t>& maschere) {
+                                          const std::vector<Maschera>& maschere) {
     const size_t n = lunghezze.size();
     const uint32_t massima = n ? *std::max_element(lunghezze.begin(), lunghezze.end()) : 0;
     ordine_.resize(n);

@@ -16,7 +16,7 @@ namespace verbolario {
 // The comparisons then fold accented vowels to plain ones.
 //
 // Entries are laid out by cleaned length (dictionary order within a length), each with a
-// 64-bit mask of the characters its folded cleaned form holds, so a search reads only the
+// mask of the characters its folded cleaned form holds, so a search reads only the
 // lengths that can match and rejects most entries with one AND.
 class IndiceAnagrammi {
 public:
@@ -34,25 +34,27 @@ public:
         return false;
     }
     static void pulisci(std::string_view voce, bool frasi, std::string& out);
-    // Mask bit of a character of a folded text: a-z have a bit each, every other character
-    // shares one of the remaining bits with a few others (a mask test is a filter, the
-    // letters are always checked after it).
-    static uint64_t bit(unsigned char c) {
-        return c >= 'a' && c <= 'z' ? uint64_t{1} << (c - 'a') : uint64_t{1} << (26 + c % 37);
+    // Which characters a folded text holds, one bit per character: a-z have a bit each,
+    // every other character shares one of five bits with many others (a mask test is a
+    // filter, the letters are always checked after it). Four bytes per entry: the searches
+    // read the masks of millions of entries, and memory is what they wait for.
+    using Maschera = uint32_t;
+    static Maschera bit(unsigned char c) {
+        return c >= 'a' && c <= 'z' ? Maschera{1} << (c - 'a') : Maschera{1} << (26 + c % 5);
     }
     // The mask of the text once folded.
-    static uint64_t maschera(std::string_view testo);
+    static Maschera maschera(std::string_view testo);
     // Set in an entry's mask when its cleaned form differs from the entry as stored.
-    static constexpr uint64_t kPulita = uint64_t{1} << 63;
+    static constexpr Maschera kPulita = Maschera{1} << 31;
 
     size_t size() const { return ordine_.size(); }
     // Where each cleaned length begins, ascending, and one more entry: the end.
     const std::vector<size_t>& inizi() const { return inizi_; }
     const uint32_t* ordine() const { return ordine_.data(); }
-    const uint64_t* maschere() const { return maschere_.data(); }
+    const Maschera* maschere() const { return maschere_.data(); }
     // The cleaned form (not folded) of entry i; mask is its mask, which says whether the
     // cleaned form differs from the stored one.
-    std::string_view pulita(const Voci& voci, uint32_t i, uint64_t mask) const {
+    std::string_view pulita(const Voci& voci, uint32_t i, Maschera mask) const {
         return mask & kPulita ? pulitaDiversa(i) : voci[i];
     }
     // The same knowing only the entry's index.
@@ -65,11 +67,11 @@ public:
 private:
     std::string_view pulitaDiversa(uint32_t i) const;
     void disponiPerLunghezza(const std::vector<uint32_t>& lunghezze,
-                             const std::vector<uint64_t>& maschere);
+                             const std::vector<Maschera>& maschere);
 
     bool frasi_ = false;
     std::vector<uint32_t> ordine_;    // entry indexes, by cleaned length, then by index
-    std::vector<uint64_t> maschere_;  // same layout as ordine_
+    std::vector<Maschera> maschere_;  // same layout as ordine_
     std::vector<uint32_t> lunghezze_; // distinct cleaned lengths, ascending
     std::vector<size_t> inizi_;       // first position of each length; one more at the end
     // Cleaned forms of the entries the cleanup changes (few: phrases and ½ entries).

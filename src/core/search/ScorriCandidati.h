@@ -37,7 +37,7 @@ bool ScorriCandidati(const IndiceAnagrammi& indice, const Voci& voci, uint64_t m
     const std::vector<size_t> fini(inizi + static_cast<ptrdiff_t>(primo) + 1,
                                    inizi + static_cast<ptrdiff_t>(oltre) + 1);
     const uint32_t* ordine = indice.ordine();
-    const uint64_t* maschere = indice.maschere();
+    const IndiceAnagrammi::Maschera* maschere = indice.maschere();
     const Anticipo anticipo(voci);
     std::vector<uint32_t> candidati(kBlocco);
     const auto n = static_cast<uint32_t>(indice.size());

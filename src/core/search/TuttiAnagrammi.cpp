@@ -119,13 +119,12 @@ void Raggruppatore::gruppiDi(const Impronta* da, const Impronta* a) {
 
 bool Raggruppatore::stesseLettere(const Membro& m) {
     // Members of a run have the same length: using up the first one's letters suffices.
-    auto& conta = conta_;
     const std::string_view w = piegata(m);
     size_t k = 0;
-    while (k < w.size() && --conta[static_cast<unsigned char>(w[k])] >= 0) ++k;
+    while (k < w.size() && --conta_[static_cast<unsigned char>(w[k])] >= 0) ++k;
     const bool uguali = k == w.size();
     if (!uguali) ++k; // the letter that failed was counted too
-    for (size_t j = 0; j < k; ++j) ++conta[static_cast<unsigned char>(w[j])];
+    for (size_t j = 0; j < k; ++j) ++conta_[static_cast<unsigned char>(w[j])];
     return uguali;
 }
 
