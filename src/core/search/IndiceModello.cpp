@@ -74,9 +74,12 @@ public:
                 }
                 es.push_back(e);
             }
+            if (es.size() == 1 && es[0].lettera >= 0)
+                sequenza_.push_back(static_cast<unsigned char>(lettere_[es[0].lettera]));
             segmenti_.push_back(std::move(es));
         }
         maschere_.resize(lettere_.size());
+        if (sequenza_.size() != segmenti_.size()) sequenza_.clear();
     }
 
     bool vuoto() const { return segmenti_.empty(); }
@@ -85,6 +88,7 @@ public:
     bool combacia(const char* riga, uint32_t larghezza, uint32_t da, uint32_t a) {
         if (larghezza > kRigaCorta) return m_.centraliTra(riga, da, a);
         const uint32_t blocchi = (a + 15) / 16;
+        if (!sequenza_.empty()) return lettereInOrdine(riga, blocchi, da, a);
         for (size_t k = 0; k < lettere_.size(); ++k)
             maschere_[k] = posizioni(riga, blocchi, static_cast<unsigned char>(lettere_[k]));
         uint32_t dopo = da;
@@ -100,6 +104,19 @@ public:
     }
 
 private:
+    // Runs of one letter each (the text typed without wildcards): each letter's first place
+    // after the previous one.
+    bool lettereInOrdine(const char* riga, uint32_t blocchi, uint32_t da, uint32_t a) const {
+        uint64_t ammessi = intervallo(da, a - 1);
+        for (unsigned char c : sequenza_) {
+            const uint64_t m = posizioni(riga, blocchi, c) & ammessi;
+            if (!m) return false;
+            const int p = std::countr_zero(m);
+            ammessi &= p == 63 ? 0 : ~uint64_t{0} << (p + 1);
+        }
+        return true;
+    }
+
     struct Elemento {
         int lettera;                     // index into lettere_, or -1
         const Modello::Insieme* insieme; // for other sets; neither: any character
@@ -118,6 +135,7 @@ private:
     std::vector<std::vector<Elemento>> segmenti_;
     std::vector<int> lettere_;
     std::vector<uint64_t> maschere_;
+    std::string sequenza_; // the letters, when every run is one letter
 };
 
 } // namespace
@@ -152,7 +170,8 @@ IndiceModello::IndiceModello(const Voci& voci) {
         f.indici.reserve(perLarghezza[l]);
         f.colonne.resize(size_t{perLarghezza[l]} * l);
         f.testi.resize(size_t{perLarghezza[l]} * l + kRigaCorta, '\0');
-        f.firme.reserve(perLarghezza[l]);
+        f.lettere.reserve(perLarghezza[l]);
+        f.doppie.reserve(perLarghezza[l]);
     }
     std::string forma;
     for (size_t i = 0; i < n; ++i) {
@@ -172,7 +191,9 @@ IndiceModello::IndiceModello(const Voci& voci) {
         std::copy(forma.begin(), forma.end(),
                   f.testi.begin() + static_cast<ptrdiff_t>(size_t{r} * f.larghezza));
         f.indici.push_back(static_cast<uint32_t>(i));
-        f.firme.push_back(Firma(forma));
+        const uint64_t firma = Firma(forma);
+        f.lettere.push_back(static_cast<uint32_t>(firma));
+        f.doppie.push_back(static_cast<uint32_t>(firma >> 32));
     }
     tratto_ = std::max<uint32_t>(kTrattoMinimo, static_cast<uint32_t>(n / kTratti + 63) / 64 * 64);
     tratti_ = static_cast<uint32_t>((n + tratto_ - 1) / tratto_);
@@ -315,11 +336,11 @@ private:
     // Rows da..a-1 that hold every letter the central runs ask for.
     size_t conLettere(const Fascia& f, uint32_t da, uint32_t a) {
         uint32_t* out = candidati_.data();
-        const uint64_t richieste = m_.lettereRichieste();
+        const auto richieste = static_cast<uint32_t>(m_.lettereRichieste());
         size_t n = 0;
         for (uint32_t r = da; r < a; ++r) {
             out[n] = r;
-            n += (f.firme[r] & richieste) == richieste;
+            n += (f.lettere[r] & richieste) == richieste;
         }
         return n;
     }
@@ -340,9 +361,11 @@ private:
             const Vincolo v = c.vincoli[k];
             n = filtra(n, [&](uint32_t r) { return v.insieme->ha(v.colonna[r]); });
         }
-        const uint64_t richieste = m_.lettereRichieste();
+        const auto richieste = static_cast<uint32_t>(m_.lettereRichieste());
         if (!c.vincoli.empty() && richieste)
-            n = filtra(n, [&](uint32_t r) { return (f.firme[r] & richieste) == richieste; });
+            n = filtra(n, [&](uint32_t r) { return (f.lettere[r] & richieste) == richieste; });
+        if (const auto ripetute = static_cast<uint32_t>(m_.lettereRichieste() >> 32))
+            n = filtra(n, [&](uint32_t r) { return (f.doppie[r] & ripetute) == ripetute; });
         if (accenti_) {
             // Rows with accents are compared unfolded, apart from this scan.
             size_t a = c.accentata;
@@ -354,8 +377,17 @@ private:
         if (!centrali_.vuoto()) {
             const auto da = static_cast<uint32_t>(m_.prefisso().size());
             const auto a = static_cast<uint32_t>(f.larghezza - m_.suffisso().size());
-            n = filtra(
-                n, [&](uint32_t r) { return centrali_.combacia(f.testo(r), f.larghezza, da, a); });
+            uint32_t* cand = candidati_.data();
+            size_t tenuti = 0;
+            for (size_t i = 0; i < n; ++i) {
+                // Rows far apart would each wait for memory in turn.
+#if defined(__GNUC__)
+                if (i + 8 < n) __builtin_prefetch(f.testo(cand[i + 8]));
+#endif
+                cand[tenuti] = cand[i];
+                tenuti += centrali_.combacia(f.testo(cand[i]), f.larghezza, da, a);
+            }
+            n = tenuti;
         }
         return n;
     }
@@ -372,7 +404,7 @@ private:
             n = restringi(c, n, fatti);
             for (size_t i = 0; i < n; ++i) {
                 const uint32_t r = candidati_[i];
-                segna(f.indici[r], f.firme[r], std::string_view(f.testo(r), f.larghezza));
+                segna(f.indici[r], f.firma(r), std::string_view(f.testo(r), f.larghezza));
             }
         }
     }

@@ -59,7 +59,8 @@ private:
         std::vector<uint32_t> indici;       // dictionary index of each row, ascending
         std::vector<unsigned char> colonne; // folded forms, character k of row r at k * rows + r
         std::vector<char> testi;            // the same, row r at r * larghezza, then padding
-        std::vector<uint64_t> firme;        // Firma of the folded form
+        // Firma of the folded form, in two halves: a scan for letters reads only the first.
+        std::vector<uint32_t> lettere, doppie;
         // Rows that hold accented vowels, and where their unfolded form is kept.
         std::vector<uint32_t> righeAccentate;
         std::vector<uint64_t> testiAccentati;
@@ -67,6 +68,7 @@ private:
         std::vector<uint32_t> inizioTratto;
         uint32_t righe() const { return static_cast<uint32_t>(indici.size()); }
         const char* testo(uint32_t r) const { return testi.data() + size_t{r} * larghezza; }
+        uint64_t firma(uint32_t r) const { return lettere[r] | uint64_t{doppie[r]} << 32; }
     };
     class Scansione;
 
