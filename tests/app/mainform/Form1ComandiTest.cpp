@@ -369,6 +369,10 @@ void Form1ComandiTest::accenti() {
     auto* box = f->findChild<QLineEdit*>(casella);
     box->setText((casella == "Text1" && modo == 7) || casella == "TxtMeno" ? "CASA" : "casa");
     box->setCursorPosition(2);
+    // A right click opens the accents menu, not the box's own menu.
+    QTest::mousePress(box, Qt::RightButton, {}, QPoint(5, 5));
+    QVERIFY(f->menu().mnaccenti()->isVisible());
+    f->menu().mnaccenti()->hide();
     f->menu().mnacc_Click(2); // "è"
     QCOMPARE(box->text(), atteso);
     QCOMPARE(box->cursorPosition(), 3);
