@@ -30,6 +30,8 @@ QString qs(std::string_view s) {
 ComandiDizionario::ComandiDizionario(Form1& f) : QObject(&f), f_(f) {
     connect(&f_, &Form1::richiestaMenuFile, this, &ComandiDizionario::mnMod_Click);
     f_.salvaDizionario = [this] { return SaveDictionary() != EsitoSalva::Fallito; };
+    // The scale describes the dictionary as loaded, before any command changes it.
+    lungScala_ = std::min(LengMax(f_.ctx.voci), kScalaMassima);
 }
 
 void ComandiDizionario::mnMod_Click(int indice) {
@@ -160,8 +162,7 @@ ComandiDizionario::EsitoSalva ComandiDizionario::SaveDictionary() {
     return EsitoSalva::Fallito;
 }
 
-int64_t ComandiDizionario::lungScala() {
-    if (lungScala_ < 0) lungScala_ = std::min(LengMax(f_.ctx.voci), kScalaMassima);
+int64_t ComandiDizionario::lungScala() const {
     return lungScala_;
 }
 

@@ -38,7 +38,7 @@ public:
 
     // The guessing game's length scale: the longest entry, at most 30 (the range Min..Max
     // of the game lies within it).
-    int64_t lungScala();
+    int64_t lungScala() const;
     // After the dictionary was replaced or rebuilt: the scale from its longest entry, the
     // range opened to its full width.
     void ricalcolaIntervallo();
@@ -50,7 +50,7 @@ private:
     void voceGiaPresente();
 
     Form1& f_;
-    int64_t lungScala_ = -1;
+    int64_t lungScala_ = 0;
 };
 
 } // namespace verbolario

@@ -5,7 +5,49 @@
 #include "mainform/Form1.h"
 #include "mainform/ListaRisultati.h"
 
+#include <QFontMetricsF>
+#include <QStyle>
+
+#include <array>
+#include <cmath>
+
 namespace verbolario {
+
+namespace {
+
+// The width the longest line needs, in pixels. Shaping every line of a full list costs a
+// tenth of a second; the lines are plain words, so the advances of their characters, measured
+// once, are summed instead. Kerning only narrows such text, so the sum never clips a line.
+// Lines with a TAB depend on the list's tab stop and are measured whole.
+double larghezzaRighe(const VistaRisultati& lista) {
+    const QFontMetricsF fm(lista.font());
+    std::array<double, 256> avanzamento;
+    for (size_t c = 0; c < avanzamento.size(); ++c)
+        avanzamento[c] = fm.horizontalAdvance(QChar(static_cast<char16_t>(c)));
+    double massimo = 0;
+    for (const QString& riga : lista.modello().righe()) {
+        if (riga.contains('\t')) {
+            massimo = std::max(massimo, fm.horizontalAdvance(riga));
+            continue;
+        }
+        double w = 0;
+        for (QChar c : riga)
+            w += c.unicode() < avanzamento.size() ? avanzamento[c.unicode()]
+                                                  : fm.horizontalAdvance(c);
+        massimo = std::max(massimo, w);
+    }
+    return massimo;
+}
+
+// As VistaRisultati::larghezzaMassima: the extent that shows the longest line beside the
+// vertical scroll bar, or 0 when the list is wide enough already.
+int larghezzaMassima(const VistaRisultati& lista) {
+    const int totale = static_cast<int>(std::ceil(larghezzaRighe(lista))) + 8 +
+                       lista.style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    return lista.width() >= totale ? 0 : totale;
+}
+
+} // namespace
 
 void riempiList1(Form1& f, const std::vector<std::string>& righe) {
     if (righe.size() > 1000) f.List1->setUpdatesEnabled(false);
@@ -15,7 +57,7 @@ void riempiList1(Form1& f, const std::vector<std::string>& righe) {
 }
 
 void adattaList1(Form1& f) {
-    f.List1->impostaEstensioneOrizzontale(f.List1->larghezzaMassima());
+    f.List1->impostaEstensioneOrizzontale(larghezzaMassima(*f.List1));
     f.superficie.ImpostaFont();
 }
 
