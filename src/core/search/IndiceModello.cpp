@@ -2,6 +2,7 @@
 
 #include "search/Arrangia.h"
 #include "text/Accenti.h"
+#include "text/Lettere.h"
 
 #include <algorithm>
 #include <array>
@@ -138,6 +139,13 @@ private:
     std::string sequenza_; // the letters, when every run is one letter
 };
 
+size_t lunghezzaConfrontata(std::string_view voce) {
+    if (!VaRiscritta(voce)) return voce.size();
+    return static_cast<size_t>(std::count_if(voce.begin(), voce.end(), [](char c) {
+        return lettere::isAlfabeto(static_cast<unsigned char>(c));
+    }));
+}
+
 } // namespace
 
 bool VaRiscritta(std::string_view voce) {
@@ -146,20 +154,13 @@ bool VaRiscritta(std::string_view voce) {
     return false;
 }
 
-std::string FormaConfrontata(std::string_view voce, bool piega) {
-    std::string w = VaRiscritta(voce) ? Arrangia(voce) : std::string(voce);
-    if (piega) accenti::foldAll(w);
-    return w;
-}
-
 IndiceModello::IndiceModello(const Voci& voci) {
     const size_t n = voci.size();
     // Lengths first, so each group is allocated once.
     std::vector<uint32_t> larghezza(n);
     std::vector<uint32_t> perLarghezza;
     for (size_t i = 0; i < n; ++i) {
-        std::string_view v = voci[i];
-        larghezza[i] = static_cast<uint32_t>(VaRiscritta(v) ? Arrangia(v).size() : v.size());
+        larghezza[i] = static_cast<uint32_t>(lunghezzaConfrontata(voci[i]));
         if (larghezza[i] >= perLarghezza.size()) perLarghezza.resize(larghezza[i] + 1, 0);
         ++perLarghezza[larghezza[i]];
     }
@@ -173,28 +174,39 @@ IndiceModello::IndiceModello(const Voci& voci) {
         f.lettere.reserve(perLarghezza[l]);
         f.doppie.reserve(perLarghezza[l]);
     }
-    std::string forma;
-    for (size_t i = 0; i < n; ++i) {
-        std::string_view v = voci[i];
-        Fascia& f = fasce_[larghezza[i]];
-        const uint32_t r = f.righe();
-        forma = VaRiscritta(v) ? Arrangia(v) : std::string(v);
-        if (haAccentate(forma)) {
+    std::string scarto;
+    for (size_t i = 0; i < n; ++i)
+        aggiungi(fasce_[larghezza[i]], perLarghezza[larghezza[i]], static_cast<uint32_t>(i),
+                 voci[i], scarto);
+    dividiInTratti(n);
+}
+
+void IndiceModello::aggiungi(Fascia& f, size_t righe, uint32_t indice, std::string_view voce,
+                             std::string& scarto) {
+    const uint32_t r = f.righe();
+    std::string_view forma = voce;
+    const bool daRiscrivere = VaRiscritta(voce);
+    if (daRiscrivere || haAccentate(voce)) {
+        scarto = daRiscrivere ? Arrangia(voce) : std::string(voce);
+        if (haAccentate(scarto)) {
             f.righeAccentate.push_back(r);
             f.testiAccentati.push_back(accentati_.size());
-            accentati_ += forma;
-            accenti::foldAll(forma);
+            accentati_ += scarto;
+            accenti::foldAll(scarto);
         }
-        const size_t righe = perLarghezza[larghezza[i]];
-        for (size_t k = 0; k < forma.size(); ++k)
-            f.colonne[k * righe + r] = static_cast<unsigned char>(forma[k]);
-        std::copy(forma.begin(), forma.end(),
-                  f.testi.begin() + static_cast<ptrdiff_t>(size_t{r} * f.larghezza));
-        f.indici.push_back(static_cast<uint32_t>(i));
-        const uint64_t firma = Firma(forma);
-        f.lettere.push_back(static_cast<uint32_t>(firma));
-        f.doppie.push_back(static_cast<uint32_t>(firma >> 32));
+        forma = scarto;
     }
+    for (size_t k = 0; k < forma.size(); ++k)
+        f.colonne[k * righe + r] = static_cast<unsigned char>(forma[k]);
+    std::copy(forma.begin(), forma.end(),
+              f.testi.begin() + static_cast<ptrdiff_t>(size_t{r} * f.larghezza));
+    f.indici.push_back(indice);
+    const uint64_t firma = Firma(forma);
+    f.lettere.push_back(static_cast<uint32_t>(firma));
+    f.doppie.push_back(static_cast<uint32_t>(firma >> 32));
+}
+
+void IndiceModello::dividiInTratti(size_t n) {
     tratto_ = std::max<uint32_t>(kTrattoMinimo, static_cast<uint32_t>(n / kTratti + 63) / 64 * 64);
     tratti_ = static_cast<uint32_t>((n + tratto_ - 1) / tratto_);
     for (Fascia& f : fasce_) {

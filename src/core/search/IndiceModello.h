@@ -15,10 +15,6 @@ namespace verbolario {
 // the search alphabet: when it holds a blank or a hyphen ("a capo" is compared as "acapo").
 bool VaRiscritta(std::string_view voce);
 
-// The text a pattern is compared with: the entry rewritten as above when it has to be, with
-// its accented vowels folded when piega is set.
-std::string FormaConfrontata(std::string_view voce, bool piega);
-
 // The entries of a dictionary laid out for pattern searches: grouped by the length of their
 // compared form; within a length, stored column by column (the first characters of all
 // entries together, then the second ones, ...), so a pattern with known letters at known
@@ -71,6 +67,9 @@ private:
         uint64_t firma(uint32_t r) const { return lettere[r] | uint64_t{doppie[r]} << 32; }
     };
     class Scansione;
+    void aggiungi(Fascia& f, size_t righe, uint32_t indice, std::string_view voce,
+                  std::string& scarto);
+    void dividiInTratti(size_t n);
 
     std::vector<Fascia> fasce_; // by length
     std::string accentati_;     // the unfolded forms of rows with accents

@@ -94,8 +94,8 @@ TEST(RicercaModello, EmptyOrFailedDictionaryFindsNothing) {
 
 TEST(RicercaModello, NumberKey) {
     const std::string ab = std::string("\xE0") + "b"; // àb
-    const Voci v =
-        dizionario({"abito", "cabina", "bar", "baba", "tab", "aba", "ab3", "boa", ab, "abba"});
+    const Voci v = dizionario({"abito", "cabina", "bar", "baba", "tab", "aba", "ab3", "boa", ab,
+                               "abba", "citt\xE0", "citta"});
     struct Caso {
         const char* testo;
         std::string chiave;
@@ -109,7 +109,9 @@ TEST(RicercaModello, NumberKey) {
         // A digit beyond the key stays a digit.
         {"123", "AB", {"ab3"}},
         // An accented key compares unfolded.
-        {"1", "\xC0Z", {ab}},
+        {"1", "\xC0Z", {ab, "citt\xE0"}},
+        // An accent typed in the pattern counts even when the key has none.
+        {"CITT\xC0", "XYZ", {"citt\xE0"}},
         // Without a key nothing but the pattern counts.
         {"AB", "", {ab, "ab3", "aba", "abba", "abito", "baba", "cabina", "tab"}},
     };
