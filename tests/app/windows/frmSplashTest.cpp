@@ -1,0 +1,163 @@
+// The about box: what it shows, how it closes, the help and mail links.
+
+#include "mainform/AmbienteForm1.h"
+
+#include "windows/FinestraHelp.h"
+#include "windows/FinestreAusiliarie.h"
+#include "windows/ImmagineSplash.h"
+#include "windows/NomeUtente.h"
+#include "windows/frmSplash.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest>
+
+using namespace verbolario;
+using prova::Ambiente;
+
+class frmSplashTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup() { a_.reset(); }
+    void mostraProdottoVersioneUtente();
+    void chiusura_data();
+    void chiusura();
+    void bordoSegueIlPuntatore();
+    void immagineHelpApreLaGuida();
+    void mailRiuscitaRiduceLaFinestra();
+    void mailFallitaAvvisaERestaAperta();
+
+private:
+    // Runs the about box; `azione` acts on it once it is up; returns whether the main
+    // window was hidden while the box was shown.
+    bool esegui(const std::function<void(frmSplash&)>& azione,
+                const std::function<bool(const QUrl&)>& apri = {}) {
+        bool nascosta = false;
+        mostraAbout(*f_, [&](frmSplash& s) {
+            if (apri) s.apriUrl = apri;
+            QTimer::singleShot(0, &s, [&, p = &s] {
+                nascosta = !f_->isVisible();
+                azione(*p);
+                // A box that ignored the action must not hang the test.
+                QTimer::singleShot(50, p, [p] { p->reject(); });
+            });
+        });
+        return nascosta;
+    }
+    std::unique_ptr<Ambiente> a_;
+    Form1* f_ = nullptr;
+    QStringList messaggi_, titoli_;
+};
+
+void frmSplashTest::init() {
+    a_ = std::make_unique<Ambiente>();
+    a_->conDizionario();
+    f_ = &a_->avvia();
+    messaggi_.clear();
+    titoli_.clear();
+    a_->ctx->dialoghi.suMessaggio = [this](const Dialoghi::Richiesta& r) {
+        messaggi_ << r.testo;
+        titoli_ << r.titolo;
+        return Dialoghi::Risposta::Ok;
+    };
+}
+
+void frmSplashTest::mostraProdottoVersioneUtente() {
+    QVERIFY(!NomeUtente().isEmpty());
+    bool visto = false;
+    const bool nascosta = esegui([&](frmSplash& s) {
+        visto = true;
+        QCOMPARE(s.lblProductName->text(), QString("Verbolario"));
+        QVERIFY(s.lblVersion->text().contains("2.0"));
+        QCOMPARE(s.lblPlatform->text(), QString(" per Linux"));
+        QVERIFY(s.lblUtente->text().contains(NomeUtente()));
+        QVERIFY(!s.Label1->text().isEmpty());
+        QVERIFY(!s.Label3->isVisible()); // the about box never shows the loading note
+        s.grab().save(QDir::tempPath() + "/verbolario-about.png");
+    });
+    QVERIFY(visto);
+    QVERIFY(nascosta);
+    QVERIFY(f_->isVisible());
+}
+
+void frmSplashTest::chiusura_data() {
+    QTest::addColumn<int>("tasto"); // 0: the Exit button
+    QTest::addRow("Exit") << 0;
+    QTest::addRow("Esc") << int(Qt::Key_Escape);
+    QTest::addRow("lettera") << int(Qt::Key_A);
+    QTest::addRow("spazio") << int(Qt::Key_Space);
+}
+
+void frmSplashTest::chiusura() {
+    QFETCH(int, tasto);
+    QElapsedTimer t;
+    t.start();
+    esegui([&](frmSplash& s) {
+        if (tasto == 0)
+            s.Command1->click();
+        else
+            QTest::keyClick(&s, static_cast<Qt::Key>(tasto));
+        QVERIFY(!s.isVisible());
+    });
+    QVERIFY(f_->isVisible());
+    QVERIFY(finestraHelp(*f_).isHidden());
+}
+
+void frmSplashTest::bordoSegueIlPuntatore() {
+    esegui([&](frmSplash& s) {
+        QEnterEvent entra(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
+        QApplication::sendEvent(s.imgLogo, &entra);
+        QVERIFY(s.imgLogo->bordo());
+        QVERIFY(!s.ImgHelp->bordo());
+        QApplication::sendEvent(s.ImgHelp, &entra);
+        QVERIFY(!s.imgLogo->bordo());
+        QVERIFY(s.ImgHelp->bordo());
+        QTest::mouseMove(&s, QPoint(s.width() - 3, s.height() / 2));
+        QMouseEvent mossa(QEvent::MouseMove, QPointF(s.width() - 3, 40), QPointF(), Qt::NoButton,
+                          Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(&s, &mossa);
+        QVERIFY(!s.imgLogo->bordo());
+        QVERIFY(!s.ImgHelp->bordo());
+    });
+}
+
+void frmSplashTest::immagineHelpApreLaGuida() {
+    f_->Option1_Click(3);
+    esegui([&](frmSplash& s) { QTest::mouseClick(s.ImgHelp, Qt::LeftButton); });
+    QVERIFY(f_->isVisible());
+    QVERIFY(finestraHelp(*f_).isVisible());
+    QCOMPARE(finestraHelp(*f_).argomento(), 400);
+}
+
+void frmSplashTest::mailRiuscitaRiduceLaFinestra() {
+    QUrl aperta;
+    esegui([&](frmSplash& s) { QTest::mouseClick(s.imgLogo, Qt::LeftButton); },
+           [&](const QUrl& u) {
+               aperta = u;
+               return true;
+           });
+    QCOMPARE(aperta.scheme(), QString("mailto"));
+    QVERIFY(aperta.toString().endsWith("?SUBJECT=Verbolario"));
+    QVERIFY(messaggi_.isEmpty());
+    QVERIFY(f_->isMinimized());
+}
+
+void frmSplashTest::mailFallitaAvvisaERestaAperta() {
+    bool apertaDopo = false;
+    esegui(
+        [&](frmSplash& s) {
+            QTest::mouseClick(s.imgLogo, Qt::LeftButton);
+            apertaDopo = s.isVisible();
+        },
+        [](const QUrl&) { return false; });
+    QVERIFY(apertaDopo);
+    QCOMPARE(messaggi_,
+             QStringList{"Impossibile inviare mail, programma non accessibile o non installato."});
+    QCOMPARE(titoli_, QStringList{"NoMailAccess"});
+    QVERIFY(!f_->isMinimized());
+}
+
+QTEST_MAIN(frmSplashTest)
+#include "frmSplashTest.moc"
