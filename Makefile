@@ -25,6 +25,7 @@ test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
 bench: build
+	@cmake --build $(BUILD) -j $(JOBS) --target verbolario_bench
 	@bench/make-large-dictionary
 	$(BUILD)/bench/verbolario_bench --benchmark_min_time=0.5
 
