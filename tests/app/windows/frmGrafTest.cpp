@@ -135,6 +135,7 @@ void frmGrafTest::sfondoNuovoRidisegna() {
     emit f_->richiestaSfondo();
     QVERIFY(g->immagine().pixelColor(g->width() - 2, g->height() - 2) != prima);
     QCOMPARE(altezzaBarra(*g, 0), 80);
+    g->immagine().save(QDir::tempPath() + "/verbolario-graf.png");
     // A second request for the graph reuses the open window.
     emit f_->richiestaGrafico();
     QCOMPARE(graficoAperto(*f_), g);
