@@ -14,6 +14,7 @@
 #include "search/SoluzioneParolando.h"
 #include "search/Spazi.h"
 #include "search/TrovaRima.h"
+#include "search/TuttiAnagrammi.h"
 #include "text/Cp1252.h"
 
 #include <QCheckBox>
@@ -138,8 +139,16 @@ bool AvvioRicerca::cercaAnagrammi(const std::string& testo, LavoroForm1& lavoro)
         AnagrammiInCorso tutti(f_.ctx, sottomodo == kTutti);
         r = Anagrammi(sottomodo, testo::aCp1252(f_.Text1->text()), opzioni, f_.ctx.voci, f_.poll());
     }
-    mostraRisultato(f_, r);
-    if (!r.eseguita) f_.fuocoSu(f_.Text1);
+    const bool eseguita = r.eseguita;
+    if (sottomodo == kTutti && r.righe.size() > kCapacitaList1) {
+        // Whole groups only: the list ends with the last group's separator that fits.
+        size_t n = kCapacitaList1;
+        while (n > 0 && r.righe[n - 1] != kSeparatoreAnagrammi) --n;
+        r.righe.resize(n);
+        r.messaggio = kCapacitaSuperata;
+    }
+    mostraRisultato(f_, std::move(r));
+    if (!eseguita) f_.fuocoSu(f_.Text1);
     // The groups found last are the ones to see, as they were while the search ran.
     if (sottomodo == kTutti) f_.List1->scrollToBottom();
     return true;
@@ -180,7 +189,7 @@ bool AvvioRicerca::soluzioneParolando(LavoroForm1& lavoro) {
                                             f_.ctx.voci, f_.poll(), f_.ModoFrasi);
     LettereEstratte.clear(); // the round is over
     f_.Command1->setEnabled(false);
-    mostraRisultato(f_, r);
+    mostraRisultato(f_, std::move(r));
     return true;
 }
 
@@ -201,10 +210,11 @@ bool AvvioRicerca::cercaModello(bool mnemos, LavoroForm1& lavoro) {
     // Typing more while the dictionary is scanned would only be lost.
     f_.Text1->setEnabled(false);
     RisultatoRicerca r = RicercaModello(scritto, opzioni, f_.ctx.voci, f_.poll());
-    mostraRisultato(f_, r);
+    const bool eseguita = r.eseguita;
+    mostraRisultato(f_, std::move(r));
     f_.Text1->setEnabled(true);
     f_.fuocoSu(f_.Text1);
-    return r.eseguita;
+    return eseguita;
 }
 
 } // namespace verbolario

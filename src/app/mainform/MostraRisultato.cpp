@@ -61,8 +61,13 @@ void adattaList1(Form1& f) {
     f.superficie.ImpostaFont();
 }
 
-void mostraRisultato(Form1& f, const RisultatoRicerca& r) {
+void mostraRisultato(Form1& f, RisultatoRicerca r) {
     Contesto& ctx = f.ctx;
+    if (r.righe.size() > kCapacitaList1) {
+        r.righe.resize(kCapacitaList1);
+        if (r.messaggio.empty()) r.messaggio = kCapacitaSuperata;
+        if (r.selezionato >= static_cast<int64_t>(kCapacitaList1)) r.selezionato = -1;
+    }
     if (r.eseguita) {
         if (!r.messaggio.empty())
             ctx.dialoghi.messaggio(testo::daCp1252(r.messaggio), Dialoghi::Pulsanti::Ok,

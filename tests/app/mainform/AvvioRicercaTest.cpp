@@ -65,6 +65,7 @@ private slots:
     void durante_la_ricerca();
     void chiusuraAspettaLaFine();
     void capacitaEVelocitaDellaLista();
+    void capacitaDegliAnagrammi();
     void aperturaColDizionarioFornito();
     void grandeDizionario();
 
@@ -387,6 +388,46 @@ void AvvioRicercaTest::aperturaColDizionarioFornito() {
     premiInvio("p??v?");
     QVERIFY(righe(*f).contains("privo"));
     QVERIFY(righe(*f).contains("prova"));
+}
+
+// Far more hits than the list holds: the first ones are listed, the user is told, and the
+// count still says how many there are. All groups of anagrams are cut after a whole group.
+void AvvioRicercaTest::capacitaDegliAnagrammi() {
+    // 20,000 words "b" + five increasing letters + "a", no two of them anagrams, each followed
+    // later by its reversal: groups of three lines (reversal, word, separator). The first
+    // word has one more anagram, so a cut at the capacity itself would split a group.
+    std::vector<std::string> avanti;
+    for (char c1 = 'c'; c1 <= 'z' && avanti.size() < 20000; ++c1)
+        for (char c2 = char(c1 + 1); c2 <= 'z' && avanti.size() < 20000; ++c2)
+            for (char c3 = char(c2 + 1); c3 <= 'z' && avanti.size() < 20000; ++c3)
+                for (char c4 = char(c3 + 1); c4 <= 'z' && avanti.size() < 20000; ++c4)
+                    for (char c5 = char(c4 + 1); c5 <= 'z' && avanti.size() < 20000; ++c5)
+                        avanti.push_back(std::string{'b', c1, c2, c3, c4, c5, 'a'});
+    QByteArray parole;
+    for (const std::string& w : avanti) parole += QByteArray::fromStdString(w) + "\r\n";
+    for (std::string w : avanti) {
+        std::reverse(w.begin(), w.end());
+        parole += QByteArray::fromStdString(w) + "\r\n";
+    }
+    parole += "cbdefga\r\n"; // an anagram of the first word
+    const int n = 20000;
+    avvia(parole);
+    const QString capacita = QString::fromUtf8("Superata la capacit\u00E0 della lista!");
+    f->Option1_Click(2);
+    f->Option2[3]->click();
+    premiInvio("ba");
+    QCOMPARE(f->List1->modello().conteggio(), 32736);
+    QCOMPARE(a->ctx->dialoghi.registro.back().testo, capacita);
+    QCOMPARE(f->superficie.ultimoMessaggio(), QString("%1 contenitori trovati.").arg(2 * n + 1));
+
+    a->ctx->dialoghi.registro.clear();
+    f->Option2[1]->click();
+    premiInvio("");
+    const QStringList linee = righe(*f);
+    QCOMPARE(linee.size(), 4 + 3 * ((32736 - 4) / 3));
+    QVERIFY(linee.back().startsWith(QString::fromUtf8(" \u00B7 \u00B7")));
+    QCOMPARE(a->ctx->dialoghi.registro.back().testo, capacita);
+    QVERIFY(f->superficie.ultimoMessaggio().contains(" anagrammi     >>>   "));
 }
 
 // The large word list, when this machine has it: opening the window, and typing in the
