@@ -15,6 +15,7 @@
 #include <QAction>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPushButton>
 #include <QtTest>
 
 using namespace verbolario;
@@ -58,6 +59,8 @@ private slots:
     void eliminaAccenti();
     void apriAltroDizionario();
     void apriDizionarioIllegibile();
+    void interruzioni_data();
+    void interruzioni();
 
 private:
     void avvia(const QByteArray& dizionario);
@@ -386,6 +389,66 @@ void ComandiDizionarioTest::apriDizionarioIllegibile() {
     QCOMPARE(voci(*a->ctx), (QStringList{"cane", "gatto"}));
     QCOMPARE(a->ctx->percorsoDizionario, a->cartella + "/dizionario.dic");
     QVERIFY(!a->ctx->dizionarioSostituito);
+}
+
+// The stop button at the first progress report of each long command.
+void ComandiDizionarioTest::interruzioni_data() {
+    QTest::addColumn<int>("comando"); // 0 open another dictionary, 1 format, 2 remove accents
+    QTest::addColumn<QString>("stato");
+    QTest::newRow("caricamento") << 0 << "Caricamento interrotto!\r\nDizionario incompleto";
+    QTest::newRow("formattazione")
+        << 1
+        << QString::fromUtf8(
+               "Formattazione interrotta: il dizionario non \u00E8 stato modificato.");
+    QTest::newRow("accenti") << 2
+                             << QString::fromUtf8("Eliminazione accenti interrotta: il dizionario "
+                                                  "non \u00E8 stato modificato.");
+}
+
+void ComandiDizionarioTest::interruzioni() {
+    QFETCH(int, comando);
+    QFETCH(QString, stato);
+    QByteArray grande;
+    for (int i = 0; i < 100000; ++i) grande += "parol\xE0" + QByteArray::number(i) + "\r\n";
+    avvia(grande);
+    a->scrivi("altro.dic", grande);
+    a->ctx->dialoghi.suFile = [this](const Dialoghi::Richiesta&) {
+        return a->cartella + "/altro.dic";
+    };
+    a->risposte = {R::Si};
+    bool fermato = false, stopDavanti = false;
+    auto progresso = f->poll().suProgresso;
+    f->poll().suProgresso = [&](int64_t pos, int64_t tot) {
+        progresso(pos, tot);
+        if (fermato) return;
+        fermato = true;
+        const QObjectList& figli = f->children();
+        stopDavanti = figli.indexOf(static_cast<QObject*>(f->Command10)) >
+                      figli.indexOf(static_cast<QObject*>(f->Command1));
+        QTest::mouseClick(f->Command10, Qt::LeftButton);
+    };
+    if (comando == 0) emit f->richiestaApriDizionario();
+    if (comando == 1) emit f->richiestaFormatta();
+    if (comando == 2) emit f->richiestaEliminaAccenti();
+    QVERIFY(fermato);
+    QVERIFY(stopDavanti);
+    QCOMPARE(f->superficie.ultimoMessaggio(), stato);
+    const size_t n = a->ctx->voci.size();
+    if (comando == 0) {
+        QVERIFY2(n > 0 && n < 100000, qPrintable(QString::number(n)));
+        QVERIFY(!a->ctx->dizionarioSostituito); // an incomplete dictionary is no default
+    } else {
+        QCOMPARE(n, size_t(100000));
+        QCOMPARE(a->ctx->voci[0], std::string_view("parol\xE0"
+                                                   "0"));
+        QVERIFY(!a->ctx->dizionarioModificato);
+    }
+    // The stop button is back behind, and the next command is not stopped at once.
+    const QObjectList& figli = f->children();
+    QVERIFY(figli.indexOf(static_cast<QObject*>(f->Command10)) <
+            figli.indexOf(static_cast<QObject*>(f->Command1)));
+    QVERIFY(!a->ctx->interrompi);
+    QVERIFY(!a->ctx->ricercaInCorso);
 }
 
 QTEST_MAIN(ComandiDizionarioTest)
