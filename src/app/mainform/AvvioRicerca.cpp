@@ -44,6 +44,16 @@ private:
     Contesto& ctx_;
 };
 
+// All the groups of a large dictionary fill far more than the list: it takes whole groups
+// only, ending with the last group's separator that fits.
+void taglioPerGruppi(RisultatoRicerca& r) {
+    if (r.righe.size() <= kCapacitaList1) return;
+    size_t n = kCapacitaList1;
+    while (n > 0 && r.righe[n - 1] != kSeparatoreAnagrammi) --n;
+    r.righe.resize(n);
+    r.messaggio = kCapacitaSuperata;
+}
+
 QString descrizione(const std::exception& e) {
     if (dynamic_cast<const std::bad_alloc*>(&e))
         return QStringLiteral("Memoria insufficiente per completare la ricerca.");
@@ -140,13 +150,7 @@ bool AvvioRicerca::cercaAnagrammi(const std::string& testo, LavoroForm1& lavoro)
         r = Anagrammi(sottomodo, testo::aCp1252(f_.Text1->text()), opzioni, f_.ctx.voci, f_.poll());
     }
     const bool eseguita = r.eseguita;
-    if (sottomodo == kTutti && r.righe.size() > kCapacitaList1) {
-        // Whole groups only: the list ends with the last group's separator that fits.
-        size_t n = kCapacitaList1;
-        while (n > 0 && r.righe[n - 1] != kSeparatoreAnagrammi) --n;
-        r.righe.resize(n);
-        r.messaggio = kCapacitaSuperata;
-    }
+    if (sottomodo == kTutti) taglioPerGruppi(r);
     mostraRisultato(f_, std::move(r));
     if (!eseguita) f_.fuocoSu(f_.Text1);
     // The groups found last are the ones to see, as they were while the search ran.
