@@ -158,9 +158,9 @@ TEST(RicercaModelloConfronto, CapacityAmongManyHits) {
     Voci voci;
     for (int i = 0; i < 60000; ++i)
         voci.append(componi(rng, kPezziVoce, std::size(kPezziVoce), 5) + "a");
-    for (const char* testo : {"*A", "A", "*T*A", "?*"}) {
+    for (const char* testo : {"*A", "A", "*T*A", "?*", "*\xC0?", "\xE8*A", "T?*"}) {
         for (bool mnemos : {false, true}) {
-            OpzioniModello o{mnemos, "TOC", true, false, mnemos};
+            OpzioniModello o{mnemos, mnemos ? "TO\xC8" : "", true, false, mnemos};
             NoPoll np;
             confronta(RicercaModello(testo, o, voci, np), cercaPiano(testo, o, voci), testo);
         }
