@@ -84,6 +84,21 @@ private:
     bool leggi_ = false;
 };
 
+// The hits the list can hold, taken in dictionary order; the match that would pass the
+// capacity stops the list and raises the message.
+std::vector<std::string_view> entroCapienza(const IndiceModello::Trovate& trovate, const Voci& voci,
+                                            RisultatoRicerca& r) {
+    std::vector<std::string_view> elencate;
+    for (size_t k = 0; k < trovate.indici.size(); ++k) {
+        if (static_cast<int64_t>(k) + 1 == kTroppe) {
+            r.messaggio = "E' stata oltrepassata la capacit\xE0 della lista.";
+            break;
+        }
+        if (trovate.elencate[k]) elencate.push_back(voci[trovate.indici[k]]);
+    }
+    return elencate;
+}
+
 } // namespace
 
 RisultatoRicerca RicercaModello(std::string_view testo, const OpzioniModello& opzioni,
@@ -116,23 +131,16 @@ RisultatoRicerca RicercaModello(std::string_view testo, const OpzioniModello& op
     r.interrotto = !voci.derived<IndiceModello>().cerca(
         voci, m, accenti, kTroppe, conChiave ? &controllo : nullptr, trovate, poll);
 
-    // Dictionary order decides which hits fit in the list.
-    std::vector<std::string_view> elencate;
-    for (size_t k = 0; k < trovate.indici.size(); ++k) {
-        if (static_cast<int64_t>(k) + 1 == kTroppe) {
-            r.messaggio = "E' stata oltrepassata la capacit\xE0 della lista.";
-            break;
-        }
-        if (trovate.elencate[k]) elencate.push_back(voci[trovate.indici[k]]);
-    }
-    // After a stop the hits so far are still filtered and ordered in full. The filter keeps or
-    // drops each hit on its own, so it may run before the alphabetical order.
+    std::vector<std::string_view> elencate = entroCapienza(trovate, voci, r);
+    // In memory and quick, so not stopped halfway: after a stop the hits so far are still
+    // filtered and ordered in full. The filter keeps or drops each hit on its own, so it may
+    // run before the alphabetical order.
     NoPoll senzaStop;
-    Poll& dopo = r.interrotto ? static_cast<Poll&>(senzaStop) : poll;
-    if (opzioni.mnemos && opzioni.filtro) Discrimina(elencate, modello, opzioni.doppie, dopo);
+    if (opzioni.mnemos && opzioni.filtro) Discrimina(elencate, modello, opzioni.doppie, senzaStop);
     OrdinaAlfabetico(elencate);
     std::vector<std::string> righe(elencate.begin(), elencate.end());
-    if (opzioni.mnemos && opzioni.ordine) righe = OrdinaPerLunghezza(std::move(righe), false, dopo);
+    if (opzioni.mnemos && opzioni.ordine)
+        righe = OrdinaPerLunghezza(std::move(righe), false, senzaStop);
 
     r.stato = statoConteggio(righe.size());
     r.righe = std::move(righe);
