@@ -30,7 +30,7 @@ bool ScorriCandidati(const IndiceAnagrammi& indice, const Voci& voci, uint64_t m
         std::upper_bound(lunghezze.begin(), lunghezze.end(), massimo) - lunghezze.begin());
     if (primo >= oltre) return true;
     // Where each length of the range has got to; a length lists its entries in dictionary
-    // order, so the part of a block is found by bisection.
+    // order, so the part of a block is found by searching forward from there.
     const auto inizi = indice.inizi().begin();
     std::vector<size_t> cursori(inizi + static_cast<ptrdiff_t>(primo),
                                 inizi + static_cast<ptrdiff_t>(oltre));
@@ -46,8 +46,14 @@ bool ScorriCandidati(const IndiceAnagrammi& indice, const Voci& voci, uint64_t m
         const uint32_t fineBlocco = blocco + std::min(kBlocco, n - blocco);
         for (size_t b = 0; b < cursori.size(); ++b) {
             const size_t da = cursori[b];
+            // Galloping from the cursor: the block's part is near, and the rest of the
+            // length is not worth reading.
+            size_t passo = 1;
+            while (da + passo < fini[b] && ordine[da + passo] < fineBlocco) passo *= 2;
             const size_t a = static_cast<size_t>(
-                std::lower_bound(ordine + da, ordine + fini[b], fineBlocco) - ordine);
+                std::lower_bound(ordine + da + passo / 2, ordine + std::min(fini[b], da + passo),
+                                 fineBlocco) -
+                ordine);
             size_t c = 0;
             for (size_t k = da; k < a; ++k)
                 if (filtro(maschere[k])) candidati[c++] = static_cast<uint32_t>(k);

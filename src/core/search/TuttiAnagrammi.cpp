@@ -252,6 +252,8 @@ EsitoTutti tutti(bool frasi, bool conImpronte, const Voci& voci, Poll& poll,
     }
     // Anagrams have the same cleaned length: each length is grouped on its own.
     Raggruppatore raggruppa(voci, indice);
+    // Every entry makes at most one line; only the part used is ever touched.
+    raggruppa.linee.reserve(indice.size());
     const Anticipo anticipo(voci);
     std::vector<Impronta> appoggio;
     const std::vector<size_t>& inizi = indice.inizi();
