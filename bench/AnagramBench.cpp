@@ -13,21 +13,8 @@ using namespace verbolario;
 
 namespace {
 
-using Lista = const Voci* (*)(benchmark::State&);
-
-template <class Ricerca> void misura(benchmark::State& state, Lista lista, Ricerca ricerca) {
-    const Voci* voci = lista(state);
-    if (!voci) return;
-    NoPoll poll;
-    ricerca(*voci, poll); // builds the index
-    size_t righe = 0;
-    for (auto _ : state) {
-        RisultatoRicerca r = ricerca(*voci, poll);
-        righe = r.righe.size();
-        benchmark::DoNotOptimize(r);
-    }
-    state.counters["righe"] = static_cast<double>(righe);
-}
+using bench::Lista;
+using bench::misura;
 
 template <Lista L, int Sottomodo, bool Scarti>
 void anagrammi(benchmark::State& s, const char* testo) {
@@ -61,17 +48,7 @@ template <Lista L, bool Scritta> void BM_Parolando(benchmark::State& s) {
 }
 
 template <Lista L, bool Frasi> void BM_IndiceAnagrammi(benchmark::State& state) {
-    const Voci* voci = L(state);
-    if (!voci) return;
-    for (auto _ : state) {
-        state.PauseTiming();
-        Voci copia = *voci;
-        state.ResumeTiming();
-        benchmark::DoNotOptimize(&IndiceAnagrammi::di(copia, Frasi));
-        state.PauseTiming();
-        copia.clear();
-        state.ResumeTiming();
-    }
+    bench::misuraIndice(state, L, [](Voci& v) { return &IndiceAnagrammi::di(v, Frasi); });
 }
 
 #define ANAGRAM_BENCH(nome, ...)                                                                   \

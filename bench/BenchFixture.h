@@ -18,6 +18,7 @@
 #include "Poll.h"
 #include "dictionary/CaricaDizionario.h"
 #include "dictionary/Voci.h"
+#include "search/RisultatoRicerca.h"
 
 #include <benchmark/benchmark.h>
 
@@ -70,6 +71,41 @@ inline const Voci* Incluso(benchmark::State& state) {
 inline const Voci* Grande(benchmark::State& state) {
     static const std::optional<Voci> voci = CaricaUnaVolta(PercorsoGrande());
     return Richiedi(state, voci, PercorsoGrande(), "eseguire bench/make-large-dictionary");
+}
+
+using Lista = const Voci* (*)(benchmark::State&);
+
+// Times one search on a list; its index is built before the timing starts. Reports the
+// number of lines the search lists as the counter "righe".
+template <class Ricerca> void misura(benchmark::State& state, Lista lista, Ricerca ricerca) {
+    const Voci* voci = lista(state);
+    if (!voci) return;
+    NoPoll poll;
+    ricerca(*voci, poll);
+    size_t righe = 0;
+    for (auto _ : state) {
+        RisultatoRicerca r = ricerca(*voci, poll);
+        righe = r.righe.size();
+        benchmark::DoNotOptimize(r);
+    }
+    state.counters["righe"] = static_cast<double>(righe);
+}
+
+// Times building an index over a fresh copy of a list (costruisci(Voci&) returns a pointer
+// to it), so every iteration starts without a cached one.
+template <class Costruisci>
+void misuraIndice(benchmark::State& state, Lista lista, Costruisci costruisci) {
+    const Voci* voci = lista(state);
+    if (!voci) return;
+    for (auto _ : state) {
+        state.PauseTiming();
+        Voci copia = *voci;
+        state.ResumeTiming();
+        benchmark::DoNotOptimize(costruisci(copia));
+        state.PauseTiming();
+        copia.clear();
+        state.ResumeTiming();
+    }
 }
 
 } // namespace verbolario::bench

@@ -21,21 +21,8 @@ using namespace verbolario;
 
 namespace {
 
-using Lista = const Voci* (*)(benchmark::State&);
-
-template <class Ricerca> void misura(benchmark::State& state, Lista lista, Ricerca ricerca) {
-    const Voci* voci = lista(state);
-    if (!voci) return;
-    NoPoll poll;
-    ricerca(*voci, poll); // builds the index this search keeps
-    size_t righe = 0;
-    for (auto _ : state) {
-        RisultatoRicerca r = ricerca(*voci, poll);
-        righe = r.righe.size();
-        benchmark::DoNotOptimize(r);
-    }
-    state.counters["righe"] = static_cast<double>(righe);
-}
+using bench::Lista;
+using bench::misura;
 
 template <Lista L> void BM_RimaAmore(benchmark::State& s) {
     misura(s, L, [](const Voci& v, Poll& p) { return TrovaRima("amore", v, p); });
@@ -66,17 +53,7 @@ template <Lista L> void BM_Comuni1000(benchmark::State& state) {
 }
 
 template <Lista L, class Indice> void BM_Indice(benchmark::State& state) {
-    const Voci* voci = L(state);
-    if (!voci) return;
-    for (auto _ : state) {
-        state.PauseTiming();
-        Voci copia = *voci;
-        state.ResumeTiming();
-        benchmark::DoNotOptimize(&copia.derived<Indice>());
-        state.PauseTiming();
-        copia.clear();
-        state.ResumeTiming();
-    }
+    bench::misuraIndice(state, L, [](Voci& v) { return &v.derived<Indice>(); });
 }
 
 #define MISC_BENCH(nome, ...)                                                                      \

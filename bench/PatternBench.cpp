@@ -12,20 +12,12 @@ using namespace verbolario;
 
 namespace {
 
-using Lista = const Voci* (*)(benchmark::State&);
+using bench::Lista;
 
 void cerca(benchmark::State& state, Lista lista, const char* testo, OpzioniModello opzioni) {
-    const Voci* voci = lista(state);
-    if (!voci) return;
-    NoPoll poll;
-    RicercaModello(testo, opzioni, *voci, poll); // builds the index
-    size_t righe = 0;
-    for (auto _ : state) {
-        RisultatoRicerca r = RicercaModello(testo, opzioni, *voci, poll);
-        righe = r.righe.size();
-        benchmark::DoNotOptimize(r);
-    }
-    state.counters["righe"] = static_cast<double>(righe);
+    bench::misura(state, lista, [testo, opzioni](const Voci& v, Poll& p) {
+        return RicercaModello(testo, opzioni, v, p);
+    });
 }
 
 template <Lista L> void BM_ModelloP__V_(benchmark::State& s) {
@@ -54,17 +46,7 @@ template <Lista L> void BM_Mnemos(benchmark::State& s) {
 }
 
 template <Lista L> void BM_IndiceModello(benchmark::State& state) {
-    const Voci* voci = L(state);
-    if (!voci) return;
-    for (auto _ : state) {
-        state.PauseTiming();
-        Voci copia = *voci;
-        state.ResumeTiming();
-        benchmark::DoNotOptimize(&copia.derived<IndiceModello>());
-        state.PauseTiming();
-        copia.clear();
-        state.ResumeTiming();
-    }
+    bench::misuraIndice(state, L, [](Voci& v) { return &v.derived<IndiceModello>(); });
 }
 
 #define MODELLO_BENCH(nome)                                                                        \
