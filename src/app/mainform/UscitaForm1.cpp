@@ -56,7 +56,7 @@ bool UscitaForm1::domande(Form1& f) {
     if (r == D::Risposta::Si) {
         f.hide();
         QCoreApplication::processEvents();
-        bool salvato = f.salvaDizionario ? f.salvaDizionario() : salvaDizionario(f);
+        bool salvato = f.salvaDizionario && f.salvaDizionario();
         if (!salvato && ctx.dizionarioModificato) {
             // The changes would be lost: stay open so the user can try another way.
             f.show();
@@ -64,23 +64,6 @@ bool UscitaForm1::domande(Form1& f) {
         }
     }
     return true;
-}
-
-bool UscitaForm1::salvaDizionario(Form1& f) {
-    Contesto& ctx = f.ctx;
-    using D = Dialoghi;
-    std::string percorso = ImpostazioniForm1::percorsoInIni(ctx.percorsoDizionario);
-    if (ctx.dizionarioRiformattato &&
-        ctx.dialoghi.messaggio(testo::daCp1252(domandaSostituzione(percorso)), D::Pulsanti::SiNo,
-                               D::Icona::Esclamazione) != D::Risposta::Si)
-        return true; // declined on purpose: nothing is lost that the user wanted kept
-    EsitoSalvataggio e = SaveDictionary(ctx.voci, percorso, f.poll());
-    if (e.ok) {
-        ctx.dizionarioModificato = false;
-        return true;
-    }
-    ctx.dialoghi.messaggio(testo::daCp1252(e.errore), D::Pulsanti::Ok, D::Icona::Stop);
-    return false;
 }
 
 void UscitaForm1::scriviImpostazioni(Form1& f) {

@@ -15,9 +15,6 @@ public:
     // Writes the settings back and, unless the dictionary in use is not the recorded one,
     // the letter statistics with it.
     static void scriviImpostazioni(Form1& f);
-    // Saves the dictionary to its file, asking first when it was reformatted. False when the
-    // user declined or the file could not be written (the user is told).
-    static bool salvaDizionario(Form1& f);
     // The save question, extended when accents were removed or the dictionary was
     // reformatted (then "No" is the safer default: index 1).
     static void domandaSalvataggio(const Form1& f, QString& testo, int& predefinito);
