@@ -49,28 +49,25 @@ bool Avvio::caricaDizionario(Contesto& ctx, bool statisticheSalvate) {
     return true;
 }
 
-std::unique_ptr<Form1> Avvio::avvia(Contesto& ctx) {
+Avvio::Scelta Avvio::scegliDizionario(Contesto& ctx) {
     ctx.impostazioni.setSezione("Dizionario");
     ctx.percorsoDizionario = ImpostazioniForm1::percorsoDaIni(ctx.impostazioni.LeggiINI(
         "Dizionario", ImpostazioniForm1::percorsoInIni(ctx.percorsoPredefinito())));
+    if (esiste(ctx.percorsoDizionario)) return Scelta::Registrato;
     using D = Dialoghi;
-    if (esiste(ctx.percorsoDizionario)) {
-        QCoreApplication::processEvents();
-        caricaDizionario(ctx, true);
-    } else if (esiste(ctx.percorsoPredefinito()) &&
-               ctx.dialoghi.messaggio(
-                   "L'ultimo dizionario usato non \u00E8 pi\u00F9 presente!\nCarico quello "
-                   "predefinito?",
-                   D::Pulsanti::SiNo, D::Icona::Domanda) == D::Risposta::Si) {
+    if (esiste(ctx.percorsoPredefinito()) &&
+        ctx.dialoghi.messaggio("L'ultimo dizionario usato non \u00E8 pi\u00F9 presente!\nCarico "
+                               "quello predefinito?",
+                               D::Pulsanti::SiNo, D::Icona::Domanda) == D::Risposta::Si) {
         ctx.percorsoDizionario = ctx.percorsoPredefinito();
         ctx.dizionarioSostituito = true;
-        QCoreApplication::processEvents();
-        caricaDizionario(ctx, false);
-    } else {
-        // No dictionary to load: say why, then open over an empty one.
-        ctx.dialoghi.beep();
-        caricaDizionario(ctx, false);
+        return Scelta::Predefinito;
     }
+    ctx.dialoghi.beep();
+    return Scelta::Nessuno;
+}
+
+std::unique_ptr<Form1> Avvio::creaForm1(Contesto& ctx) {
     auto f = std::make_unique<Form1>(ctx);
     installaComandi(*f);
     installaFinestre(*f);

@@ -1,22 +1,22 @@
-#include "Avvio.h"
 #include "Contesto.h"
-#include "mainform/Form1.h"
+#include "Programma.h"
 
 #include <QApplication>
+#include <QSessionManager>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     app.setApplicationName("Verbolario");
     app.setStyle("Fusion");
+    // The start-up windows come and go before the main window exists.
+    app.setQuitOnLastWindowClosed(false);
     verbolario::Contesto ctx;
-    std::unique_ptr<verbolario::Form1> finestra = verbolario::Avvio::avvia(ctx);
-    // Windows shutting down closes the window without questions; the settings are kept.
-    QObject::connect(&app, &QGuiApplication::commitDataRequest, finestra.get(),
-                     [&finestra](QSessionManager&) {
-                         finestra->chiusuraDiSistema = true;
-                         finestra->close();
-                     });
-    QObject::connect(finestra.get(), &verbolario::Form1::chiuso, &app, &QApplication::quit,
+    verbolario::Programma programma(ctx);
+    QObject::connect(&programma, &verbolario::Programma::finito, &app, &QApplication::quit,
                      Qt::QueuedConnection);
+    // The session ending closes the window without questions; the settings are kept.
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &programma,
+                     [&programma](QSessionManager&) { programma.chiusuraDiSistema(); });
+    if (!programma.avvia()) return 0;
     return app.exec();
 }

@@ -150,6 +150,10 @@ public:
     // True when the window is closed by the system (session end): no question is asked.
     bool chiusuraDiSistema = false;
 
+    // Alt+C: the colour under the pointer becomes the status text's; Ctrl+C: the games'
+    // text colour. The options window passes these keys on too.
+    void CambiaColore(bool ctrl, bool alt);
+
     CambioModo& cambioModo() { return *modo_; }
     MenuForm1& menu() { return *menu_; }
     reSizer& resizer() { return *resizer_; }
@@ -182,7 +186,6 @@ private:
     void Form_Resize();
     void stringiDidascalie();
     bool Form_KeyDown(QKeyEvent* e);
-    void CambiaColore(bool ctrl, bool alt);
 
     PollEventi poll_;
     std::unique_ptr<reSizer> resizer_;

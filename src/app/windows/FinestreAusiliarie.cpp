@@ -3,6 +3,7 @@
 #include "mainform/Form1.h"
 #include "windows/FinestraHelp.h"
 #include "windows/frmGraf.h"
+#include "windows/frmOpt.h"
 #include "windows/frmSplash.h"
 
 namespace verbolario {
@@ -54,6 +55,16 @@ void mostraAbout(Form1& f, const std::function<void(frmSplash&)>& prepara) {
     if (box.aiutoChiesto()) emit f.richiestaHelp();
 }
 
+void mostraSfondo(Form1& f, const std::function<void(frmOpt&)>& prepara) {
+    frmOpt opt(f.ctx, &f, frmOpt::Ruolo::Sfondo, &f);
+    // Modal to the main window only: the help window stays usable meanwhile.
+    opt.setWindowModality(Qt::WindowModal);
+    QObject::connect(&opt, &frmOpt::richiestaHelp, &f,
+                     [&f](int argomento) { finestraHelp(f).mostraArgomento(argomento); });
+    if (prepara) prepara(opt);
+    opt.exec();
+}
+
 void installaFinestre(Form1& f) {
     if (f.property(kInstallate).toBool()) return;
     f.setProperty(kInstallate, true);
@@ -62,7 +73,8 @@ void installaFinestre(Form1& f) {
     });
     QObject::connect(&f, &Form1::richiestaAbout, &f, [&f] { mostraAbout(f); });
     QObject::connect(&f, &Form1::richiestaGrafico, &f, [&f] { apriGrafico(f); });
-    // Connected after the options window's own handler: the background has changed by now.
+    QObject::connect(&f, &Form1::richiestaSfondo, &f, [&f] { mostraSfondo(f); });
+    // Connected after the options window: the background has changed by now.
     QObject::connect(&f, &Form1::richiestaSfondo, &f, [&f] {
         if (frmGraf* g = graficoAperto(f)) g->Disegna();
     });

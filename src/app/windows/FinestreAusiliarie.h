@@ -7,6 +7,7 @@ namespace verbolario {
 class Form1;
 class FinestraHelp;
 class frmGraf;
+class frmOpt;
 class frmSplash;
 
 // Connects the main window's requests for the help and the other auxiliary windows.
@@ -23,5 +24,9 @@ frmGraf& apriGrafico(Form1& f);
 // The about box, modal, with the main window hidden meanwhile. `prepara` (tests) sees the
 // box before it runs.
 void mostraAbout(Form1& f, const std::function<void(frmSplash&)>& prepara = {});
+
+// "Sfondo...": the options window with only its background frame, modal over the main
+// window. `prepara` (tests) sees the window before it runs.
+void mostraSfondo(Form1& f, const std::function<void(frmOpt&)>& prepara = {});
 
 } // namespace verbolario

@@ -16,7 +16,9 @@ namespace verbolario {
 
 frmSplash::frmSplash(Contesto& ctx, QWidget* parent) : QDialog(parent), ctx_(ctx) {
     apriUrl = [](const QUrl& u) { return QDesktopServices::openUrl(u); };
-    setWindowTitle("About...");
+    setWindowTitle(ctx_.form1Caricato ? "About..." : "Verbolario");
+    // At start-up it is a splash screen: no frame, no place in the task bar.
+    if (!ctx_.form1Caricato) setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint);
     setModal(true);
     setMouseTracking(true);
     costruisci();
@@ -71,7 +73,7 @@ void frmSplash::costruisci() {
     g->addWidget(ImgHelp, 5, 1, Qt::AlignLeft);
     g->addWidget(Command1, 5, 2, Qt::AlignRight | Qt::AlignBottom);
 
-    connect(Command1, &QPushButton::clicked, this, &QDialog::accept);
+    connect(Command1, &QPushButton::clicked, this, &frmSplash::Command1_Click);
     connect(imgLogo, &ImmagineSplash::cliccata, this, &frmSplash::imgLogo_Click);
     connect(ImgHelp, &ImmagineSplash::cliccata, this, &frmSplash::ImgHelp_Click);
     // One border at a time: the picture under the pointer.
@@ -79,6 +81,15 @@ void frmSplash::costruisci() {
             [this] { ImgHelp->setBordo(false); });
     connect(ImgHelp, &ImmagineSplash::puntatoreSopra, imgLogo,
             [this] { imgLogo->setBordo(false); });
+}
+
+void frmSplash::Command1_Click() {
+    if (!ctx_.form1Caricato) {
+        // Still starting: the load stops at its next poll and the program ends.
+        uscita_ = true;
+        ctx_.interrompi = true;
+    }
+    accept();
 }
 
 void frmSplash::keyPressEvent(QKeyEvent* e) {

@@ -13,7 +13,8 @@ namespace verbolario {
 class Contesto;
 class ImmagineSplash;
 
-// The about box: product, version, the platform it runs on, the user it runs for, a credit
+// The start-up splash while the dictionary loads (its "Exit" ends the program there), and
+// later the about box: product, version, the platform it runs on, the user it runs for, a credit
 // line, the help (picture or F1) and a mail link to the author (the logo). Any other key and
 // "Exit" close it.
 class frmSplash final : public QDialog {
@@ -33,6 +34,8 @@ public:
     bool aiutoChiesto() const { return aiuto_; }
     // Set when the mail program was started: the main window gets out of its way.
     bool mailAperta() const { return mail_; }
+    // Set when "Exit" was pressed during start-up: the program ends without its main window.
+    bool uscitaChiesta() const { return uscita_; }
 
     QLabel* lblProductName = nullptr;
     QLabel* lblVersion = nullptr;
@@ -50,6 +53,7 @@ protected:
 
 private:
     void costruisci();
+    void Command1_Click();
     void imgLogo_Click();
     void ImgHelp_Click();
     void togliBordi();
@@ -57,6 +61,7 @@ private:
     Contesto& ctx_;
     bool aiuto_ = false;
     bool mail_ = false;
+    bool uscita_ = false;
 };
 
 } // namespace verbolario

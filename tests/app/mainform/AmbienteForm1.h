@@ -3,8 +3,8 @@
 // A program folder of its own for each test: a tiny dictionary, optionally a settings file,
 // a context whose dialogs are answered by the test, and the started main window.
 
-#include "Avvio.h"
 #include "Contesto.h"
+#include "Programma.h"
 #include "mainform/Form1.h"
 
 #include <QDir>
@@ -54,6 +54,11 @@ public:
 
     // Starts the program; message boxes take the queued answers, then "No".
     Form1& avvia() {
+        avviaProgramma();
+        return *finestra;
+    }
+    // Starts the program, which may end without a main window (finestra stays null).
+    Programma& avviaProgramma() {
         ctx = std::make_unique<Contesto>(cartella);
         ctx->dialoghi.suMessaggio = [this](const Dialoghi::Richiesta&) {
             if (risposte.empty()) return Dialoghi::Risposta::No;
@@ -63,8 +68,11 @@ public:
         };
         ctx->dialoghi.suInput = [](const Dialoghi::Richiesta&) { return std::nullopt; };
         ctx->dialoghi.suFile = [](const Dialoghi::Richiesta&) { return QString(); };
-        finestra = Avvio::avvia(*ctx);
-        return *finestra;
+        programma = std::make_unique<Programma>(*ctx);
+        QObject::connect(programma.get(), &Programma::finito, [this] { ++fini; });
+        continua = programma->avvia();
+        finestra = programma->form1();
+        return *programma;
     }
     // Closes the window as the exit button does; true when it closed.
     bool chiudi() { return finestra->close(); }
@@ -73,7 +81,10 @@ public:
     QString cartella;
     std::deque<Dialoghi::Risposta> risposte;
     std::unique_ptr<Contesto> ctx;
-    std::unique_ptr<Form1> finestra;
+    std::unique_ptr<Programma> programma;
+    Form1* finestra = nullptr;
+    bool continua = false; // what start-up answered: false = end at once
+    int fini = 0;          // times the program said it is over
 };
 
 } // namespace verbolario::prova

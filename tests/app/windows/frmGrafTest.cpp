@@ -4,6 +4,12 @@
 
 #include "windows/FinestreAusiliarie.h"
 #include "windows/frmGraf.h"
+#include "windows/frmOpt.h"
+
+#include <QCheckBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
 
 #include <QLabel>
 #include <QtTest>
@@ -129,10 +135,17 @@ void frmGrafTest::sfondoNuovoRidisegna() {
     apri(p);
     frmGraf* g = graficoAperto(*f_);
     const QColor prima = g->immagine().pixelColor(g->width() - 2, g->height() - 2);
-    f_->superficie.stileSfondo = 1;
-    f_->superficie.coloreSfondo = 255;
     f_->ctx.statistiche.perc[0] = 80;
+    // The user picks "Fade 1" in the options window and closes it with OK.
+    QTimer::singleShot(0, f_, [this] {
+        auto* opt = f_->findChild<frmOpt*>("frmOpt");
+        QVERIFY(opt && opt->isVisible());
+        opt->HScroll1->setValue(255);
+        opt->Option1[1]->click();
+        opt->Command1[3]->click();
+    });
     emit f_->richiestaSfondo();
+    QCOMPARE(f_->superficie.stileSfondo, 1);
     QVERIFY(g->immagine().pixelColor(g->width() - 2, g->height() - 2) != prima);
     QCOMPARE(altezzaBarra(*g, 0), 80);
     g->immagine().save(QDir::tempPath() + "/verbolario-graf.png");
