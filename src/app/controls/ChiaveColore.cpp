@@ -2,10 +2,14 @@
 
 #include "controls/Tras.h"
 
+#include <QAbstractScrollArea>
+#include <QLabel>
+
 #include <QChildEvent>
 #include <QEvent>
 #include <QImage>
 #include <QWidget>
+#include <algorithm>
 
 namespace verbolario {
 
@@ -43,6 +47,24 @@ QRegion ChiaveColore::mascheraPer(const QRegion& visibile, QSize finestra) {
     return QRegion(tutta).subtracted(QRegion(tutta.adjusted(1, 1, -1, -1)));
 }
 
+QRegion ChiaveColore::controlliInteri() const {
+    // Controls stay whole: button and key faces share the window's colour, and a button
+    // with holes in it reads as broken rather than see-through. Labels, and the frames that
+    // only hold other controls, are keyed like the background they sit on.
+    QRegion r;
+    for (QWidget* w : finestra_.findChildren<QWidget*>()) {
+        if (w->isWindow() || !w->isVisibleTo(&finestra_) || qobject_cast<QLabel*>(w)) continue;
+        const bool contenitore =
+            std::any_of(w->children().begin(), w->children().end(), [w](QObject* o) {
+                auto* c = qobject_cast<QWidget*>(o);
+                return c && !c->isWindow() && c->isVisibleTo(w);
+            });
+        if (contenitore && !qobject_cast<QAbstractScrollArea*>(w)) continue;
+        r += QRect(w->mapTo(&finestra_, QPoint(0, 0)), w->size());
+    }
+    return r;
+}
+
 void ChiaveColore::aggiorna() {
     timer_.stop();
     const QSize dimensioni = finestra_.size();
@@ -55,7 +77,8 @@ void ChiaveColore::aggiorna() {
     finestra_.render(&immagine, QPoint(), QRegion(),
                      QWidget::DrawWindowBackground | QWidget::DrawChildren | QWidget::IgnoreMask);
     rendendo_ = false;
-    const QRegion maschera = mascheraPer(RegioneSenzaChiave(immagine, chiave_), dimensioni);
+    const QRegion maschera =
+        mascheraPer(RegioneSenzaChiave(immagine, chiave_) | controlliInteri(), dimensioni);
     // Equal masks are skipped: the window system's repaint after a new mask comes back
     // here once and stops.
     if (maschera != finestra_.mask()) finestra_.setMask(maschera);

@@ -38,6 +38,7 @@ protected:
 
 private:
     void osserva(QObject* oggetto);
+    QRegion controlliInteri() const;
 
     QWidget& finestra_;
     QColor chiave_;
