@@ -27,6 +27,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QStyle>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -103,7 +104,10 @@ void frmOpt::costruisci() {
     HScroll1->setPageStep(16);
     HScroll1->setMinimumWidth(160);
     HScroll1->setToolTip("Quantit\u00E0 di blu nella sfumatura (-1: sfumatura grigia)");
-    g->addWidget(HScroll1, 3, 0, 1, 3);
+    blu_ = new QLabel("Blu", Frame6);
+    blu_->setBuddy(HScroll1);
+    g->addWidget(blu_, 3, 0);
+    g->addWidget(HScroll1, 3, 1, 1, 2);
     Label2 = new QLabel(Frame6);
     Label2->setMinimumWidth(Label2->fontMetrics().horizontalAdvance("-100"));
     Label2->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -113,10 +117,19 @@ void frmOpt::costruisci() {
     g->addWidget(Check5, 4, 0, 1, 2);
     v->addWidget(Frame6);
 
-    Label1 = new QLabel(kAvviso, this);
+    avviso_ = new QWidget(this);
+    auto* a = new QHBoxLayout(avviso_);
+    a->setContentsMargins(4, 4, 4, 8);
+    auto* icona = new QLabel(avviso_);
+    const int lato = style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, this);
+    icona->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(lato, lato));
+    icona->setAlignment(Qt::AlignTop);
+    a->addWidget(icona);
+    Label1 = new QLabel(kAvviso, avviso_);
     Label1->setWordWrap(true);
     Label1->setMinimumWidth(360);
-    v->addWidget(Label1);
+    a->addWidget(Label1, 1);
+    v->addWidget(avviso_);
 
     auto* riga = new QHBoxLayout;
     static const char* const kComandi[] = {"Crea dizionario", "Cerca dizionario", "Fine", "OK"};
@@ -138,7 +151,7 @@ void frmOpt::costruisci() {
     // Each role shows its own half: the background frame, or the dictionary commands.
     const bool sfondo = ruolo_ == Ruolo::Sfondo;
     Frame6->setVisible(sfondo);
-    Label1->setVisible(!sfondo);
+    avviso_->setVisible(!sfondo);
     for (int i = 0; i < 3; ++i) Command1[i]->setVisible(!sfondo);
 
     connect(gruppo, &QButtonGroup::idClicked, this, &frmOpt::Option1_Click);
@@ -188,6 +201,7 @@ void frmOpt::mostraScala(int stile) {
     HScroll1->setVisible(haScala(stile));
     HScroll1->setEnabled(haScala(stile));
     Label2->setVisible(haScala(stile));
+    blu_->setVisible(haScala(stile));
     Label2->setEnabled(haScala(stile));
 }
 

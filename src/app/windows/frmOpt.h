@@ -82,6 +82,8 @@ private:
     Contesto& ctx_;
     Form1* f_;
     Ruolo ruolo_;
+    QWidget* avviso_ = nullptr; // the notice with its icon
+    QLabel* blu_ = nullptr;     // the blue scale's caption
     bool attivato_ = false;
 };
 
