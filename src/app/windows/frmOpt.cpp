@@ -84,7 +84,18 @@ int frmOpt::argomentoHelp() const {
 void frmOpt::costruisci() {
     auto* v = new QVBoxLayout(this);
     v->setSizeConstraint(QLayout::SetFixedSize);
+    v->addWidget(costruisciCornice());
+    v->addWidget(costruisciAvviso());
+    v->addLayout(costruisciComandi());
 
+    // Each role shows its own half: the background frame, or the dictionary commands.
+    const bool sfondo = ruolo_ == Ruolo::Sfondo;
+    Frame6->setVisible(sfondo);
+    avviso_->setVisible(!sfondo);
+    for (int i = 0; i < 3; ++i) Command1[i]->setVisible(!sfondo);
+}
+
+QWidget* frmOpt::costruisciCornice() {
     Frame6 = new QGroupBox("Sfondo", this);
     auto* g = new QGridLayout(Frame6);
     auto* gruppo = new QButtonGroup(this);
@@ -115,8 +126,19 @@ void frmOpt::costruisci() {
     Check5 = new QCheckBox("Pattern", Frame6);
     Check5->setToolTip("Lettere in rilievo sparse sullo sfondo");
     g->addWidget(Check5, 4, 0, 1, 2);
-    v->addWidget(Frame6);
 
+    connect(gruppo, &QButtonGroup::idClicked, this, &frmOpt::Option1_Click);
+    connect(CmdTile, &QPushButton::clicked, this, &frmOpt::CmdTile_Click);
+    connect(HScroll1, &QScrollBar::valueChanged, this, &frmOpt::HScroll1_Change);
+    connect(Check5, &QCheckBox::toggled, this, [this](bool on) {
+        if (ctx_.occupato || !f_) return;
+        f_->superficie.motivo = on;
+        ridisegnaForm1();
+    });
+    return Frame6;
+}
+
+QWidget* frmOpt::costruisciAvviso() {
     avviso_ = new QWidget(this);
     auto* a = new QHBoxLayout(avviso_);
     a->setContentsMargins(4, 4, 4, 8);
@@ -129,8 +151,10 @@ void frmOpt::costruisci() {
     Label1->setWordWrap(true);
     Label1->setMinimumWidth(360);
     a->addWidget(Label1, 1);
-    v->addWidget(avviso_);
+    return avviso_;
+}
 
+QLayout* frmOpt::costruisciComandi() {
     auto* riga = new QHBoxLayout;
     static const char* const kComandi[] = {"Crea dizionario", "Cerca dizionario", "Fine", "OK"};
     for (int i = 0; i < 4; ++i) {
@@ -146,23 +170,8 @@ void frmOpt::costruisci() {
     riga->addStretch(1);
     riga->addWidget(Command2);
     riga->addWidget(Command1[3]);
-    v->addLayout(riga);
-
-    // Each role shows its own half: the background frame, or the dictionary commands.
-    const bool sfondo = ruolo_ == Ruolo::Sfondo;
-    Frame6->setVisible(sfondo);
-    avviso_->setVisible(!sfondo);
-    for (int i = 0; i < 3; ++i) Command1[i]->setVisible(!sfondo);
-
-    connect(gruppo, &QButtonGroup::idClicked, this, &frmOpt::Option1_Click);
-    connect(CmdTile, &QPushButton::clicked, this, &frmOpt::CmdTile_Click);
-    connect(HScroll1, &QScrollBar::valueChanged, this, &frmOpt::HScroll1_Change);
-    connect(Check5, &QCheckBox::toggled, this, [this](bool on) {
-        if (ctx_.occupato || !f_) return;
-        f_->superficie.motivo = on;
-        ridisegnaForm1();
-    });
     connect(Command2, &QPushButton::clicked, this, [this] { emit richiestaHelp(argomentoHelp()); });
+    return riga;
 }
 
 void frmOpt::showEvent(QShowEvent* e) {

@@ -8,6 +8,7 @@
 class QCheckBox;
 class QGroupBox;
 class QLabel;
+class QLayout;
 class QPushButton;
 class QRadioButton;
 class QScrollBar;
@@ -71,6 +72,9 @@ protected:
 
 private:
     void costruisci();
+    QWidget* costruisciCornice();
+    QWidget* costruisciAvviso();
+    QLayout* costruisciComandi();
     void Form_Activate();
     void ridisegnaForm1();
     void mostraScala(int stile);
