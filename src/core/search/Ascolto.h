@@ -27,6 +27,12 @@ public:
         }
         return !fermato_;
     }
+    // For work between positions (sorting, grouping) that must stay stoppable: a stop
+    // request is looked at once per 1024 calls.
+    bool ancora() {
+        if (!fermato_ && ++passiLiberi_ % kPasso == 0) fermato_ = poll_.stop();
+        return !fermato_;
+    }
     bool fermato() const { return fermato_; }
 
 private:
@@ -36,6 +42,7 @@ private:
     int64_t passoProgresso_;
     int64_t prossimoStop_ = kPasso;
     int64_t prossimoProgresso_ = 0;
+    int64_t passiLiberi_ = 0;
     bool fermato_ = false;
 };
 

@@ -239,21 +239,10 @@ bool improntePerLunghezza(const Voci& voci, const IndiceAnagrammi& indice, bool 
     return true;
 }
 
-EsitoTutti tutti(bool frasi, bool conImpronte, const Voci& voci, Poll& poll,
-                 std::vector<std::string>& righe) {
-    const IndiceAnagrammi& indice = IndiceAnagrammi::di(voci, frasi);
-    const auto n = static_cast<int64_t>(indice.size());
-    Ascolto ascolto(poll, 2 * n);
-    EsitoTutti esito;
-    std::vector<Impronta> impronte;
-    if (!improntePerLunghezza(voci, indice, conImpronte, ascolto, impronte)) {
-        esito.interrotto = true;
-        return esito;
-    }
-    // Anagrams have the same cleaned length: each length is grouped on its own.
-    Raggruppatore raggruppa(voci, indice);
-    // Every entry makes at most one line; only the part used is ever touched.
-    raggruppa.linee.reserve(indice.size());
+// Groups each length's entries by their fingerprints; false when the user stopped it.
+bool raggruppaPerLunghezza(const Voci& voci, const IndiceAnagrammi& indice,
+                           std::vector<Impronta>& impronte, Ascolto& ascolto,
+                           Raggruppatore& raggruppa) {
     const Anticipo anticipo(voci);
     std::vector<Impronta> appoggio;
     const std::vector<size_t>& inizi = indice.inizi();
@@ -263,6 +252,8 @@ EsitoTutti tutti(bool frasi, bool conImpronte, const Voci& voci, Poll& poll,
         ordinaPerImpronta(&*da, &*a, appoggio);
         auto rif = da, testo = da;
         for (auto it = da; it != a;) {
+            // Grouping takes as long as the pass before it, so it must stay stoppable too.
+            if (!ascolto.ancora()) return false;
             auto fine = it + 1;
             while (fine != a && fine->valore() == it->valore()) ++fine;
             if (fine - it > 1) {
@@ -275,7 +266,12 @@ EsitoTutti tutti(bool frasi, bool conImpronte, const Voci& voci, Poll& poll,
             it = fine;
         }
     }
+    return true;
+}
 
+// Lists the groups in the order of the entries that open them, up to a stop.
+void elencaGruppi(Raggruppatore& raggruppa, int64_t n, Ascolto& ascolto,
+                  std::vector<std::string>& righe, EsitoTutti& esito) {
     std::vector<Gruppo>& gruppi = raggruppa.gruppi;
     std::sort(gruppi.begin(), gruppi.end(),
               [](const Gruppo& x, const Gruppo& y) { return x.capo < y.capo; });
@@ -284,13 +280,33 @@ EsitoTutti tutti(bool frasi, bool conImpronte, const Voci& voci, Poll& poll,
     for (const Gruppo& g : gruppi) {
         if (!ascolto.arrivaA(n + g.capo)) {
             esito.interrotto = true;
-            break;
+            return;
         }
         for (size_t t = 0; t <= g.quanti; ++t) righe.push_back(std::move(linee[g.inizio + t]));
         righe.emplace_back(kSeparatoreAnagrammi);
         esito.totale += g.quanti;
         esito.ultimo = g.capo;
     }
+}
+
+EsitoTutti tutti(bool frasi, bool conImpronte, const Voci& voci, Poll& poll,
+                 std::vector<std::string>& righe) {
+    const IndiceAnagrammi& indice = IndiceAnagrammi::di(voci, frasi);
+    const auto n = static_cast<int64_t>(indice.size());
+    Ascolto ascolto(poll, 2 * n);
+    EsitoTutti esito;
+    std::vector<Impronta> impronte;
+    // Anagrams have the same cleaned length: each length is grouped on its own.
+    Raggruppatore raggruppa(voci, indice);
+    // Every entry makes at most one line; only the part used is ever touched.
+    raggruppa.linee.reserve(indice.size());
+    // A stop before the listing lists nothing: no group has been listed yet.
+    if (!improntePerLunghezza(voci, indice, conImpronte, ascolto, impronte) ||
+        !raggruppaPerLunghezza(voci, indice, impronte, ascolto, raggruppa)) {
+        esito.interrotto = true;
+        return esito;
+    }
+    elencaGruppi(raggruppa, n, ascolto, righe, esito);
     return esito;
 }
 
