@@ -1,6 +1,6 @@
 #include "dictionary/EraseAccent.h"
 
-#include "PollDiProva.h"
+#include "core/Prova.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,6 @@ using namespace verbolario;
 using namespace verbolario::prova;
 
 namespace {
-using V = std::vector<std::string>;
 struct Caso {
     V voci, dopo;
     int64_t vocali, doppioni;
@@ -31,10 +30,10 @@ TEST(EraseAccent, FoldsKeepsFinalAccentAndBlanksRepeats) {
     };
     NoPoll poll;
     for (const Caso& c : casi) {
-        Voci v = daVettore(c.voci);
+        Voci v = dizionario(c.voci);
         EsitoEraseAccent e = EraseAccent(v, poll);
         EXPECT_FALSE(e.interrotto);
-        EXPECT_EQ(comeVettore(v), c.dopo) << c.voci[0];
+        EXPECT_EQ(elenco(v), c.dopo) << c.voci[0];
         EXPECT_EQ(e.vocali, c.vocali) << c.voci[0];
         EXPECT_EQ(e.doppioni, c.doppioni) << c.voci[0];
         EXPECT_EQ(e.modificato(), c.vocali > 0 || c.doppioni > 0);
@@ -47,11 +46,11 @@ TEST(EraseAccent, ReportAndStop) {
               "Eliminato doppioni [ 1 ] risultanti dal riordino.");
 
     for (int dopo : {0, 1}) {
-        Voci v = daVettore({"\xE0ncora", "ancora"});
+        Voci v = dizionario({"\xE0ncora", "ancora"});
         StopDopo ferma(dopo);
         EsitoEraseAccent e = EraseAccent(v, ferma);
         EXPECT_TRUE(e.interrotto);
         EXPECT_FALSE(e.modificato());
-        EXPECT_EQ(comeVettore(v), (V{"\xE0ncora", "ancora"}));
+        EXPECT_EQ(elenco(v), (V{"\xE0ncora", "ancora"}));
     }
 }

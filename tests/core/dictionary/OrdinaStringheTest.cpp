@@ -1,7 +1,7 @@
 #include "dictionary/OrdinaStringhe.h"
 #include "dictionary/EliminaDoppi.h"
 
-#include "PollDiProva.h"
+#include "core/Prova.h"
 
 #include <gtest/gtest.h>
 
@@ -12,8 +12,6 @@ using namespace verbolario;
 using namespace verbolario::prova;
 
 namespace {
-
-using V = std::vector<std::string>;
 
 V sortedCopy(V v) {
     std::sort(v.begin(), v.end()); // std::string compares bytes as unsigned
@@ -34,25 +32,16 @@ V casuali(std::mt19937& rng, size_t n) {
 } // namespace
 
 TEST(OrdinaStringhe, ByteOrderOnArraysAndDictionary) {
-    const V in = {"b", "A", "a", ""};
-    const V atteso = {"", "A", "a", "b"};
-    NoPoll poll;
-    V v = in;
-    EXPECT_TRUE(OrdinaStringhe(v, poll));
-    EXPECT_EQ(v, atteso);
-    Voci voci = daVettore(in);
-    EXPECT_TRUE(OrdinaStringhe(voci, poll));
-    EXPECT_EQ(comeVettore(voci), atteso);
-
     std::mt19937 rng(5);
+    NoPoll poll;
     for (size_t n : {0, 1, 2, 17, 300, 5000}) {
-        V r = casuali(rng, n);
+        const V r = casuali(rng, n);
         V a = r;
+        Voci rv = dizionario(r);
         ASSERT_TRUE(OrdinaStringhe(a, poll));
-        ASSERT_EQ(a, sortedCopy(r));
-        Voci rv = daVettore(r);
         ASSERT_TRUE(OrdinaStringhe(rv, poll));
-        ASSERT_EQ(comeVettore(rv), sortedCopy(r));
+        ASSERT_EQ(a, sortedCopy(r));
+        ASSERT_EQ(elenco(rv), sortedCopy(r));
     }
 }
 
@@ -63,13 +52,12 @@ TEST(OrdinaStringhe, StopLeavesTheOrderUntouched) {
     for (int dopo = 0;; ++dopo) {
         ASSERT_LT(dopo, 1000);
         V a = r;
-        StopDopo ferma(dopo);
-        Voci v = daVettore(r);
-        StopDopo fermaVoci(dopo);
+        Voci v = dizionario(r);
+        StopDopo ferma(dopo), fermaVoci(dopo);
         const bool finito = OrdinaStringhe(a, ferma);
         EXPECT_EQ(OrdinaStringhe(v, fermaVoci), finito);
         EXPECT_EQ(a, finito ? sortedCopy(r) : r);
-        EXPECT_EQ(comeVettore(v), finito ? sortedCopy(r) : r);
+        EXPECT_EQ(elenco(v), finito ? sortedCopy(r) : r);
         if (finito) break;
     }
 }
@@ -85,8 +73,8 @@ TEST(EliminaDoppi, BlanksAllButTheLastOfEachRun) {
         V v = in;
         EXPECT_EQ(EliminaDoppi(v), atteso.second);
         EXPECT_EQ(v, atteso.first);
-        Voci voci = daVettore(in);
-        EXPECT_EQ(CleanArray(voci), atteso.second);
-        EXPECT_EQ(comeVettore(voci), atteso.first);
+        Voci d = dizionario(in);
+        EXPECT_EQ(CleanArray(d), atteso.second);
+        EXPECT_EQ(elenco(d), atteso.first);
     }
 }

@@ -1,6 +1,6 @@
 #include "dictionary/Ripulisci.h"
 
-#include "PollDiProva.h"
+#include "core/Prova.h"
 #include "dictionary/AnalisiLetterale.h"
 #include "text/Cp1252.h"
 
@@ -13,11 +13,9 @@ using namespace verbolario::prova;
 
 namespace {
 
-using V = std::vector<std::string>;
-
 // The clean-up done the long way, as the command was first written: join the entries into
 // one text (two spaces between entries, one at the end), split it at every non-letter
-// counting the empty pieces, Shell-sort the words, blank the repeats, keep the rest.
+// counting the empty pieces, sort the words, blank the repeats, keep the rest.
 namespace letterale {
 
 std::string UnisciVoci(const V& voci) {
@@ -48,24 +46,6 @@ V ScomponiParole(std::string testo, int64_t& contatore) {
     return nuove;
 }
 
-void OrdinaStringhe(V& a) {
-    const int64_t n = static_cast<int64_t>(a.size());
-    int64_t h = 0;
-    while (h <= n) h = 3 * h + 1;
-    do {
-        h /= 3;
-        for (int64_t i = h; i < n; ++i) {
-            std::string t = a[i];
-            int64_t j = i;
-            while (j - h >= 0 && a[j - h] > t) {
-                a[j] = a[j - h];
-                j -= h;
-            }
-            a[j] = t;
-        }
-    } while (h > 1);
-}
-
 int64_t EliminaDoppi(V& a) {
     int64_t n = 0;
     for (size_t i = 0; i + 1 < a.size(); ++i)
@@ -85,7 +65,7 @@ Esito Ripulisci(const V& voci) {
     Esito e;
     e.nonValidi = -(static_cast<int64_t>(voci.size()) - 1);
     V nuove = ScomponiParole(UnisciVoci(voci), e.nonValidi);
-    OrdinaStringhe(nuove);
+    std::sort(nuove.begin(), nuove.end()); // equal words are alike: any sort will do
     e.doppioni = EliminaDoppi(nuove);
     for (auto& p : nuove)
         if (!p.empty()) e.parole.push_back(p);
@@ -125,11 +105,11 @@ TEST(Ripulisci, WordsCountsAndReport) {
     };
     NoPoll poll;
     for (const Caso& c : casi) {
-        Voci v = daVettore(c.voci);
+        Voci v = dizionario(c.voci);
         StatisticheLettere stat;
         EsitoRipulisci e = Ripulisci(v, stat, poll);
         EXPECT_TRUE(e.ok);
-        EXPECT_EQ(comeVettore(v), c.parole) << c.voci[0];
+        EXPECT_EQ(elenco(v), c.parole) << c.voci[0];
         EXPECT_EQ(e.doppioni, c.doppioni) << c.voci[0];
         EXPECT_EQ(e.nonValidi, c.nonValidi) << c.voci[0];
         EXPECT_EQ(e.rapporto, c.rapporto) << c.voci[0];
@@ -143,24 +123,24 @@ TEST(Ripulisci, AgreesWithJoiningAndSplittingOnRandomLists) {
     const std::string alfabeto = "abcAB \t'-,.1\xE0\xC0\xE8\xC8\xD1\xF1\xDE";
     NoPoll poll;
     for (int t = 0; t < 3000; ++t) {
-        V voci(1 + rng() % 8);
-        for (auto& e : voci) {
+        V lista(1 + rng() % 8);
+        for (auto& e : lista) {
             e.resize(rng() % 7);
             for (char& c : e) c = alfabeto[rng() % alfabeto.size()];
         }
-        letterale::Esito atteso = letterale::Ripulisci(voci);
-        Voci v = daVettore(voci);
+        letterale::Esito atteso = letterale::Ripulisci(lista);
+        Voci v = dizionario(lista);
         StatisticheLettere stat;
         EsitoRipulisci e = Ripulisci(v, stat, poll);
         ASSERT_TRUE(e.ok);
-        V parole = comeVettore(v);
+        V parole = elenco(v);
         if (parole == V{""}) parole.clear();
         ASSERT_EQ(parole, atteso.parole) << t;
         ASSERT_EQ(e.doppioni, atteso.doppioni) << t;
         ASSERT_EQ(e.nonValidi, atteso.nonValidi) << t;
 
         StatisticheLettere dalTesto;
-        ASSERT_TRUE(AnalisiLetterale(letterale::UnisciVoci(comeVettore(v)), dalTesto, poll));
+        ASSERT_TRUE(AnalisiLetterale(letterale::UnisciVoci(elenco(v)), dalTesto, poll));
         ASSERT_EQ(stat.perc, dalTesto.perc);
         ASSERT_EQ(stat.stringaLettere, dalTesto.stringaLettere);
     }
@@ -169,14 +149,14 @@ TEST(Ripulisci, AgreesWithJoiningAndSplittingOnRandomLists) {
 TEST(Ripulisci, StopLeavesDictionaryAndStatisticsAlone) {
     for (int dopo = 0;; ++dopo) {
         ASSERT_LT(dopo, 1000);
-        Voci v = daVettore({"zeta", "Alfa beta", "alfa"});
+        Voci v = dizionario({"zeta", "Alfa beta", "alfa"});
         StatisticheLettere stat;
         stat.stringaLettere = "X";
         StopDopo ferma(dopo);
         EsitoRipulisci e = Ripulisci(v, stat, ferma);
         if (e.ok) break; // no longer asks
         EXPECT_TRUE(e.interrotto);
-        EXPECT_EQ(comeVettore(v), (V{"zeta", "Alfa beta", "alfa"}));
+        EXPECT_EQ(elenco(v), (V{"zeta", "Alfa beta", "alfa"}));
         EXPECT_EQ(stat.stringaLettere, "X");
         EXPECT_FALSE(e.modificato());
     }

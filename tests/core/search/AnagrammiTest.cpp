@@ -3,36 +3,19 @@
 #include "search/Differenza.h"
 #include "search/TuttiAnagrammi.h"
 
+#include "core/Prova.h"
+
 #include <gtest/gtest.h>
 
-#include <initializer_list>
-
 using namespace verbolario;
+using namespace verbolario::prova;
 
 namespace {
 
-using Righe = std::vector<std::string>;
-
-Voci dizionario(std::initializer_list<std::string_view> voci) {
-    Voci v;
-    for (std::string_view e : voci) v.append(e);
-    return v;
-}
-
-// Says "stop" from its (n+1)-th question on.
-class FermaDopo : public Poll {
-public:
-    explicit FermaDopo(int n) : n_(n) {}
-    bool stop() override { return n_-- <= 0; }
-
-private:
-    int n_;
-};
-
-RisultatoRicerca cerca(int sottomodo, std::string_view testo, const Voci& voci,
+RisultatoRicerca cerca(int sottomodo, std::string_view testo, const Voci& d,
                        OpzioniAnagrammi opzioni = {}) {
     NoPoll poll;
-    return Anagrammi(sottomodo, testo, opzioni, voci, poll);
+    return Anagrammi(sottomodo, testo, opzioni, d, poll);
 }
 
 TEST(Differenza, BlanksTheLettersTakenOut) {
@@ -50,76 +33,76 @@ TEST(Differenza, BlanksTheLettersTakenOut) {
 }
 
 TEST(Anagrammi, NothingTypedAsksForSomethingExceptForAllGroups) {
-    const Voci voci = dizionario({"roma", "amor"});
+    const Voci d = dizionario({"roma", "amor"});
     for (int sottomodo : {kCompleti, kParziali, kContenitori}) {
-        const RisultatoRicerca r = cerca(sottomodo, "   ", voci);
+        const RisultatoRicerca r = cerca(sottomodo, "   ", d);
         EXPECT_FALSE(r.eseguita);
         EXPECT_TRUE(r.beep);
         EXPECT_EQ(r.stato, "Scrivi qualcosa . . . . . .");
     }
-    const RisultatoRicerca tutti = cerca(kTutti, "", voci);
+    const RisultatoRicerca tutti = cerca(kTutti, "", d);
     EXPECT_TRUE(tutti.eseguita);
     EXPECT_FALSE(tutti.beep);
-    EXPECT_EQ(tutti.righe, (Righe{"amor", "roma", std::string(kSeparatoreAnagrammi)}));
+    EXPECT_EQ(tutti.righe, (V{"amor", "roma", std::string(kSeparatoreAnagrammi)}));
 }
 
 TEST(Anagrammi, CompleteAnagramsLeaveTheWordOutAndFoldAccents) {
-    const Voci voci = dizionario(
+    const Voci d = dizionario(
         {"amor", "armo\tverbo", "m\xF2ra", "ramo", "roma", "romano", "R\xD2MA", "orma", "mar"});
-    const RisultatoRicerca r = cerca(kCompleti, "roma", voci);
+    const RisultatoRicerca r = cerca(kCompleti, "roma", d);
     // The entry with a comment holds a TAB and is longer; capitals are other characters.
-    EXPECT_EQ(r.righe, (Righe{"amor", "m\xF2ra", "ramo", "orma"}));
+    EXPECT_EQ(r.righe, (V{"amor", "m\xF2ra", "ramo", "orma"}));
     EXPECT_EQ(r.stato, "4 anagrammi trovati.");
     // Typed capitals (pasted text) are lower-cased like every other input.
-    EXPECT_EQ(cerca(kCompleti, "  ROMA ", voci).righe, r.righe);
+    EXPECT_EQ(cerca(kCompleti, "  ROMA ", d).righe, r.righe);
     // Folding makes m\xF2ra the same word as mora: it is not an anagram of itself.
-    EXPECT_EQ(cerca(kCompleti, "mora", voci).righe, (Righe{"amor", "ramo", "roma", "orma"}));
+    EXPECT_EQ(cerca(kCompleti, "mora", d).righe, (V{"amor", "ramo", "roma", "orma"}));
 }
 
 TEST(Anagrammi, ThePhraseSettingDecidesWhetherBlanksCount) {
-    const Voci voci = dizionario({"al ramo", "ramola", "ramo la", "a-lroma", "mola\xBDra"});
+    const Voci d = dizionario({"al ramo", "ramola", "ramo la", "a-lroma", "mola\xBDra"});
     // Blanks are characters like letters; the \xBD sign always gets an entry cleaned.
-    EXPECT_EQ(cerca(kCompleti, "la roma", voci).righe, (Righe{"al ramo", "ramo la"}));
+    EXPECT_EQ(cerca(kCompleti, "la roma", d).righe, (V{"al ramo", "ramo la"}));
     OpzioniAnagrammi frasi;
     frasi.frasi = true;
-    EXPECT_EQ(cerca(kCompleti, "la roma", voci, frasi).righe,
-              (Righe{"al ramo", "ramola", "ramo la", "mola\xBDra"}));
-    EXPECT_EQ(cerca(kCompleti, "ramola", voci).righe, (Righe{"mola\xBDra"}));
+    EXPECT_EQ(cerca(kCompleti, "la roma", d, frasi).righe,
+              (V{"al ramo", "ramola", "ramo la", "mola\xBDra"}));
+    EXPECT_EQ(cerca(kCompleti, "ramola", d).righe, (V{"mola\xBDra"}));
 }
 
 TEST(Anagrammi, PartialAnagramsListWordsOfThreeLettersOrMore) {
-    const Voci voci =
+    const Voci d =
         dizionario({"ar", "arte", "rate", "re", "tre", "terra", "t\xE8", "et\xE0", "tra\tnota"});
     OpzioniAnagrammi opzioni;
-    RisultatoRicerca r = cerca(kParziali, "Arte", voci, opzioni);
-    EXPECT_EQ(r.righe, (Righe{"rate", "tre", "et\xE0"}));
+    RisultatoRicerca r = cerca(kParziali, "Arte", d, opzioni);
+    EXPECT_EQ(r.righe, (V{"rate", "tre", "et\xE0"}));
     EXPECT_EQ(r.stato, "3 anagrammi trovati");
     opzioni.scarti = true;
-    r = cerca(kParziali, "arte", voci, opzioni);
+    r = cerca(kParziali, "arte", d, opzioni);
     // Leftover letters in code order after a TAB; an anagram of all of them leaves nothing.
-    EXPECT_EQ(r.righe, (Righe{"rate\t", "tre\ta", "et\xE0\tr"}));
+    EXPECT_EQ(r.righe, (V{"rate\t", "tre\ta", "et\xE0\tr"}));
 }
 
 TEST(Anagrammi, EveryEntryIsTriedAgainstAllTheLetters) {
     // Each hit used to keep the letters it took away from the entries after it.
-    const Voci voci = dizionario({"oca", "oca", "cao", "coca"});
-    EXPECT_EQ(cerca(kParziali, "ocax", voci).righe, (Righe{"oca", "oca", "cao"}));
+    const Voci d = dizionario({"oca", "oca", "cao", "coca"});
+    EXPECT_EQ(cerca(kParziali, "ocax", d).righe, (V{"oca", "oca", "cao"}));
 }
 
 TEST(Anagrammi, ContainersAreAtLeastAsLongAndFoldAccentsUnlessTyped) {
-    const Voci voci = dizionario(
+    const Voci d = dizionario(
         {"ca", "cane", "canap\xE8", "c\xE0ne", "nacque", "cena", "acne\tnota", "can", "c a n"});
-    RisultatoRicerca r = cerca(kContenitori, "can", voci);
+    RisultatoRicerca r = cerca(kContenitori, "can", d);
     EXPECT_EQ(r.righe,
-              (Righe{"cane", "canap\xE8", "c\xE0ne", "nacque", "cena", "acne\tnota", "c a n"}));
+              (V{"cane", "canap\xE8", "c\xE0ne", "nacque", "cena", "acne\tnota", "c a n"}));
     EXPECT_EQ(r.stato, "7 contenitori trovati.");
-    EXPECT_EQ(cerca(kContenitori, "c\xE0n", voci).righe, (Righe{"c\xE0ne"}));
+    EXPECT_EQ(cerca(kContenitori, "c\xE0n", d).righe, (V{"c\xE0ne"}));
     OpzioniAnagrammi opzioni;
     opzioni.scarti = true;
     opzioni.frasi = true;
-    r = cerca(kContenitori, "ane", voci, opzioni);
-    EXPECT_EQ(r.righe, (Righe{"cane\tc", "canap\xE8\tacp", "c\xE0ne\tc", "nacque\tcqu", "cena\tc",
-                              "acne\tnota\tacnot"}));
+    r = cerca(kContenitori, "ane", d, opzioni);
+    EXPECT_EQ(r.righe, (V{"cane\tc", "canap\xE8\tacp", "c\xE0ne\tc", "nacque\tcqu", "cena\tc",
+                          "acne\tnota\tacnot"}));
 }
 
 TEST(Anagrammi, ContainerKeyExcludesLettersAndNamesDigits) {
@@ -139,47 +122,47 @@ TEST(Anagrammi, ContainerKeyExcludesLettersAndNamesDigits) {
         EXPECT_EQ(r.parola, c.parola) << c.testo << " / " << c.chiave;
         EXPECT_EQ(r.escludi, c.escludi) << c.testo << " / " << c.chiave;
     }
-    const Voci voci = dizionario({"cane", "carta", "cosa", "carro"});
+    const Voci d = dizionario({"cane", "carta", "cosa", "carro"});
     OpzioniAnagrammi opzioni;
     opzioni.escludi = "rt";
-    EXPECT_EQ(cerca(kContenitori, "ca", voci, opzioni).righe, (Righe{"cane", "cosa"}));
-    EXPECT_EQ(cerca(kContenitori, "c1", voci, opzioni).righe, (Righe{"carro"}));
+    EXPECT_EQ(cerca(kContenitori, "ca", d, opzioni).righe, (V{"cane", "cosa"}));
+    EXPECT_EQ(cerca(kContenitori, "c1", d, opzioni).righe, (V{"carro"}));
 }
 
 TEST(Anagrammi, AllGroupsInTheOrderOfThePass) {
-    const Voci voci = dizionario(
+    const Voci d = dizionario(
         {"amor", "mar", "mora", "ramo", "roma", "arm", "rete", "erte", "ra m", "m\xE0r", "ert"});
-    const uint64_t versione = voci.version();
-    const RisultatoRicerca r = cerca(kTutti, "", voci);
+    const uint64_t versione = d.version();
+    const RisultatoRicerca r = cerca(kTutti, "", d);
     const std::string sep(kSeparatoreAnagrammi);
-    EXPECT_EQ(r.righe, (Righe{"mora", "ramo", "roma", "amor", sep, "erte", "rete", sep}));
+    EXPECT_EQ(r.righe, (V{"mora", "ramo", "roma", "amor", sep, "erte", "rete", sep}));
     EXPECT_EQ(r.stato, "4 anagrammi     >>>   6  di  10");
-    EXPECT_EQ(voci.version(), versione);
+    EXPECT_EQ(d.version(), versione);
 
     // With blanks dropped, the four-character "ra m" opens a group of short words.
     OpzioniAnagrammi frasi;
     frasi.frasi = true;
-    EXPECT_EQ(cerca(kTutti, "", voci, frasi).righe,
-              (Righe{"mora", "ramo", "roma", "amor", sep, "erte", "rete", sep, "mar", "arm",
-                     "m\xE0r", "ra m", sep}));
+    EXPECT_EQ(cerca(kTutti, "", d, frasi).righe,
+              (V{"mora", "ramo", "roma", "amor", sep, "erte", "rete", sep, "mar", "arm", "m\xE0r",
+                 "ra m", sep}));
 }
 
 TEST(Anagrammi, EmptyOrFailedDictionaryFindsNothing) {
-    for (const Voci& voci : {Voci{}, dizionario({""})}) {
+    for (const Voci& d : {Voci{}, dizionario({""})}) {
         for (int sottomodo : {kCompleti, kParziali, kContenitori})
-            EXPECT_TRUE(cerca(sottomodo, "roma", voci).righe.empty());
-        const RisultatoRicerca tutti = cerca(kTutti, "", voci);
+            EXPECT_TRUE(cerca(sottomodo, "roma", d).righe.empty());
+        const RisultatoRicerca tutti = cerca(kTutti, "", d);
         EXPECT_TRUE(tutti.righe.empty());
         EXPECT_EQ(tutti.stato, "0 anagrammi     >>>   0  di  0");
     }
 }
 
 TEST(Anagrammi, ChangesToTheDictionaryAreSeenAtOnce) {
-    Voci voci = dizionario({"amor", "roma"});
-    EXPECT_EQ(cerca(kCompleti, "roma", voci).righe, (Righe{"amor"}));
-    voci.append("ramo");
-    voci.set(0, "");
-    EXPECT_EQ(cerca(kCompleti, "roma", voci).righe, (Righe{"ramo"}));
+    Voci d = dizionario({"amor", "roma"});
+    EXPECT_EQ(cerca(kCompleti, "roma", d).righe, (V{"amor"}));
+    d.append("ramo");
+    d.set(0, "");
+    EXPECT_EQ(cerca(kCompleti, "roma", d).righe, (V{"ramo"}));
 }
 
 Voci grande(size_t n) {
@@ -204,28 +187,25 @@ Voci coppie(size_t n) {
 }
 
 TEST(Anagrammi, AStopKeepsTheHitsFoundSoFar) {
-    const Voci voci = grande(20000);
+    const Voci d = grande(20000);
     for (int sottomodo : {kCompleti, kParziali, kContenitori}) {
-        const RisultatoRicerca tutto = cerca(sottomodo, "moras", voci);
-        FermaDopo poll(1);
-        const RisultatoRicerca r = Anagrammi(sottomodo, "moras", {}, voci, poll);
-        EXPECT_TRUE(r.interrotto);
+        const RisultatoRicerca tutto = cerca(sottomodo, "moras", d);
+        StopDopo poll(1);
+        const RisultatoRicerca r = Anagrammi(sottomodo, "moras", {}, d, poll);
         // The hits of the entries before the stop, as a pass in dictionary order finds them.
-        ASSERT_LT(r.righe.size(), tutto.righe.size());
-        EXPECT_FALSE(r.righe.empty());
-        EXPECT_TRUE(std::equal(r.righe.begin(), r.righe.end(), tutto.righe.begin()));
+        prefissoInterrotto(r, tutto.righe);
         EXPECT_EQ(r.stato,
                   std::to_string(r.righe.size()) + tutto.stato.substr(tutto.stato.find(' ')));
     }
 }
 
 TEST(Anagrammi, AStopEndsAllGroupsAfterACompleteGroup) {
-    const Voci voci = coppie(20000);
-    const RisultatoRicerca tutto = cerca(kTutti, "", voci);
+    const Voci d = coppie(20000);
+    const RisultatoRicerca tutto = cerca(kTutti, "", d);
     bool parziale = false;
     for (int n = 0; n < 60; n += 3) {
-        FermaDopo poll(n);
-        const RisultatoRicerca r = Anagrammi(kTutti, "", {}, voci, poll);
+        StopDopo poll(n);
+        const RisultatoRicerca r = Anagrammi(kTutti, "", {}, d, poll);
         ASSERT_LE(r.righe.size(), tutto.righe.size());
         EXPECT_TRUE(std::equal(r.righe.begin(), r.righe.end(), tutto.righe.begin()));
         if (!r.righe.empty()) {

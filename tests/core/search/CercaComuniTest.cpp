@@ -1,11 +1,11 @@
 #include "search/CercaComuni.h"
 
-#include "DizionariCasuali.h"
+#include "core/Prova.h"
 
 #include <gtest/gtest.h>
 
 using namespace verbolario;
-using V = std::vector<std::string>;
+using namespace verbolario::prova;
 
 TEST(CercaComuni, Lettere) {
     struct Caso {
@@ -40,7 +40,7 @@ TEST(CercaComuni, StopUsaLeParoleRaccolte) {
     righe.resize(3000, "pane");
     NoPoll tutto;
     EXPECT_EQ(CercaComuni(righe, tutto).righe, V{"aen"});
-    prova::FermaDopo ferma(1);
+    StopDopo ferma(0);
     RisultatoRicerca r = CercaComuni(righe, ferma);
     EXPECT_TRUE(r.interrotto);
     EXPECT_EQ(r.righe, V{"acen"});

@@ -1,5 +1,7 @@
 #include "search/Ordinamento.h"
 
+#include "core/Prova.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -7,15 +9,6 @@
 
 namespace verbolario {
 namespace {
-
-class StopDopo : public Poll {
-public:
-    explicit StopDopo(int n) : restanti_(n) {}
-    bool stop() override { return --restanti_ < 0; }
-
-private:
-    int restanti_;
-};
 
 TEST(OrdineAlfabetico, CaseAndAccentsSortWithThePlainLetter) {
     std::vector<std::string> v = {"zebra",     "citt\xE0", "Citta", "citta",  "cittadino", "Zaino",
@@ -35,8 +28,6 @@ TEST(OrdineAlfabetico, IsATotalOrder) {
                                            "\xE1",
                                            "ab",
                                            "aB",
-                                           "\xE0"
-                                           "b",
                                            "",
                                            " ",
                                            "-",
@@ -44,7 +35,9 @@ TEST(OrdineAlfabetico, IsATotalOrder) {
                                            "a x",
                                            "e",
                                            "\xE8",
-                                           "\xC8"};
+                                           "\xC8",
+                                           "\xE0"
+                                           "b"};
     for (const auto& a : pool)
         for (const auto& b : pool) {
             int ab = ConfrontaAlfabetico(a, b), ba = ConfrontaAlfabetico(b, a);
@@ -99,7 +92,7 @@ TEST(OrdinaArray, StopLeavesAPermutation) {
     for (int i = 0; i < 5000; ++i)
         v.push_back(std::string(static_cast<size_t>(i * 7919 % 13), 'x') + std::to_string(i));
     auto w = v;
-    StopDopo poll(1);
+    prova::StopDopo poll(1);
     EXPECT_FALSE(OrdinaArray(w, false, poll));
     std::sort(v.begin(), v.end());
     std::sort(w.begin(), w.end());

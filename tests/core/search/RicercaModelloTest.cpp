@@ -1,17 +1,14 @@
 #include "search/RicercaModello.h"
 
+#include "core/Prova.h"
+
 #include <gtest/gtest.h>
 
 namespace verbolario {
 namespace {
 
-using Righe = std::vector<std::string>;
-
-Voci dizionario(const Righe& voci) {
-    Voci v;
-    for (const auto& s : voci) v.append(s);
-    return v;
-}
+using namespace prova;
+using Righe = V;
 
 RisultatoRicerca cruci(const Voci& v, const char* testo) {
     NoPoll np;
@@ -23,15 +20,6 @@ RisultatoRicerca mnemos(const Voci& v, const char* testo, const char* chiave, bo
     NoPoll np;
     return RicercaModello(testo, {true, chiave, filtro, doppie, ordine}, v, np);
 }
-
-class StopDopo : public Poll {
-public:
-    explicit StopDopo(int n) : restanti_(n) {}
-    bool stop() override { return --restanti_ < 0; }
-
-private:
-    int restanti_;
-};
 
 TEST(RicercaModello, CrosswordPatterns) {
     const Voci v = dizionario({"prova", "privo", "piove", "pravo", "approvare", "provare",

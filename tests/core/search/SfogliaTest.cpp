@@ -1,6 +1,6 @@
 #include "search/Sfoglia.h"
 
-#include "DizionariCasuali.h"
+#include "core/Prova.h"
 #include "search/Ordinamento.h"
 #include "text/Accenti.h"
 #include "text/Cp1252.h"
@@ -10,19 +10,12 @@
 #include <algorithm>
 
 using namespace verbolario;
-using prova::voci;
-using V = std::vector<std::string>;
+using namespace verbolario::prova;
 
 namespace {
 
 constexpr size_t kCapacita = 32736;
 const std::string kTroppe = "Superata la capacit\xE0 della lista!";
-
-std::string_view trim(std::string_view s) {
-    while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
-    while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
-    return s;
-}
 
 // Collecting in dictionary order into the sorted list, as the browse is defined; the list
 // holds at most kCapacita entries and the message says when more matched.
@@ -71,7 +64,7 @@ RisultatoRicerca lettera(char c, const Voci& v) {
 } // namespace
 
 TEST(Sfoglia, ScrivendoCAS) {
-    const Voci v = voci(
+    const Voci v = dizionario(
         {"casa", "cane", "barca", "cassa", "c\xE0sa", "ca", "cas\tnota", "cbs", "c", "", "CAsa"});
     EXPECT_TRUE(serveRicostruire("", "c"));
     RisultatoRicerca c = testo("c", v); // one character: only the entry made of it
@@ -112,31 +105,12 @@ TEST(Sfoglia, ScrivendoCAS) {
 }
 
 TEST(Sfoglia, TastoE) {
-    const Voci v = voci({"fare",
-                         "\xE9"
-                         "clair",
-                         "ebano", "\xE8ra",
-                         "\xEA"
-                         "x",
-                         "\xEB"
-                         "z",
-                         "e", "Elena", "",
-                         "\xE8"
-                         "\tnota"});
-    const V attese{"e",
-                   "\xE8"
-                   "\tnota",
-                   "ebano",
-                   "\xE9"
-                   "clair",
-                   "\xE8ra",
-                   "\xEA"
-                   "x",
-                   "\xEB"
-                   "z"};
+    const std::string eclair = std::string("\xE9") + "clair";
+    const Voci v = dizionario(
+        {"fare", eclair, "ebano", "\xE8ra", "\xEAx", "\xEBz", "e", "Elena", "", "\xE8\tnota"});
     for (char k : {'E', 'e'}) {
         RisultatoRicerca r = lettera(k, v);
-        EXPECT_EQ(r.righe, attese);
+        EXPECT_EQ(r.righe, (V{"e", "\xE8\tnota", "ebano", eclair, "\xE8ra", "\xEAx", "\xEBz"}));
         EXPECT_EQ(r.stato, "7 voci presenti.");
         EXPECT_TRUE(r.messaggio.empty());
     }
@@ -146,14 +120,9 @@ TEST(Sfoglia, TastoE) {
 
 TEST(Sfoglia, Capacita) {
     for (size_t n : {kCapacita, kCapacita + 5000}) {
-        std::vector<std::string> parole;
-        for (size_t i = 0; i < n; ++i) {
-            std::string w = "ca";
-            w += std::to_string(i * 7919 % 100000);
-            parole.push_back(w);
-        }
         Voci v;
-        for (const auto& w : parole) v.append(w);
+        for (size_t i = 0; i < n; ++i)
+            v.append(std::string("ca").append(std::to_string(i * 7919 % 100000)));
         const bool troppe = n > kCapacita;
         for (const RisultatoRicerca& r : {testo("ca", v), lettera('c', v)}) {
             EXPECT_EQ(r.righe.size(), kCapacita);
@@ -165,7 +134,7 @@ TEST(Sfoglia, Capacita) {
 }
 
 TEST(Sfoglia, UgualeAlCicloSuDizionariCasuali) {
-    prova::Generatore gen(5);
+    Generatore gen(5);
     const char tasti[] = {'a', 'e', 'o', 'c', 'A', 'C', '\xE0', '-', ' ', '1'};
     for (int d = 0; d < 300; ++d) {
         const Voci v = gen.dizionario(80);
@@ -182,7 +151,7 @@ TEST(Sfoglia, UgualeAlCicloSuDizionariCasuali) {
 }
 
 TEST(Sfoglia, DopoUnaModificaVedeLeVociNuove) {
-    Voci v = voci({"casa"});
+    Voci v = dizionario({"casa"});
     EXPECT_EQ(testo("ca", v).righe, V{"casa"});
     v.append("cane");
     EXPECT_EQ(testo("ca", v).righe, (V{"cane", "casa"}));

@@ -1,5 +1,7 @@
 #include "search/SoluzioneParolando.h"
 
+#include "core/Prova.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -88,22 +90,11 @@ TEST(SoluzioneParolando, NothingFormable) {
                        "di aver trovato una parola valida la puoi inserire nel dizionario.");
     EXPECT_EQ(soluzione("X Y ", "").stato, "Nessuna parola ricavabile dal dizionario in uso.");
 }
-
-// Says "stop" from its (n+1)-th question on, and keeps saying it.
-class FermaDopo : public Poll {
-public:
-    explicit FermaDopo(int n) : n_(n) {}
-    bool stop() override { return n_-- <= 0; }
-
-private:
-    int n_;
-};
-
 TEST(SoluzioneParolando, AStopStillListsTheWordsFoundLongestFirst) {
     Voci voci;
     const std::string_view parole[] = {"ramo", "mar", "roma", "ora", "amor", "orma"};
     for (size_t i = 0; i < 30000; ++i) voci.append(parole[i % std::size(parole)]);
-    FermaDopo poll(1);
+    prova::StopDopo poll(1);
     const RisultatoRicerca r = SoluzioneParolando("R O M A ", "", voci, poll);
     EXPECT_TRUE(r.interrotto);
     ASSERT_FALSE(r.righe.empty());

@@ -1,6 +1,6 @@
 #include "search/TrovaRima.h"
 
-#include "DizionariCasuali.h"
+#include "core/Prova.h"
 #include "search/IndiceRime.h"
 #include "search/RevWord.h"
 #include "text/Accenti.h"
@@ -12,8 +12,7 @@
 #include <algorithm>
 
 using namespace verbolario;
-using prova::voci;
-using V = std::vector<std::string>;
+using namespace verbolario::prova;
 
 namespace {
 
@@ -55,12 +54,6 @@ V rimeLetterali(std::string_view testo, const Voci& v) {
     return out;
 }
 
-std::string_view trim(std::string_view s) {
-    while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
-    while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
-    return s;
-}
-
 V rime(std::string_view testo, const Voci& v) {
     NoPoll poll;
     return TrovaRima(testo, v, poll).righe;
@@ -75,23 +68,14 @@ TEST(TrovaRima, Finale) {
         int64_t distanza;
         bool accentata;
     };
+    // canto: the 3rd from the end is a consonant; t\xE0: 2 characters, the whole word, accent
+    // not looked at; strts: no plain vowel, the whole word.
     const Caso casi[] = {
-        {"amore", "ore", 0, false},
-        {"canto", "anto", 0, false}, // the 3rd from the end is a consonant
-        {"CANTO", "anto", 0, false},
-        {"citt\xE0", "t\xE0", 0, true},
-        {"perch\xE9", "h\xE9", 0, true},
-        {"\xE0"
-         "ncora",
-         "\xE0"
-         "ncora",
-         5, true},
-        {"re", "re", 0, false},
-        {"t\xE0", "t\xE0", 0, false}, // 2 characters: the whole word, accent not looked at
-        {"tre", "tre", 0, false},
-        {"ape", "ape", 0, false},
-        {"crr", "crr", 0, false},
-        {"strts", "strts", 0, false}, // no plain vowel: the whole word
+        {"amore", "ore", 0, false},          {"CANTO", "anto", 0, false},
+        {"citt\xE0", "t\xE0", 0, true},      {"perch\xE9", "h\xE9", 0, true},
+        {"\xE0ncora", "\xE0ncora", 5, true}, {"re", "re", 0, false},
+        {"t\xE0", "t\xE0", 0, false},        {"ape", "ape", 0, false},
+        {"strts", "strts", 0, false},
     };
     for (const Caso& c : casi) {
         RegolaRima r = CalcolaRima(c.parola);
@@ -102,71 +86,38 @@ TEST(TrovaRima, Finale) {
 }
 
 TEST(TrovaRima, Esempi) {
-    const Voci v = voci({"amore",
-                         "dolore",
-                         "cuore",
-                         "fiore",
-                         "colore",
-                         "AMORE",
-                         "Sapore",
-                         "ore",
-                         "more",
-                         "citt\xE0",
-                         "met\xE0",
-                         "\xE0tt\xE0",
-                         "ta",
-                         "tt\xE0",
-                         "cantare",
-                         "canto",
-                         "santo",
-                         "quanto",
-                         "\xE8"
-                         "nto",
-                         "ore\tnota",
-                         "manto"});
+    const Voci v = dizionario(
+        {"amore",   "dolore", "cuore",    "fiore",   "colore",     "AMORE",     "Sapore",
+         "ore",     "more",   "citt\xE0", "met\xE0", "\xE0tt\xE0", "ta",        "tt\xE0",
+         "cantare", "canto",  "santo",    "quanto",  "\xE8nto",    "ore\tnota", "manto"});
     // cuore and fiore: a plain vowel before the ending; the word itself in capitals is
     // still the word; an entry that is just the ending has nothing before it.
     EXPECT_EQ(rime("amore", v), (V{"dolore", "colore", "Sapore", "ore", "more"}));
-    // Only the accent on the last character counts; an earlier à is found first.
+    // Only the accent on the last character counts; an earlier \xE0 is found first.
     EXPECT_EQ(rime("citt\xE0", v), (V{"met\xE0", "tt\xE0"}));
     EXPECT_EQ(rime("  Canto ", v), (V{"santo", "manto"}));
     // A word with its accent inside wants the same distance from the end.
-    EXPECT_EQ(rime("s\xE8"
-                   "nto",
-                   voci({"\xE8"
-                         "nto",
-                         "pento",
-                         "cont\xE8"
-                         "nto",
-                         "\xE0\xE8"
-                         "nto"})),
-              (V{"\xE8"
-                 "nto",
-                 "cont\xE8"
-                 "nto"}));
-    EXPECT_EQ(rime("re", voci({"re", "tre", "are", "r\xE8", "mare", "pre"})), (V{"tre", "pre"}));
+    EXPECT_EQ(rime("s\xE8nto", dizionario({"\xE8nto", "pento", "cont\xE8nto", "\xE0\xE8nto"})),
+              (V{"\xE8nto", "cont\xE8nto"}));
+    EXPECT_EQ(rime("re", dizionario({"re", "tre", "are", "r\xE8", "mare", "pre"})),
+              (V{"tre", "pre"}));
 }
 
 TEST(TrovaRima, StatoEIngresso) {
-    const Voci v = voci({"dolore", "colore"});
     NoPoll poll;
-    RisultatoRicerca r = TrovaRima("amore", v, poll);
-    EXPECT_TRUE(r.eseguita);
-    EXPECT_EQ(r.stato, "2 parole in rima.");
+    EXPECT_EQ(TrovaRima("amore", dizionario({"dolore", "colore"}), poll).stato,
+              "2 parole in rima.");
     for (const char* corto : {"", "a", "  b  ", " "}) {
-        RisultatoRicerca c = TrovaRima(corto, v, poll);
+        RisultatoRicerca c = TrovaRima(corto, dizionario({"ab"}), poll);
         EXPECT_FALSE(c.eseguita) << corto;
         EXPECT_TRUE(c.righe.empty());
     }
-    for (const Voci& vuoto : {Voci{}, voci({""})}) {
-        RisultatoRicerca e = TrovaRima("amore", vuoto, poll);
-        EXPECT_TRUE(e.righe.empty());
-        EXPECT_EQ(e.stato, "0 parole in rima.");
-    }
+    for (const Voci& vuoto : {Voci{}, dizionario({""})})
+        EXPECT_EQ(TrovaRima("amore", vuoto, poll).stato, "0 parole in rima.");
 }
 
 TEST(TrovaRima, UgualeAlCicloSuDizionariCasuali) {
-    prova::Generatore gen(7);
+    Generatore gen(7);
     for (int d = 0; d < 300; ++d) {
         const Voci v = gen.dizionario(60);
         for (int q = 0; q < 12; ++q) {
@@ -190,17 +141,14 @@ TEST(TrovaRima, StopTieneLePrimeTrovate) {
     NoPoll tutto;
     const V completo = TrovaRima("amore", v, tutto).righe;
     ASSERT_EQ(completo.size(), 5000u);
-    prova::FermaDopo ferma(2);
+    StopDopo ferma(1);
     RisultatoRicerca r = TrovaRima("amore", v, ferma);
-    EXPECT_TRUE(r.interrotto);
-    ASSERT_LT(r.righe.size(), completo.size());
-    EXPECT_FALSE(r.righe.empty());
-    EXPECT_TRUE(std::equal(r.righe.begin(), r.righe.end(), completo.begin()));
+    prefissoInterrotto(r, completo);
     EXPECT_EQ(r.stato, std::to_string(r.righe.size()) + " parole in rima.");
 }
 
 TEST(TrovaRima, DopoUnaModificaVedeLeVociNuove) {
-    Voci v = voci({"dolore"});
+    Voci v = dizionario({"dolore"});
     EXPECT_EQ(rime("amore", v), V{"dolore"});
     v.append("colore");
     v.set(0, "cane");

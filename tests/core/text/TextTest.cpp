@@ -7,7 +7,8 @@
 using namespace verbolario;
 
 TEST(Cp1252, CaseFollowsTheCodePage) {
-    EXPECT_EQ(cp1252::lowered("CASA \xC0ncora \xD7 \x8A\x8C\x8E\x9F"), "casa \xE0ncora \xD7 \x9A\x9C\x9E\xFF");
+    EXPECT_EQ(cp1252::lowered("CASA \xC0ncora \xD7 \x8A\x8C\x8E\x9F"),
+              "casa \xE0ncora \xD7 \x9A\x9C\x9E\xFF");
     EXPECT_EQ(cp1252::uppered("perch\xE9 \xF7 \xFF"), "PERCH\xC9 \xF7 \x9F");
     // Characters without a case partner stay as they are.
     EXPECT_EQ(cp1252::lower(0xDF), 0xDF);
@@ -22,7 +23,7 @@ TEST(Cp1252, Utf8RoundTripAndRefusals) {
     EXPECT_EQ(*back, all);
     EXPECT_EQ(cp1252::toUtf8("citt\xE0 \x80"), "città €");
     EXPECT_FALSE(cp1252::fromUtf8("日本").has_value());
-    EXPECT_FALSE(cp1252::fromUtf8("\xC3").has_value()); // truncated sequence
+    EXPECT_FALSE(cp1252::fromUtf8("\xC3").has_value());     // truncated sequence
     EXPECT_FALSE(cp1252::fromUtf8("\xC0\xAF").has_value()); // overlong
     EXPECT_EQ(cp1252::fromUtf8Lossy("a日b"), "a?b");
 }
@@ -59,14 +60,14 @@ TEST(Wildcard, MatchesLikeTheDescribedOperators) {
         const char* text;
         bool match;
     } cases[] = {
-        {"p??v?", "privo", true},     {"p??v?", "prova", true},   {"p??v?", "provo!", false},
-        {"*p*r*v*", "privo", true},   {"*p*r*v*", "vrp", false},  {"*", "", true},
-        {"a*", "a", true},            {"*a", "ba", true},         {"*a*b*", "xxaxxbxx", true},
-        {"#x", "1x", true},           {"#x", "ax", false},        {"[a-c]z", "bz", true},
-        {"[a-c]z", "dz", false},      {"[!a-c]z", "dz", true},    {"[!a-c]z", "az", false},
-        {"[-a]", "-", true},          {"[a-]", "-", true},        {"P??", "pxx", false},
-        {"[ab", "a", false},          {"c?n?", "cono", true},     {"*ore", "dolore", true},
-        {"**a", "a", true},           {"a?*b", "ab", false},      {"\xE0*", "\xE0x", true},
+        {"p??v?", "privo", true},   {"p??v?", "prova", true},  {"p??v?", "provo!", false},
+        {"*p*r*v*", "privo", true}, {"*p*r*v*", "vrp", false}, {"*", "", true},
+        {"a*", "a", true},          {"*a", "ba", true},        {"*a*b*", "xxaxxbxx", true},
+        {"#x", "1x", true},         {"#x", "ax", false},       {"[a-c]z", "bz", true},
+        {"[a-c]z", "dz", false},    {"[!a-c]z", "dz", true},   {"[!a-c]z", "az", false},
+        {"[-a]", "-", true},        {"[a-]", "-", true},       {"P??", "pxx", false},
+        {"[ab", "a", false},        {"c?n?", "cono", true},    {"*ore", "dolore", true},
+        {"**a", "a", true},         {"a?*b", "ab", false},     {"\xE0*", "\xE0x", true},
     };
     for (const auto& c : cases)
         EXPECT_EQ(Wildcard(c.pattern).matches(c.text), c.match) << c.pattern << " ~ " << c.text;
