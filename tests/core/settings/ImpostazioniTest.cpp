@@ -4,73 +4,35 @@
 #include "settings/LoadPerc.h"
 #include "text/Cp1252.h"
 
+#include "core/Prova.h"
+
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <set>
 
 using namespace verbolario;
+using namespace verbolario::prova;
 namespace fs = std::filesystem;
-
-namespace {
-
-class Cartella {
-public:
-    Cartella() {
-        std::string tmpl = (fs::temp_directory_path() / "impostazioni-XXXXXX").string();
-        path_ = ::mkdtemp(tmpl.data());
-    }
-    ~Cartella() {
-        std::error_code ec;
-        fs::remove_all(path_, ec);
-    }
-    const std::string& path() const { return path_; }
-
-private:
-    std::string path_;
-};
 
 using Opt = std::optional<int64_t>;
 
-} // namespace
-
 TEST(LeggiNumero, NumberAndNumericText) {
-    struct Caso {
-        const char* testo;
-        Opt numero;
-        Opt numerico;
-    };
-    const Caso casi[] = {
-        {"12", 12, 12},
-        {"  12 ", 12, 12},
-        {"2.5", 2, 2},
-        {"3.5", 4, 4},
-        {"-2.5", -2, -2},
-        {"-3.7", -4, -4},
-        {"0.5", 0, 0},
-        {"1.5", 2, 2},
-        {".5", 0, 0},
-        {"7.", 7, 7},
-        {"+8", 8, 8},
-        {"1e3", 1000, 1000},
-        {"1E+2x", 100, std::nullopt},
-        {"12e", 12, std::nullopt},
-        {"12abc", 12, std::nullopt},
-        {"abc", 0, std::nullopt},
-        {"", 0, std::nullopt},
-        {"-", 0, std::nullopt},
-        {".", 0, std::nullopt},
-        {"1 2", 1, std::nullopt},
-        {"1,5", 1, std::nullopt}, // a comma is never a decimal point here
-        {"9223372036854775807", std::nullopt, std::nullopt},
-        {"1e400", std::nullopt, std::nullopt},
-        {"-9e18", -9000000000000000000, -9000000000000000000},
-    };
-    for (const Caso& c : casi) {
-        EXPECT_EQ(LeggiNumero(c.testo), c.numero) << c.testo;
-        EXPECT_EQ(LeggiTestoNumerico(c.testo), c.numerico) << c.testo;
+    // Halves round to even; a comma is never a decimal point here.
+    const Opt no;
+    const std::tuple<const char*, Opt, Opt> casi[] = {
+        {"  12 ", 12, 12},   {"2.5", 2, 2},
+        {"3.5", 4, 4},       {"-2.5", -2, -2},
+        {"-3.7", -4, -4},    {".5", 0, 0},
+        {"7.", 7, 7},        {"+8", 8, 8},
+        {"1e3", 1000, 1000}, {"1E+2x", 100, no},
+        {"12e", 12, no},     {"abc", 0, no},
+        {"", 0, no},         {"-", 0, no},
+        {".", 0, no},        {"1 2", 1, no},
+        {"1,5", 1, no},      {"9223372036854775807", no, no},
+        {"1e400", no, no},   {"-9e18", -9000000000000000000, -9000000000000000000}};
+    for (const auto& [testo, numero, numerico] : casi) {
+        EXPECT_EQ(LeggiNumero(testo), numero) << testo;
+        EXPECT_EQ(LeggiTestoNumerico(testo), numerico) << testo;
     }
 }
 
@@ -80,42 +42,30 @@ TEST(Impostazioni, TableCoversEveryKeyOnceAndWriteBackNamesOnlyKnownKeys) {
         std::string nome(r.sezione);
         nome.append("/").append(r.chiave);
         EXPECT_TRUE(viste.insert(nome).second);
-        if (r.lettura == Lettura::Numero || r.lettura == Lettura::TestoNumerico) {
-            // A fixed default must pass its own row's checks.
-            if (r.predefinito == Predefinito::Fisso) {
-                Opt d = LeggiTestoNumerico(r.fisso);
-                ASSERT_TRUE(d) << r.chiave;
-                EXPECT_GE(*d, r.minimo) << r.chiave;
-                EXPECT_LE(*d, r.massimo) << r.chiave;
-            }
-        }
+        // A fixed numeric default must pass its own row's checks.
+        const bool numerica = r.lettura == Lettura::Numero || r.lettura == Lettura::TestoNumerico;
+        if (!numerica || r.predefinito != Predefinito::Fisso) continue;
+        Opt d = LeggiTestoNumerico(r.fisso);
+        ASSERT_TRUE(d) << r.chiave;
+        EXPECT_GE(*d, r.minimo) << r.chiave;
+        EXPECT_LE(*d, r.massimo) << r.chiave;
     }
     EXPECT_EQ(viste.size(), 24u);
     size_t scritte = 0;
-    for (const GruppoScrittura& g : OrdineScrittura()) {
+    for (const GruppoScrittura& g : OrdineScrittura())
         for (std::string_view k : g.chiavi) {
             EXPECT_NE(TrovaImpostazione(g.sezione, k), nullptr) << k;
             ++scritte;
         }
-    }
     EXPECT_EQ(scritte, 22u); // everything but the dictionary path and the letter pool
-    EXPECT_EQ(OrdineScrittura()[2].quando, Quando::FinestraNormale);
-    EXPECT_EQ(OrdineScrittura()[3].chiavi[1], "Option");
 }
 
 TEST(Impostazioni, ReadingRows) {
-    Cartella dir;
+    CartellaTemporanea dir;
     WRini ini(dir.path());
     ContestoImpostazioni ctx{"/prog", 26, 19200, 14400};
-    struct Caso {
-        const char* sezione;
-        const char* chiave;
-        const char* stored; // nullptr: not in the file
-        bool valido;
-        int64_t numero;
-        const char* testo;
-    };
-    const Caso casi[] = {
+    // Section, key, stored text (nullptr: not in the file), valid, number, text.
+    const std::tuple<const char*, const char*, const char*, bool, int64_t, const char*> casi[] = {
         {"Opzioni", "MaxTime", nullptr, true, 30, "30"},
         {"Opzioni", "MaxTime", "45.5", true, 46, "45.5"},
         {"Opzioni", "MaxTime", "0", false, 30, "30"}, // the game cannot run in 0 seconds
@@ -138,41 +88,37 @@ TEST(Impostazioni, ReadingRows) {
         {"Pos", "FWidth", "-100", false, 9600, "9600"},
         {"Pos", "FHeight", "1e30", false, 7000, "7000"},
     };
-    for (const Caso& c : casi) {
+    for (const auto& [sezione, chiave, stored, valido, numero, testo] : casi) {
         std::error_code ec;
         fs::remove(ini.iniPath(), ec);
-        const Impostazione* r = TrovaImpostazione(c.sezione, c.chiave);
-        ASSERT_NE(r, nullptr) << c.chiave;
-        ini.setSezione(c.sezione);
-        if (c.stored) {
-            ASSERT_NE(ini.ScriviINI(c.chiave, c.stored), 0);
+        const Impostazione* r = TrovaImpostazione(sezione, chiave);
+        ASSERT_NE(r, nullptr) << chiave;
+        ini.setSezione(sezione);
+        if (stored) {
+            ASSERT_NE(ini.ScriviINI(chiave, stored), 0);
         }
         ini.setSezione("altro");
         ValoreLetto v = LeggiImpostazione(ini, *r, ctx);
-        EXPECT_EQ(ini.sezione(), c.sezione);
-        EXPECT_EQ(v.valido, c.valido) << c.chiave << "=" << (c.stored ? c.stored : "(none)");
+        EXPECT_EQ(ini.sezione(), sezione);
+        EXPECT_EQ(v.valido, valido) << chiave << "=" << (stored ? stored : "(none)");
         if (r->lettura == Lettura::Numero || r->lettura == Lettura::TestoNumerico) {
-            EXPECT_EQ(v.numero, c.numero) << c.chiave;
+            EXPECT_EQ(v.numero, numero) << chiave;
         }
-        EXPECT_EQ(v.testo, c.testo) << c.chiave;
+        EXPECT_EQ(v.testo, testo) << chiave;
     }
 }
 
 TEST(Impostazioni, LengthRangeAdjustment) {
-    struct Caso {
-        int64_t min, max, longest;
-        Lunghezze atteso;
-    };
-    const Caso casi[] = {
+    const std::tuple<int64_t, int64_t, int64_t, Lunghezze> casi[] = {
         {10, 11, 20, {9, 11, 20}},    {1, 11, 20, {3, 11, 20}}, {3, 40, 35, {3, 30, 30}},
         {29, 30, 30, {28, 30, 30}},   {5, 50, 12, {5, 12, 12}}, {-7, 9, 20, {3, 9, 20}},
         {100, 100, 26, {24, 26, 26}},
     };
-    for (const Caso& c : casi) {
-        Lunghezze r = AdattaLunghezze(c.min, c.max, c.longest);
-        EXPECT_EQ(r.min, c.atteso.min) << c.min << " " << c.max << " " << c.longest;
-        EXPECT_EQ(r.max, c.atteso.max) << c.min << " " << c.max << " " << c.longest;
-        EXPECT_EQ(r.scala, c.atteso.scala);
+    for (const auto& [min, max, longest, atteso] : casi) {
+        Lunghezze r = AdattaLunghezze(min, max, longest);
+        EXPECT_EQ(r.min, atteso.min) << min << " " << max << " " << longest;
+        EXPECT_EQ(r.max, atteso.max) << min << " " << max << " " << longest;
+        EXPECT_EQ(r.scala, atteso.scala);
     }
 }
 
@@ -186,7 +132,7 @@ TEST(Impostazioni, BackgroundFallsBackWhenTheTileIsMissing) {
 }
 
 TEST(LoadPerc, StopsAtTheFirstMissingOrBadShare) {
-    Cartella dir;
+    CartellaTemporanea dir;
     WRini ini(dir.path());
     StatisticheLettere salvate;
     for (int i = 0; i < 26; ++i) salvate.perc[static_cast<size_t>(i)] = 10 * i;
@@ -200,29 +146,27 @@ TEST(LoadPerc, StopsAtTheFirstMissingOrBadShare) {
     EXPECT_EQ(letti.perc, salvate.perc);
 
     // One key changed or left out of a stored set.
-    struct Caso {
-        char chiave;
-        const char* valore; // nullptr leaves the key out
-        int letti;
-    };
-    for (Caso c : {Caso{'M', nullptr, 12}, Caso{'c', "x", 2}, Caso{'a', "1001", 0},
-                   Caso{'B', "-1", 1}, Caso{'d', " 30.5 ", 26}, Caso{'z', "", 25}}) {
+    // The key, its text (nullptr leaves it out), the shares read.
+    const std::tuple<char, const char*, int> casi[] = {{'M', nullptr, 12},  {'c', "x", 2},
+                                                       {'a', "1001", 0},    {'B', "-1", 1},
+                                                       {'d', " 30.5 ", 26}, {'z', "", 25}};
+    for (const auto& [chiave, valore, quanti] : casi) {
         std::string testo = "[String]\r\n";
         for (int i = 0; i < 26; ++i) {
             std::string v = std::to_string(salvate.perc[static_cast<size_t>(i)]);
-            if (cp1252::upper(static_cast<unsigned char>(c.chiave)) == 'A' + i) {
-                if (!c.valore) continue;
-                v = c.valore;
+            if (cp1252::upper(static_cast<unsigned char>(chiave)) == 'A' + i) {
+                if (!valore) continue;
+                v = valore;
             }
             testo.append(1, char('A' + i)).append("=").append(v).append("\r\n");
         }
-        std::ofstream(ini.iniPath(), std::ios::binary) << testo;
+        scriviFile(ini.iniPath(), testo);
         letti.perc.fill(-1);
-        EXPECT_EQ(LoadPerc(ini, letti), c.letti) << c.chiave;
+        EXPECT_EQ(LoadPerc(ini, letti), quanti) << chiave;
         for (int i = 0; i < 26; ++i)
             EXPECT_EQ(letti.perc[static_cast<size_t>(i)],
-                      i < c.letti ? salvate.perc[static_cast<size_t>(i)] : -1)
-                << c.chiave << " " << i;
+                      i < quanti ? salvate.perc[static_cast<size_t>(i)] : -1)
+                << chiave << " " << i;
     }
 }
 
