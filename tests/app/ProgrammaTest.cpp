@@ -15,21 +15,12 @@
 using namespace verbolario;
 using prova::Ambiente;
 using R = Dialoghi::Risposta;
-using T = Dialoghi::Tipo;
 
 namespace {
 
-const QString kDomandaPredefinito =
-    QString::fromUtf8("L'ultimo dizionario usato non \u00E8 pi\u00F9 presente!\n"
-                      "Carico quello predefinito?");
-
-// The settings record a dictionary that is no longer there.
-void registraSparito(Ambiente& a) {
-    a.conIni("[Dizionario]\r\nDizionario=" + QFile::encodeName(a.cartella) + "/sparito.dic\r\n");
-}
-
 // The options window of start-up, checked to be the program's only window.
 frmOpt& soloOpzioni(Ambiente& a) {
+    a.avviaProgramma();
     frmOpt* o = a.programma->opzioni();
     [&] {
         QVERIFY(a.continua);
@@ -37,11 +28,6 @@ frmOpt& soloOpzioni(Ambiente& a) {
         QVERIFY(o && o->isVisible());
     }();
     return *o;
-}
-
-QByteArray leggi(const QString& percorso) {
-    QFile f(percorso);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<assente>");
 }
 
 } // namespace
@@ -53,8 +39,7 @@ private slots:
     void exitSulloSplashChiudeTutto();
     void senzaDizionarioSoloOpzioni_data();
     void senzaDizionarioSoloOpzioni();
-    void cercaDizionarioApreLaFinestra();
-    void cercaDizionarioAnnullatoOIlleggibile();
+    void cercaDizionario();
     void creaDizionarioScriveIlModello();
     void creaDizionarioInCartellaMancante();
     void fineEChiusuraTerminano_data();
@@ -64,18 +49,15 @@ private slots:
 void ProgrammaTest::splashDuranteIlCaricamento() {
     Ambiente a;
     a.conDizionario();
-    bool vista = false;
-    bool nota = false;
+    bool vista = false, nota = false;
     // The first pending events run with the splash up, before the load starts.
     QTimer::singleShot(0, [&] {
         frmSplash* s = a.programma->splash();
         vista = s && s->isVisible();
         nota = s && s->Label3->isVisible();
     });
-    Form1& f = a.avvia();
-    QVERIFY(vista);
-    QVERIFY(nota);
-    QVERIFY(f.isVisible());
+    QVERIFY(a.avvia().isVisible());
+    QVERIFY(vista && nota);
     QCOMPARE(a.programma->splash(), nullptr); // gone once the main window is up
 }
 
@@ -88,8 +70,7 @@ void ProgrammaTest::exitSulloSplashChiudeTutto() {
     QVERIFY(a.finestra == nullptr);
     QVERIFY(a.ctx->voci.empty());
     QCOMPARE(a.programma->splash(), nullptr);
-    // Nothing was recorded: the program never ran.
-    QVERIFY(a.ini().isEmpty());
+    QVERIFY(a.ini().isEmpty()); // nothing recorded: the program never ran
 }
 
 void ProgrammaTest::senzaDizionarioSoloOpzioni_data() {
@@ -105,14 +86,18 @@ void ProgrammaTest::senzaDizionarioSoloOpzioni() {
     QFETCH(bool, registrato);
     Ambiente a;
     if (predefinito) a.conDizionario();
-    if (registrato) registraSparito(a);
+    if (registrato)
+        a.conIni("[Dizionario]\r\nDizionario=" + QFile::encodeName(a.cartella) +
+                 "/sparito.dic\r\n");
     a.risposte = {R::No};
-    a.avviaProgramma();
     frmOpt& o = soloOpzioni(a);
     QCOMPARE(a.ctx->dialoghi.beepSuonati, 1);
     // The question comes only when there is a default to offer.
     QCOMPARE(a.ctx->dialoghi.registro.size(), size_t(predefinito ? 1 : 0));
-    if (predefinito) QCOMPARE(a.ctx->dialoghi.registro[0].testo, kDomandaPredefinito);
+    if (predefinito)
+        QCOMPARE(a.ultima().testo,
+                 QString::fromUtf8("L'ultimo dizionario usato non \u00E8 pi\u00F9 presente!\n"
+                                   "Carico quello predefinito?"));
     QCOMPARE(o.ruolo(), frmOpt::Ruolo::Dizionario);
     QVERIFY(!o.Frame6->isVisible());
     QVERIFY(o.Label1->isVisible());
@@ -123,27 +108,32 @@ void ProgrammaTest::senzaDizionarioSoloOpzioni() {
     QCOMPARE(a.fini, 0);
 }
 
-void ProgrammaTest::cercaDizionarioApreLaFinestra() {
+// Cancelled, then a folder picked, then a real file: only the file opens the main window.
+void ProgrammaTest::cercaDizionario() {
     Ambiente a;
+    QDir(a.cartella).mkdir("cartella.dic");
     a.scrivi("mio.txt", "zeta\r\nalfa\r\nbeta\r\n");
-    a.avviaProgramma();
     frmOpt& o = soloOpzioni(a);
-    QString titolo;
-    QString filtri;
-    a.ctx->dialoghi.suFile = [&](const Dialoghi::Richiesta& r) {
-        titolo = r.testo;
-        filtri = r.filtri;
-        return a.cartella + "/mio.txt";
-    };
+    o.Command1_Click(1);
+    QCOMPARE(a.ultima().testo, QString("Cerca un dizionario."));
+    QVERIFY(a.ultima().filtri.startsWith("Dizionari  *.dic"));
+    a.scegliFile("cartella.dic");
+    o.Command1_Click(1);
+    QCOMPARE(a.ultima().tipo, Dialoghi::Tipo::Messaggio);
+    QVERIFY(a.ultima().testo.contains("cartella"));
+    QVERIFY(o.isVisible());
+    QCOMPARE(o.Label1->text(), frmOpt::kAvviso);
+    QCOMPARE(a.programma->form1(), nullptr);
+    QVERIFY(!a.ctx->dizionarioSostituito);
+
+    a.scegliFile("mio.txt");
     o.Command1[1]->click();
-    QCOMPARE(titolo, QString("Cerca un dizionario."));
-    QVERIFY(filtri.startsWith("Dizionari  *.dic"));
     a.finestra = a.programma->form1();
     QVERIFY(a.finestra && a.finestra->isVisible());
     QVERIFY(!o.isVisible());
     QCOMPARE(a.finestra->windowTitle(), QString("Verbolario  ->  2 voci nel dizionario"));
     QVERIFY(!a.ctx->statistiche.stringaLettere.empty());
-    QCOMPARE(a.ctx->dialoghi.registro.back().testo,
+    QCOMPARE(a.ultima().testo,
              QString::fromUtf8("Nel caso il file caricato non rispetti il formato previsto\n"
                                "ricordo che \u00E8 possibile formattarlo selezionando il "
                                "men\u00F9 Formatta e ordina..."));
@@ -151,35 +141,12 @@ void ProgrammaTest::cercaDizionarioApreLaFinestra() {
     // The exit offers to make the found file the default, and records it on Yes.
     a.risposte = {R::Si};
     QVERIFY(a.chiudi());
-    QCOMPARE(a.ctx->dialoghi.registro.back().testo,
-             QString("Devo considerare l'attuale il dizionario predefinito?"));
+    QCOMPARE(a.ultima().testo, QString("Devo considerare l'attuale il dizionario predefinito?"));
     QCOMPARE(QString::fromStdString(a.leggi("Dizionario", "Dizionario")), a.cartella + "/mio.txt");
-}
-
-void ProgrammaTest::cercaDizionarioAnnullatoOIlleggibile() {
-    Ambiente a;
-    QDir(a.cartella).mkdir("cartella.dic");
-    a.avviaProgramma();
-    frmOpt& o = soloOpzioni(a);
-    QString risposta;
-    a.ctx->dialoghi.suFile = [&](const Dialoghi::Richiesta&) { return risposta; };
-    const size_t prima = a.ctx->dialoghi.registro.size();
-    o.Command1_Click(1); // cancelled
-    QCOMPARE(a.ctx->dialoghi.registro.size(), prima + 1);
-    risposta = a.cartella + "/cartella.dic";
-    o.Command1_Click(1); // a folder, not a file
-    QCOMPARE(a.ctx->dialoghi.registro.back().tipo, T::Messaggio);
-    QVERIFY(a.ctx->dialoghi.registro.back().testo.contains("cartella"));
-    QVERIFY(o.isVisible());
-    QCOMPARE(o.Label1->text(), frmOpt::kAvviso);
-    QCOMPARE(a.programma->form1(), nullptr);
-    QVERIFY(!a.ctx->dizionarioSostituito);
-    QCOMPARE(a.fini, 0);
 }
 
 void ProgrammaTest::creaDizionarioScriveIlModello() {
     Ambiente a;
-    a.avviaProgramma();
     frmOpt& o = soloOpzioni(a);
     QString aperto;
     o.apriConProgramma = [&](const QString& p) {
@@ -187,25 +154,15 @@ void ProgrammaTest::creaDizionarioScriveIlModello() {
         return true;
     };
     o.Command1[0]->click();
-    const QString atteso = a.cartella + "/dizionario.dic";
-    QCOMPARE(aperto, atteso);
-    QCOMPARE(leggi(atteso), QByteArray("          \r\n"
-                                       "ISTRUZIONI PER LA COMPILAZIONE\r\n"
-                                       "\r\n"
-                                       " Inserire una parola per ogni riga quindi ritornare a "
-                                       "capo.\r\n"
-                                       " Per la ricerca di rime \xE8 fondamentale una corretta "
-                                       "accentazione.\r\n"
-                                       "\r\n"
-                                       " \xE0"
-                                       "baco\r\n"
-                                       " \xE0"
-                                       "bile\r\n"
-                                       " abband\xF3no\r\n"
-                                       " .....\r\n"
-                                       "\r\n"
-                                       " PRIMA DI UTILIZZARE IL DIZIONARIO CANCELLARE QUESTE "
-                                       "ISTRUZIONI!!!\r\n"));
+    QCOMPARE(aperto, a.cartella + "/dizionario.dic");
+    QCOMPARE(prova::leggiFile(aperto),
+             QByteArray("          \r\nISTRUZIONI PER LA COMPILAZIONE\r\n\r\n"
+                        " Inserire una parola per ogni riga quindi ritornare a capo.\r\n"
+                        " Per la ricerca di rime \xE8 fondamentale una corretta accentazione.\r\n"
+                        "\r\n \xE0"
+                        "baco\r\n \xE0"
+                        "bile\r\n abband\xF3no\r\n .....\r\n\r\n"
+                        " PRIMA DI UTILIZZARE IL DIZIONARIO CANCELLARE QUESTE ISTRUZIONI!!!\r\n"));
     QCOMPARE(a.fini, 1);
 }
 
@@ -214,13 +171,12 @@ void ProgrammaTest::creaDizionarioInCartellaMancante() {
     // so the user is told and the program stays, instead of ending with nothing made.
     Ambiente a;
     a.conIni("[Dizionario]\r\nDizionario=" + QFile::encodeName(a.cartella) + "/via/mio.dic\r\n");
-    a.avviaProgramma();
     frmOpt& o = soloOpzioni(a);
     bool aperto = false;
     o.apriConProgramma = [&](const QString&) { return aperto = true; };
     o.Command1_Click(0);
     QVERIFY(!aperto);
-    QCOMPARE(a.ctx->dialoghi.registro.back().icona, Dialoghi::Icona::Stop);
+    QCOMPARE(a.ultima().icona, Dialoghi::Icona::Stop);
     QVERIFY(o.isVisible());
     QCOMPARE(a.fini, 0);
 }
@@ -235,7 +191,6 @@ void ProgrammaTest::fineEChiusuraTerminano_data() {
 void ProgrammaTest::fineEChiusuraTerminano() {
     QFETCH(int, comando);
     Ambiente a;
-    a.avviaProgramma();
     frmOpt& o = soloOpzioni(a);
     if (comando < 0)
         o.close();

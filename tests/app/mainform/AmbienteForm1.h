@@ -5,7 +5,9 @@
 
 #include "Contesto.h"
 #include "Programma.h"
+#include "TestoCp.h"
 #include "mainform/Form1.h"
+#include "mainform/ListaRisultati.h"
 
 #include <QDir>
 #include <QFile>
@@ -30,6 +32,23 @@ inline void digita(QWidget* w, const QString& testo) {
     }
 }
 
+inline QStringList righe(const Form1& f) {
+    QStringList out;
+    for (const QString& r : f.List1->modello().righe()) out << r;
+    return out;
+}
+
+inline QStringList voci(const Contesto& ctx) {
+    QStringList out;
+    for (size_t i = 0; i < ctx.voci.size(); ++i) out << testo::daCp1252(ctx.voci[i]);
+    return out;
+}
+
+inline QByteArray leggiFile(const QString& percorso) {
+    QFile f(percorso);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<assente>");
+}
+
 class Ambiente {
 public:
     Ambiente() { cartella = dir.path(); }
@@ -50,6 +69,12 @@ public:
         WRini w(QFile::encodeName(cartella).toStdString());
         w.setSezione(sezione);
         return w.LeggiINI(chiave, "<assente>");
+    }
+    // The file dialogs answer this file of the test folder.
+    void scegliFile(const QString& nome) {
+        ctx->dialoghi.suFile = [p = cartella + "/" + nome](const Dialoghi::Richiesta&) {
+            return p;
+        };
     }
 
     // Starts the program; message boxes take the queued answers, then "No".
@@ -76,6 +101,8 @@ public:
     }
     // Closes the window as the exit button does; true when it closed.
     bool chiudi() { return finestra->close(); }
+    // The last dialog shown.
+    const Dialoghi::Richiesta& ultima() const { return ctx->dialoghi.registro.back(); }
 
     QTemporaryDir dir;
     QString cartella;

@@ -4,12 +4,9 @@
 
 #include "AmbienteForm1.h"
 
-#include "TestoCp.h"
-#include "dictionary/CaricaDizionario.h"
 #include "mainform/ApriDizionario.h"
 #include "mainform/ComandiDizionario.h"
 #include "mainform/ComandiForm1.h"
-#include "mainform/ListaRisultati.h"
 #include "mainform/MenuForm1.h"
 
 #include <QAction>
@@ -20,33 +17,16 @@
 
 using namespace verbolario;
 using prova::Ambiente;
+using prova::leggiFile;
+using prova::righe;
+using prova::voci;
 using R = Dialoghi::Risposta;
-
-namespace {
-
-QStringList voci(const Contesto& ctx) {
-    QStringList out;
-    for (size_t i = 0; i < ctx.voci.size(); ++i) out << testo::daCp1252(ctx.voci[i]);
-    return out;
-}
-
-QStringList righe(const Form1& f) {
-    QStringList out;
-    for (const QString& r : f.List1->modello().righe()) out << r;
-    return out;
-}
-
-QByteArray leggiFile(const QString& percorso) {
-    QFile file(percorso);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<assente>");
-}
-
-} // namespace
+using Testo = std::optional<QString>;
 
 class ComandiDizionarioTest : public QObject {
     Q_OBJECT
 private slots:
-    void init();
+    void init() { a = std::make_unique<Ambiente>(); }
     void cleanup();
     void aggiungi_data();
     void aggiungi();
@@ -58,24 +38,25 @@ private slots:
     void formatta();
     void eliminaAccenti();
     void apriAltroDizionario();
-    void apriDizionarioIllegibile();
     void interruzioni_data();
     void interruzioni();
 
 private:
     void avvia(const QByteArray& dizionario);
-    void menu(int voce);
-    // Answers the next input boxes with these texts (nothing: cancelled).
-    void rispondiInput(std::optional<QString> risposta);
-    const Dialoghi::Richiesta& ultima() const { return a->ctx->dialoghi.registro.back(); }
+    void menu(int voce) {
+        f->menu().preparaFile();
+        f->menu().mnMod_Click(voce);
+    }
+    // Answers the next input boxes with this text (nothing: cancelled).
+    void rispondiInput(Testo t) {
+        a->ctx->dialoghi.suInput = [t](const Dialoghi::Richiesta&) { return t; };
+    }
+    const Dialoghi::Richiesta& ultima() const { return a->ultima(); }
+    int64_t scala() const { return ComandiForm1::di(*f)->dizionario->lungScala(); }
 
     std::unique_ptr<Ambiente> a;
     Form1* f = nullptr;
 };
-
-void ComandiDizionarioTest::init() {
-    a = std::make_unique<Ambiente>();
-}
 
 void ComandiDizionarioTest::cleanup() {
     if (a->ctx) a->ctx->dizionarioModificato = false;
@@ -89,32 +70,20 @@ void ComandiDizionarioTest::avvia(const QByteArray& dizionario) {
     a->ctx->dialoghi.registro.clear();
 }
 
-void ComandiDizionarioTest::menu(int voce) {
-    f->menu().preparaFile();
-    f->menu().mnMod_Click(voce);
-}
-
-void ComandiDizionarioTest::rispondiInput(std::optional<QString> risposta) {
-    a->ctx->dialoghi.suInput = [risposta](const Dialoghi::Richiesta&) { return risposta; };
-}
-
 void ComandiDizionarioTest::aggiungi_data() {
     QTest::addColumn<QString>("risposta");
     QTest::addColumn<QString>("aggiunta"); // empty: nothing added
     QTest::addColumn<QString>("messaggio");
-    QTest::newRow("nuova, spazi e maiuscole") << " Casa "
-                                              << "casa"
-                                              << "";
-    QTest::newRow("gia presente")
-        << "cane"
-        << ""
-        << QString::fromUtf8("La voce inserita \u00E8 gi\u00E0 presente nel dizionario in uso.");
-    QTest::newRow("30 caratteri") << QString(30, 'x') << QString(30, 'x') << "";
-    QTest::newRow("31 caratteri") << QString(31, 'x') << ""
-                                  << "";
-    QTest::newRow("vuota") << "   "
-                           << ""
-                           << "";
+    auto riga = [](const char* nome, const QString& r, const QString& agg, const QString& m) {
+        QTest::newRow(nome) << r << agg << m;
+    };
+    const QString x30(30, 'x');
+    riga("nuova, spazi e maiuscole", " Casa ", "casa", "");
+    riga("gia presente", "cane", "",
+         QString::fromUtf8("La voce inserita \u00E8 gi\u00E0 presente nel dizionario in uso."));
+    riga("30 caratteri", x30, x30, "");
+    riga("31 caratteri", x30 + "x", "", "");
+    riga("vuota", "   ", "", "");
 }
 
 void ComandiDizionarioTest::aggiungi() {
@@ -129,10 +98,9 @@ void ComandiDizionarioTest::aggiungi() {
     QCOMPARE(a->ctx->dialoghi.registro.front().testo, QString("Aggiungi una voce al dizionario."));
     QCOMPARE(a->ctx->dialoghi.registro.front().titolo, QString("Aggiornamento"));
     const bool nuova = !aggiunta.isEmpty();
-    QStringList attese = {"cane", "gatto"};
-    if (nuova) attese << aggiunta;
-    QCOMPARE(voci(*a->ctx), attese);
-    QCOMPARE(righe(*f), nuova ? (QStringList{"gatto", aggiunta}) : QStringList{"gatto"});
+    const QStringList aggiunte = nuova ? QStringList{aggiunta} : QStringList{};
+    QCOMPARE(voci(*a->ctx), QStringList({"cane", "gatto"}) + aggiunte);
+    QCOMPARE(righe(*f), QStringList{"gatto"} + aggiunte);
     QCOMPARE(a->ctx->dizionarioModificato, nuova);
     QCOMPARE(a->ctx->dialoghi.beepSuonati > beep, nuova);
     QCOMPARE(a->ctx->dialoghi.registro.size(), messaggio.isEmpty() ? size_t(1) : size_t(2));
@@ -141,37 +109,27 @@ void ComandiDizionarioTest::aggiungi() {
         QCOMPARE(ultima().icona, Dialoghi::Icona::Informazione);
     }
     // A longer word widens the guessing game's range.
-    if (nuova && aggiunta.size() == 30) {
-        QCOMPARE(ComandiForm1::di(*f)->dizionario->lungScala(), int64_t{30});
-        QCOMPARE(f->giochi.max, int64_t{30});
-        QCOMPARE(f->giochi.min, int64_t{3});
-    }
+    const int64_t lunga = nuova && aggiunta.size() == 30 ? 30 : 5;
+    QCOMPARE(scala(), lunga);
+    QCOMPARE(f->giochi.max, lunga);
+    QCOMPARE(f->giochi.min, int64_t{3});
 }
 
 void ComandiDizionarioTest::modifica_data() {
     QTest::addColumn<QString>("selezionata");
-    QTest::addColumn<std::optional<QString>>("risposta");
-    QTest::addColumn<QStringList>("attese");
-    QTest::addColumn<QString>("riga");
-    QTest::addColumn<bool>("modificato");
-    const QStringList prima = {"cane", "gatto", "topo\tanimale"};
-    QTest::newRow("nuova") << "Cane" << std::optional<QString>("Cono")
-                           << QStringList{"cono", "gatto", "topo\tanimale"} << "cono" << true;
-    QTest::newRow("se stessa") << "cane" << std::optional<QString>("cane") << prima << "cane"
-                               << false;
-    QTest::newRow("gia presente") << "cane" << std::optional<QString>("gatto") << prima << "cane"
-                                  << false;
-    QTest::newRow("annullata") << "cane" << std::optional<QString>() << prima << "cane" << false;
+    QTest::addColumn<Testo>("risposta");
+    QTest::addColumn<bool>("modificato"); // to "cono"
+    QTest::newRow("nuova") << "Cane" << Testo("Cono") << true;
+    QTest::newRow("se stessa") << "cane" << Testo("cane") << false;
+    QTest::newRow("gia presente") << "cane" << Testo("gatto") << false;
+    QTest::newRow("annullata") << "cane" << Testo() << false;
     // The entry is stored with its comment: its bare term is no entry to replace.
-    QTest::newRow("con commento") << "topo\tanimale" << std::optional<QString>("ratto") << prima
-                                  << "topo\tanimale" << false;
+    QTest::newRow("con commento") << "topo\tanimale" << Testo("ratto") << false;
 }
 
 void ComandiDizionarioTest::modifica() {
     QFETCH(QString, selezionata);
-    QFETCH(std::optional<QString>, risposta);
-    QFETCH(QStringList, attese);
-    QFETCH(QString, riga);
+    QFETCH(Testo, risposta);
     QFETCH(bool, modificato);
     avvia("cane\r\ngatto\r\ntopo\tanimale\r\n");
     f->List1->modello().aggiungi(QStringList{"x", selezionata});
@@ -179,15 +137,15 @@ void ComandiDizionarioTest::modifica() {
     rispondiInput(risposta);
     menu(1);
     QCOMPARE(a->ctx->dialoghi.registro.front().valore, selezionata.toLower().section('\t', 0, 0));
-    QCOMPARE(voci(*a->ctx), attese);
-    QCOMPARE(righe(*f), (QStringList{"x", riga}));
+    const QString prima = modificato ? "cono" : "cane";
+    QCOMPARE(voci(*a->ctx), (QStringList{prima, "gatto", "topo\tanimale"}));
+    QCOMPARE(righe(*f), (QStringList{"x", modificato ? "cono" : selezionata}));
     QCOMPARE(a->ctx->dizionarioModificato, modificato);
 }
 
 void ComandiDizionarioTest::elimina() {
     avvia("cane\r\nprecipitevolissimevolmente\r\ngatto\r\n");
-    const int64_t scala = ComandiForm1::di(*f)->dizionario->lungScala();
-    QCOMPARE(scala, int64_t{26});
+    QCOMPARE(scala(), int64_t{26});
     f->List1->modello().aggiungi(QStringList{"gatto", "precipitevolissimevolmente"});
     f->List1->seleziona(1);
     menu(2); // answered No
@@ -203,7 +161,7 @@ void ComandiDizionarioTest::elimina() {
     QCOMPARE(righe(*f), QStringList{"gatto"});
     QVERIFY(a->ctx->dizionarioModificato);
     // The longest word went: the range shrinks to the new longest.
-    QCOMPARE(ComandiForm1::di(*f)->dizionario->lungScala(), int64_t{5});
+    QCOMPARE(scala(), int64_t{5});
     QCOMPARE(f->giochi.max, int64_t{5});
 
     // Saving drops the empty slot and sorts.
@@ -216,19 +174,17 @@ void ComandiDizionarioTest::salvaLista() {
     avvia("cane\r\n");
     f->List1->modello().aggiungi(
         QStringList{"uno", QString::fromUtf8("citt\u00E0"), "tre\tcommento"});
-    const QString percorso = a->cartella + "/lista.txt";
-    a->ctx->dialoghi.suFile = [&](const Dialoghi::Richiesta&) { return percorso; };
+    a->scegliFile("lista.txt");
     menu(4);
     QCOMPARE(ultima().tipo, Dialoghi::Tipo::Salva);
-    QCOMPARE(leggiFile(percorso), QByteArray("uno\r\ncitt\xE0\r\ntre\tcommento\r\n"));
-
+    QCOMPARE(leggiFile(a->cartella + "/lista.txt"),
+             QByteArray("uno\r\ncitt\xE0\r\ntre\tcommento\r\n"));
     // A folder that does not exist: the user is told.
-    const QString altrove = a->cartella + "/manca/lista.txt";
-    a->ctx->dialoghi.suFile = [&](const Dialoghi::Richiesta&) { return altrove; };
+    a->scegliFile("manca/lista.txt");
     menu(4);
     QCOMPARE(ultima().tipo, Dialoghi::Tipo::Messaggio);
     QCOMPARE(ultima().icona, Dialoghi::Icona::Stop);
-    QVERIFY(!QFile::exists(altrove));
+    QVERIFY(!QFile::exists(a->cartella + "/manca/lista.txt"));
 }
 
 void ComandiDizionarioTest::salvataggioFallitoTieneLeModifiche() {
@@ -245,9 +201,7 @@ void ComandiDizionarioTest::salvataggioFallitoTieneLeModifiche() {
     // Opening another dictionary after saying Yes to saving: the failed save keeps the
     // changed dictionary in use.
     a->scrivi("altro.dic", "uno\r\ndue\r\n");
-    a->ctx->dialoghi.suFile = [this](const Dialoghi::Richiesta&) {
-        return a->cartella + "/altro.dic";
-    };
+    a->scegliFile("altro.dic");
     a->risposte = {R::Si};
     emit f->richiestaApriDizionario();
     QCOMPARE(voci(*a->ctx), (QStringList{"cane", "gatto", "topo"}));
@@ -274,8 +228,7 @@ void ComandiDizionarioTest::formatta() {
     QCOMPARE(f->superficie.ultimoMessaggio(),
              QString("Formattazione dizionario eseguita.\r\nEliminati [ 1 ] doppioni risultanti"));
     QCOMPARE(f->windowTitle(), QString("Verbolario  -> 3 voci nel dizionario"));
-    QVERIFY(a->ctx->dizionarioRiformattato);
-    QVERIFY(a->ctx->dizionarioModificato);
+    QVERIFY(a->ctx->dizionarioRiformattato && a->ctx->dizionarioModificato);
     // Every step beeps: seven steps, then the end.
     QCOMPARE(a->ctx->dialoghi.beepSuonati, beep + 1 + 8);
     QVERIFY(!a->ctx->ricercaInCorso);
@@ -314,8 +267,7 @@ void ComandiDizionarioTest::eliminaAccenti() {
     rimaste.removeAll("");
     rimaste.sort();
     QCOMPARE(rimaste, (QStringList{"ancora", "citta", QString::fromUtf8("citt\u00E0")}));
-    QVERIFY(a->ctx->accentiEliminati);
-    QVERIFY(a->ctx->dizionarioModificato);
+    QVERIFY(a->ctx->accentiEliminati && a->ctx->dizionarioModificato);
     QCOMPARE(f->windowTitle(), QString("Verbolario  ->  2 voci nel dizionario"));
 
     // Once per run: the menu entry stays off, and the command does nothing more.
@@ -332,9 +284,7 @@ void ComandiDizionarioTest::eliminaAccenti() {
     // The save question now warns, with No as the default answer.
     a->risposte = {R::No};
     a->scrivi("altro.dic", "uno\r\n");
-    a->ctx->dialoghi.suFile = [this](const Dialoghi::Richiesta&) {
-        return a->cartella + "/altro.dic";
-    };
+    a->scegliFile("altro.dic");
     emit f->richiestaApriDizionario();
     const auto& registro = a->ctx->dialoghi.registro;
     auto domanda = std::find_if(registro.begin(), registro.end(), [](const auto& r) {
@@ -346,9 +296,9 @@ void ComandiDizionarioTest::eliminaAccenti() {
     QVERIFY(!a->ctx->accentiEliminati); // a new dictionary is in use
 }
 
+// Cancelled, then a file that cannot be read (the dictionary in use stays), then a good one.
 void ComandiDizionarioTest::apriAltroDizionario() {
     avvia("cane\r\ngatto\r\n");
-    // Cancelled: nothing changes.
     f->List1->modello().aggiungi("gatto");
     emit f->richiestaApriDizionario();
     QCOMPARE(ultima().testo, QString("Apri un nuovo dizionario"));
@@ -356,10 +306,16 @@ void ComandiDizionarioTest::apriAltroDizionario() {
     QCOMPARE(righe(*f), QStringList{"gatto"});
     QCOMPARE(a->ctx->voci.size(), size_t(2));
 
+    a->scegliFile("manca.dic");
+    emit f->richiestaApriDizionario();
+    QCOMPARE(f->superficie.ultimoMessaggio(),
+             QString("Errore nel caricamento del nuovo dizionario."));
+    QCOMPARE(voci(*a->ctx), (QStringList{"cane", "gatto"}));
+    QCOMPARE(a->ctx->percorsoDizionario, a->cartella + "/dizionario.dic");
+    QVERIFY(!a->ctx->dizionarioSostituito);
+
     a->scrivi("altro.dic", "Uno\r\ndue,tre\r\nprecipitevolissimevolmente\r\n");
-    a->ctx->dialoghi.suFile = [this](const Dialoghi::Richiesta&) {
-        return a->cartella + "/altro.dic";
-    };
+    a->scegliFile("altro.dic");
     f->Text2->setText("ca");
     emit f->richiestaApriDizionario();
     QCOMPARE(voci(*a->ctx), (QStringList{"uno", "due", "tre", "precipitevolissimevolmente"}));
@@ -371,38 +327,20 @@ void ComandiDizionarioTest::apriAltroDizionario() {
     QCOMPARE(a->ctx->percorsoDizionario, a->cartella + "/altro.dic");
     QVERIFY(a->ctx->dizionarioSostituito);
     QVERIFY(!a->ctx->dizionarioModificato);
-    QCOMPARE(ComandiForm1::di(*f)->dizionario->lungScala(), int64_t{26});
+    QCOMPARE(scala(), int64_t{26});
     QCOMPARE(f->giochi.max, int64_t{26});
-    QVERIFY(!a->ctx->ricercaInCorso);
-    QVERIFY(!a->ctx->interrompi);
-}
-
-void ComandiDizionarioTest::apriDizionarioIllegibile() {
-    avvia("cane\r\ngatto\r\n");
-    a->ctx->dialoghi.suFile = [this](const Dialoghi::Richiesta&) {
-        return a->cartella + "/manca.dic";
-    };
-    emit f->richiestaApriDizionario();
-    QCOMPARE(f->superficie.ultimoMessaggio(),
-             QString("Errore nel caricamento del nuovo dizionario."));
-    // The dictionary in use stays, with its file.
-    QCOMPARE(voci(*a->ctx), (QStringList{"cane", "gatto"}));
-    QCOMPARE(a->ctx->percorsoDizionario, a->cartella + "/dizionario.dic");
-    QVERIFY(!a->ctx->dizionarioSostituito);
+    QVERIFY(!a->ctx->ricercaInCorso && !a->ctx->interrompi);
 }
 
 // The stop button at the first progress report of each long command.
 void ComandiDizionarioTest::interruzioni_data() {
     QTest::addColumn<int>("comando"); // 0 open another dictionary, 1 format, 2 remove accents
     QTest::addColumn<QString>("stato");
+    const QString intatto =
+        QString::fromUtf8(" interrotta: il dizionario non \u00E8 stato modificato.");
     QTest::newRow("caricamento") << 0 << "Caricamento interrotto!\r\nDizionario incompleto";
-    QTest::newRow("formattazione")
-        << 1
-        << QString::fromUtf8(
-               "Formattazione interrotta: il dizionario non \u00E8 stato modificato.");
-    QTest::newRow("accenti") << 2
-                             << QString::fromUtf8("Eliminazione accenti interrotta: il dizionario "
-                                                  "non \u00E8 stato modificato.");
+    QTest::newRow("formattazione") << 1 << "Formattazione" + intatto;
+    QTest::newRow("accenti") << 2 << "Eliminazione accenti" + intatto;
 }
 
 void ComandiDizionarioTest::interruzioni() {
@@ -412,26 +350,27 @@ void ComandiDizionarioTest::interruzioni() {
     for (int i = 0; i < 100000; ++i) grande += "parol\xE0" + QByteArray::number(i) + "\r\n";
     avvia(grande);
     a->scrivi("altro.dic", grande);
-    a->ctx->dialoghi.suFile = [this](const Dialoghi::Richiesta&) {
-        return a->cartella + "/altro.dic";
-    };
+    a->scegliFile("altro.dic");
     a->risposte = {R::Si};
-    bool fermato = false, stopDavanti = false;
+    // Whether the stop button lies in front of the start button.
+    auto stopDavanti = [this] {
+        const QObjectList& figli = f->children();
+        return figli.indexOf(static_cast<QObject*>(f->Command10)) >
+               figli.indexOf(static_cast<QObject*>(f->Command1));
+    };
+    bool fermato = false, davanti = false;
     auto progresso = f->poll().suProgresso;
     f->poll().suProgresso = [&](int64_t pos, int64_t tot) {
         progresso(pos, tot);
         if (fermato) return;
         fermato = true;
-        const QObjectList& figli = f->children();
-        stopDavanti = figli.indexOf(static_cast<QObject*>(f->Command10)) >
-                      figli.indexOf(static_cast<QObject*>(f->Command1));
+        davanti = stopDavanti();
         QTest::mouseClick(f->Command10, Qt::LeftButton);
     };
     if (comando == 0) emit f->richiestaApriDizionario();
     if (comando == 1) emit f->richiestaFormatta();
     if (comando == 2) emit f->richiestaEliminaAccenti();
-    QVERIFY(fermato);
-    QVERIFY(stopDavanti);
+    QVERIFY(fermato && davanti);
     QCOMPARE(f->superficie.ultimoMessaggio(), stato);
     const size_t n = a->ctx->voci.size();
     if (comando == 0) {
@@ -444,11 +383,8 @@ void ComandiDizionarioTest::interruzioni() {
         QVERIFY(!a->ctx->dizionarioModificato);
     }
     // The stop button is back behind, and the next command is not stopped at once.
-    const QObjectList& figli = f->children();
-    QVERIFY(figli.indexOf(static_cast<QObject*>(f->Command10)) <
-            figli.indexOf(static_cast<QObject*>(f->Command1)));
-    QVERIFY(!a->ctx->interrompi);
-    QVERIFY(!a->ctx->ricercaInCorso);
+    QVERIFY(!stopDavanti());
+    QVERIFY(!a->ctx->interrompi && !a->ctx->ricercaInCorso);
 }
 
 QTEST_MAIN(ComandiDizionarioTest)

@@ -6,7 +6,6 @@
 #include "mainform/ImpostazioniForm1.h"
 
 #include "PollEventi.h"
-#include "TestoCp.h"
 
 #include <QCheckBox>
 #include <QElapsedTimer>
@@ -21,18 +20,27 @@ using namespace verbolario;
 using prova::Ambiente;
 using R = Dialoghi::Risposta;
 
+namespace {
+QSize dimensionePredefinita() {
+    QScreen* s = QGuiApplication::primaryScreen();
+    return {qRound(ImpostazioniForm1::twipsInPixel(9600, s)),
+            qRound(ImpostazioniForm1::twipsInPixel(7000, s))};
+}
+bool sulloSchermo(const QWidget& w) {
+    return QGuiApplication::primaryScreen()->availableGeometry().contains(w.geometry());
+}
+} // namespace
+
 class Form1AvvioTest : public QObject {
     Q_OBJECT
 private slots:
     void primoAvvioConValoriPredefiniti();
     void impostazioniTornanoAlRiavvio();
-    void lunghezzeCorrette_data();
-    void lunghezzeCorrette();
+    void impostazioniCorrette_data();
+    void impostazioniCorrette();
     void valoriAssurdiTornanoAlPredefinito();
-    void posizioneFuoriSchermoRestaVisibile();
-    void uscitaAnnullataRestaAperta();
-    void uscitaConSalvataggio();
-    void domandaPiuLungaDopoAccentiEliminati();
+    void uscita_data();
+    void uscita();
     void dizionarioRegistratoSparito();
     void impostazioniNonScrivibili();
     void pollLasciaPassareGliEventi();
@@ -46,22 +54,14 @@ void Form1AvvioTest::primoAvvioConValoriPredefiniti() {
     QVERIFY(a.ctx->dialoghi.registro.empty());
     QCOMPARE(f.ModoCorrente, 5);
     QVERIFY(f.Option1(5)->isChecked());
-    QVERIFY(f.ckOrder->isChecked());
-    QVERIFY(f.CkFilter->isChecked());
-    QVERIFY(!f.Check2->isChecked());
-    QVERIFY(!f.Check3->isChecked());
-    QVERIFY(!f.CkDoppie->isChecked());
+    QVERIFY(f.ckOrder->isChecked() && f.CkFilter->isChecked());
+    QVERIFY(!f.Check2->isChecked() && !f.Check3->isChecked() && !f.CkDoppie->isChecked());
     QCOMPARE(f.windowTitle(), QString("Verbolario  ->  7 voci nel dizionario"));
-    // The statistics were computed: no pool was stored.
+    // No pool was stored: the statistics were computed.
     QVERIFY(!a.ctx->statistiche.stringaLettere.empty());
-
-    QScreen* s = QGuiApplication::primaryScreen();
-    QSize atteso(qRound(ImpostazioniForm1::twipsInPixel(9600, s)),
-                 qRound(ImpostazioniForm1::twipsInPixel(7000, s)));
-    QCOMPARE(f.size(), atteso);
-    QPoint centro = s->geometry().center();
-    QVERIFY(qAbs(f.frameGeometry().center().x() - centro.x()) <= 4);
-    QVERIFY(qAbs(f.frameGeometry().center().y() - centro.y()) <= 4);
+    QCOMPARE(f.size(), dimensionePredefinita());
+    const QPoint centro = QGuiApplication::primaryScreen()->geometry().center();
+    QVERIFY((f.frameGeometry().center() - centro).manhattanLength() <= 8);
 
     QVERIFY(a.chiudi());
     QVERIFY(a.ctx->dialoghi.registro.empty()); // nothing changed, nothing asked
@@ -91,8 +91,7 @@ void Form1AvvioTest::impostazioniTornanoAlRiavvio() {
     }
     Form1& g = a.avvia();
     QCOMPARE(g.ModoCorrente, 7);
-    QVERIFY(g.Check2->isChecked());
-    QVERIFY(a.ctx->modoCommento);
+    QVERIFY(g.Check2->isChecked() && a.ctx->modoCommento);
     QVERIFY(!g.ckOrder->isChecked());
     QCOMPARE(g.TxtMeno->text(), QString::fromUtf8("ABC\u00C8"));
     QCOMPARE(g.superficie.coloreMessaggi, 0x123456u);
@@ -107,7 +106,8 @@ void Form1AvvioTest::impostazioniTornanoAlRiavvio() {
     QCOMPARE(a.leggi("Pos", "FLeft"), std::string("600"));
 }
 
-void Form1AvvioTest::lunghezzeCorrette_data() {
+// Stored values the dictionary or the screen cannot honour are brought within range.
+void Form1AvvioTest::impostazioniCorrette_data() {
     QTest::addColumn<QByteArray>("ini");
     QTest::addColumn<int>("min");
     QTest::addColumn<int>("max");
@@ -117,9 +117,12 @@ void Form1AvvioTest::lunghezzeCorrette_data() {
     QTest::newRow("max oltre la parola piu lunga")
         << QByteArray("[Opzioni]\r\nMin=4\r\nMax=40\r\n") << 4 << 26;
     QTest::newRow("nessun valore") << QByteArray() << 3 << 26;
+    QTest::newRow("fuori schermo")
+        << QByteArray("[Pos]\r\nFLeft=140000\r\nFTop=-140000\r\nFWidth=9600\r\nFHeight=7000\r\n")
+        << 3 << 26;
 }
 
-void Form1AvvioTest::lunghezzeCorrette() {
+void Form1AvvioTest::impostazioniCorrette() {
     QFETCH(QByteArray, ini);
     QFETCH(int, min);
     QFETCH(int, max);
@@ -129,6 +132,7 @@ void Form1AvvioTest::lunghezzeCorrette() {
     Form1& f = a.avvia();
     QCOMPARE(f.giochi.min, int64_t(min));
     QCOMPARE(f.giochi.max, int64_t(max));
+    QVERIFY(f.isVisible() && sulloSchermo(f));
 }
 
 void Form1AvvioTest::valoriAssurdiTornanoAlPredefinito() {
@@ -146,77 +150,53 @@ void Form1AvvioTest::valoriAssurdiTornanoAlPredefinito() {
     QCOMPARE(f.giochi.maxTime, int64_t(30));
     QVERIFY(f.CkFilter->isChecked());
     QVERIFY(!f.ckOrder->isChecked());
-    QScreen* s = QGuiApplication::primaryScreen();
-    QCOMPARE(f.width(), qRound(ImpostazioniForm1::twipsInPixel(9600, s)));
-    QCOMPARE(f.height(), qRound(ImpostazioniForm1::twipsInPixel(7000, s)));
-    QVERIFY(s->availableGeometry().contains(f.geometry()));
+    QCOMPARE(f.size(), dimensionePredefinita());
+    QVERIFY(sulloSchermo(f));
     // A pool that is not made of capitals is not the letter game's pool.
-    QVERIFY(!a.ctx->statistiche.stringaLettere.empty());
-    QVERIFY(a.ctx->statistiche.stringaLettere.find_first_not_of("ABCDEFGHIJKLMNOPQRSTUVWXYZ") ==
-            std::string::npos);
+    const std::string& pool = a.ctx->statistiche.stringaLettere;
+    QVERIFY(!pool.empty() && pool.find_first_not_of("ABCDEFGHIJKLMNOPQRSTUVWXYZ") == pool.npos);
 }
 
-void Form1AvvioTest::posizioneFuoriSchermoRestaVisibile() {
-    Ambiente a;
-    a.conDizionario();
-    a.conIni("[Pos]\r\nFLeft=140000\r\nFTop=-140000\r\nFWidth=9600\r\nFHeight=7000\r\n");
-    Form1& f = a.avvia();
-    QScreen* s = QGuiApplication::primaryScreen();
-    QVERIFY(s->availableGeometry().contains(f.geometry()));
-    QVERIFY(f.isVisible());
+// Closing with a changed dictionary: the question, its default, and what each answer does.
+void Form1AvvioTest::uscita_data() {
+    QTest::addColumn<bool>("accenti"); // the accents were removed
+    QTest::addColumn<R>("risposta");
+    QTest::addColumn<QByteArray>("file");
+    const QByteArray salvato = "anna\r\nape\r\ncane\r\ncasa\r\ncitt\xE0\r\n"
+                               "precipitevolissimevolmente\r\nprivo\r\nprova\r\nradar\r\nzebra\r\n";
+    QTest::newRow("annulla") << false << R::Annulla << QByteArray(prova::kDizionario);
+    QTest::newRow("si") << false << R::Si << salvato;
+    QTest::newRow("no dopo accenti eliminati") << true << R::No << QByteArray(prova::kDizionario);
 }
 
-void Form1AvvioTest::uscitaAnnullataRestaAperta() {
+void Form1AvvioTest::uscita() {
+    QFETCH(bool, accenti);
+    QFETCH(R, risposta);
+    QFETCH(QByteArray, file);
     Ambiente a;
     a.conDizionario();
     Form1& f = a.avvia();
+    a.ctx->voci.append("zebra");
+    a.ctx->voci.append("ape");
     a.ctx->dizionarioModificato = true;
-    a.risposte = {R::Annulla};
-    QVERIFY(!a.chiudi());
-    QVERIFY(f.isVisible());
+    a.ctx->accentiEliminati = accenti;
+    a.risposte = {risposta};
+    QCOMPARE(a.chiudi(), risposta != R::Annulla);
     QCOMPARE(a.ctx->dialoghi.registro.size(), size_t(1));
-    const Dialoghi::Richiesta& d = a.ctx->dialoghi.registro.back();
-    QCOMPARE(d.testo, QString("Salvo le modifiche fatte al dizionario?"));
+    const Dialoghi::Richiesta& d = a.ultima();
+    QVERIFY(d.testo.startsWith("Salvo le modifiche fatte al dizionario?"));
+    QCOMPARE(d.testo.contains("Sono stati eliminati gli accenti dal dizionario in uso!"), accenti);
+    QCOMPARE(d.predefinito, accenti ? 1 : 0);
     QCOMPARE(d.pulsanti, Dialoghi::Pulsanti::SiNoAnnulla);
     QCOMPARE(d.icona, Dialoghi::Icona::Domanda);
-    QCOMPARE(d.predefinito, 0);
+    QCOMPARE(prova::leggiFile(a.cartella + "/dizionario.dic"), file);
+    if (risposta != R::Annulla) return;
+    QVERIFY(f.isVisible());
     QCOMPARE(a.ini(), QByteArray()); // nothing written while the program keeps running
     // The anagram search over the whole dictionary holds a scrambled copy: never saved.
     a.ctx->anagrammiInCorso = true;
     QVERIFY(a.chiudi());
     QCOMPARE(a.ctx->dialoghi.registro.size(), size_t(1));
-}
-
-void Form1AvvioTest::uscitaConSalvataggio() {
-    Ambiente a;
-    a.conDizionario();
-    a.avvia();
-    a.ctx->voci.append("zebra");
-    a.ctx->voci.append("ape");
-    a.ctx->dizionarioModificato = true;
-    a.risposte = {R::Si};
-    QVERIFY(a.chiudi());
-    QFile f(a.cartella + "/dizionario.dic");
-    QVERIFY(f.open(QIODevice::ReadOnly));
-    QByteArray atteso = "anna\r\nape\r\ncane\r\ncasa\r\ncitt\xE0\r\nprecipitevolissimevolmente\r\n"
-                        "privo\r\nprova\r\nradar\r\nzebra\r\n";
-    QCOMPARE(f.readAll(), atteso);
-}
-
-void Form1AvvioTest::domandaPiuLungaDopoAccentiEliminati() {
-    Ambiente a;
-    a.conDizionario();
-    a.avvia();
-    a.ctx->dizionarioModificato = true;
-    a.ctx->accentiEliminati = true;
-    a.risposte = {R::No};
-    QVERIFY(a.chiudi());
-    const Dialoghi::Richiesta& d = a.ctx->dialoghi.registro.back();
-    QVERIFY(d.testo.contains("Sono stati eliminati gli accenti dal dizionario in uso!"));
-    QCOMPARE(d.predefinito, 1);
-    QFile f(a.cartella + "/dizionario.dic");
-    QVERIFY(f.open(QIODevice::ReadOnly));
-    QCOMPARE(f.readAll(), QByteArray(prova::kDizionario)); // "No" leaves the file alone
 }
 
 void Form1AvvioTest::dizionarioRegistratoSparito() {
@@ -225,33 +205,29 @@ void Form1AvvioTest::dizionarioRegistratoSparito() {
     a.conIni("[Dizionario]\r\nDizionario=" + QFile::encodeName(a.cartella) +
              "/sparito.dic\r\n[String]\r\nStringa=ABC\r\nA=1\r\n");
     a.risposte = {R::Si};
-    Form1& f = a.avvia();
+    a.avvia();
     QCOMPARE(a.ctx->dialoghi.registro.size(), size_t(1));
-    QCOMPARE(a.ctx->dialoghi.registro[0].testo,
+    QCOMPARE(a.ultima().testo,
              QString::fromUtf8("L'ultimo dizionario usato non \u00E8 pi\u00F9 presente!\n"
                                "Carico quello predefinito?"));
     QVERIFY(a.ctx->dizionarioSostituito);
     QCOMPARE(a.ctx->voci.size(), size_t(8));
     // The default file's own statistics, not the stored pool of the lost dictionary.
     QVERIFY(a.ctx->statistiche.stringaLettere != "ABC");
-    Q_UNUSED(f);
     a.risposte = {R::Si};
     QVERIFY(a.chiudi());
-    QCOMPARE(a.ctx->dialoghi.registro.back().testo,
-             QString("Devo considerare l'attuale il dizionario predefinito?"));
+    QCOMPARE(a.ultima().testo, QString("Devo considerare l'attuale il dizionario predefinito?"));
     QCOMPARE(QString::fromStdString(a.leggi("Dizionario", "Dizionario")),
              a.cartella + "/dizionario.dic");
     QCOMPARE(a.leggi("String", "Stringa"), a.ctx->statistiche.stringaLettere);
 }
 
 void Form1AvvioTest::impostazioniNonScrivibili() {
-    // The settings file cannot be written (a folder holds its name): the program still runs
-    // and closes.
+    // A folder holds the settings file's name: the program still runs and closes.
     Ambiente a;
     a.conDizionario();
     QVERIFY(QDir(a.cartella).mkdir("Verbolario.ini"));
-    Form1& f = a.avvia();
-    QVERIFY(f.isVisible());
+    QVERIFY(a.avvia().isVisible());
     QVERIFY(a.chiudi());
 }
 
