@@ -12,61 +12,47 @@ namespace fs = std::filesystem;
 // dizionario.dic are the ones it finds.
 class CartellaProgramma : public ::testing::Test {
 protected:
-    void SetUp() override {
-        exe_ = t_.file("verbolario-cli");
-        fs::copy_file(programma(), exe_);
-    }
-    Esito rime(const std::string& parola) { return esegui({"rime", parola}, {}, exe_); }
+    void SetUp() override { fs::copy_file(programma(), exe_); }
+    Esito esegui(const std::vector<std::string>& args) { return test::esegui(args, {}, exe_); }
 
     CartellaTemp t_;
-    std::string exe_;
+    std::string exe_ = t_.file("verbolario-cli");
 };
 
-TEST_F(CartellaProgramma, SenzaImpostazioniUsaDizionarioDic) {
+// Section and key names match in any case; a relative path is read against the program's
+// folder; a registered file that is gone falls back to dizionario.dic.
+TEST_F(CartellaProgramma, QualeDizionario) {
     t_.scrivi("dizionario.dic", dizionario({"amore", "dolore", "colore"}));
-    Esito e = rime("amore");
+    Esito e = esegui({"rime", "amore"});
     EXPECT_EQ(e.codice, 0);
     EXPECT_EQ(e.out, "dolore\ncolore\n");
     EXPECT_EQ(e.err, "2 parole in rima.\n");
-}
-
-TEST_F(CartellaProgramma, IlDizionarioRegistratoHaLaPrecedenza) {
-    t_.scrivi("dizionario.dic", dizionario({"amore", "dolore"}));
     fs::create_directory(t_.file("altri"));
-    t_.scrivi("altri/mio.dic", dizionario({"amore", "colore", "sapore"}));
-    // Section and key names match in any case; a relative path is read against the
-    // program's folder.
-    for (const std::string& valore : {t_.file("altri/mio.dic"), std::string("altri/mio.dic")}) {
+    t_.scrivi("altri/mio.dic", dizionario({"amore", "valore", "sapore"}));
+    for (const auto& [valore, out] : std::vector<std::pair<std::string, std::string>>{
+             {t_.file("altri/mio.dic"), "valore\nsapore\n"},
+             {"altri/mio.dic", "valore\nsapore\n"},
+             {t_.file("via.dic"), "dolore\ncolore\n"}}) {
         t_.scrivi("Verbolario.ini",
                   "[Opzioni]\r\nMaxTime=30\r\n[dizionario]\r\nDIZIONARIO = " + valore + "\r\n");
-        Esito e = rime("amore");
-        EXPECT_EQ(e.out, "colore\nsapore\n") << valore;
+        EXPECT_EQ(esegui({"rime", "amore"}).out, out) << valore;
     }
 }
 
-TEST_F(CartellaProgramma, RegistratoSparitoRipiegaSulPredefinito) {
-    t_.scrivi("dizionario.dic", dizionario({"amore", "dolore"}));
-    t_.scrivi("Verbolario.ini", "[Dizionario]\r\nDizionario=" + t_.file("via.dic") + "\r\n");
-    EXPECT_EQ(rime("amore").out, "dolore\n");
-}
-
 TEST_F(CartellaProgramma, NessunDizionarioEsceConTre) {
-    Esito e = rime("amore");
+    Esito e = esegui({"rime", "amore"});
     EXPECT_EQ(e.codice, 3);
     EXPECT_EQ(e.out, "");
     EXPECT_EQ(e.err, "verbolario-cli: impossibile caricare il dizionario " +
                          t_.file("dizionario.dic") + ": File non trovato.\n");
-}
-
-TEST_F(CartellaProgramma, IlFileIndicatoNonVieneSostituito) {
     // -d wins over the program's own dictionary, and a failing -d is not replaced by it.
     t_.scrivi("dizionario.dic", dizionario({"amore", "dolore"}));
-    Esito e = esegui({"-d", t_.file("manca.dic"), "rime", "amore"}, {}, exe_);
+    e = esegui({"-d", t_.file("manca.dic"), "rime", "amore"});
     EXPECT_EQ(e.codice, 3);
     EXPECT_NE(e.err.find("File non trovato."), std::string::npos);
-    Esito cartella = esegui({"-d", t_.path(), "analisi"}, {}, exe_);
-    EXPECT_EQ(cartella.codice, 3);
-    EXPECT_NE(cartella.err.find("cartella"), std::string::npos) << cartella.err;
+    e = esegui({"-d", t_.path(), "analisi"});
+    EXPECT_EQ(e.codice, 3);
+    EXPECT_NE(e.err.find("cartella"), std::string::npos) << e.err;
 }
 
 // The program as built: its folder holds the bundled dictionary.

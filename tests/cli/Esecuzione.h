@@ -8,8 +8,7 @@ namespace verbolario::cli::test {
 // What one run of the command-line program left behind.
 struct Esito {
     int codice = -1;
-    std::string out;
-    std::string err;
+    std::string out, err;
 };
 
 // A fresh folder under the system's temporary folder, removed with everything in it.
@@ -31,7 +30,7 @@ private:
 };
 
 // Runs the program (the built one unless `programma` names a copy) with the arguments and
-// the given standard input, and collects both outputs and the exit code.
+// standard input, collecting both outputs and the exit code.
 Esito esegui(const std::vector<std::string>& args, const std::string& input = {},
              const std::string& programma = {});
 
@@ -40,8 +39,5 @@ std::string programma();
 
 // A dictionary file's bytes: the UTF-8 lines in Windows-1252, each ended by CR LF.
 std::string dizionario(const std::vector<std::string>& righe);
-
-// UTF-8 text as the Windows-1252 bytes a file written by the program holds.
-std::string cp(const std::string& utf8);
 
 } // namespace verbolario::cli::test

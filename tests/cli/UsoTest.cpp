@@ -10,41 +10,39 @@ struct CasoUso {
     std::string messaggio; // part of what stderr must say
 };
 
-class UsoErrato : public ::testing::TestWithParam<CasoUso> {};
+const CasoUso kCasi[] = {
+    {{}, "verbolario-cli: nessun comando"},
+    {{"cerchia", "x"}, "verbolario-cli: comando sconosciuto: cerchia"},
+    {{"rime"}, "manca il testo del comando rime"},
+    {{"parolando"}, "manca il testo del comando parolando"},
+    {{"rime", "amore", "cuore"}, "troppi argomenti per il comando rime: cuore"},
+    {{"tutti", "roma"}, "troppi argomenti"},
+    {{"scambi", "cane", "--vocali", "--consonanti"}, "si escludono a vicenda"},
+    {{"scambi", "cane"}, "richiede --vocali oppure --consonanti"},
+    {{"mnemos", "12", "--doppie", "--senza-filtro"}, "si escludono a vicenda"},
+    {{"rime", "日本"}, "carattere non rappresentabile in Windows-1252: 日本"},
+    {{"contenitori", "abc", "--escludi", "日"}, "non rappresentabile"},
+    {{"rime", "amore", "--frasi"}, "l'opzione --frasi non vale per il comando rime"},
+    {{"anagrammi", "roma", "--vocali"}, "non vale per il comando anagrammi"},
+    {{"cruci", "p?", "--pippo"}, "opzione sconosciuta: --pippo"},
+    {{"mnemos", "12", "--chiave"}, "l'opzione --chiave richiede un valore"},
+    {{"formatta", "-o"}, "l'opzione -o richiede un valore"},
+    {{"rime", "amore", "-d"}, "l'opzione -d richiede un valore"},
+    {{"--frasi=si", "tutti"}, "opzione sconosciuta: --frasi=si"},
+};
 
 // A usage error is found before any dictionary is looked for, so the missing -d file never
 // turns it into a loading failure.
-TEST_P(UsoErrato, EsceConDueEMessaggioItaliano) {
-    std::vector<std::string> args{"-d", "/non/esiste.dic"};
-    args.insert(args.end(), GetParam().args.begin(), GetParam().args.end());
-    Esito e = esegui(args);
-    EXPECT_EQ(e.codice, 2);
-    EXPECT_NE(e.err.find(GetParam().messaggio), std::string::npos) << e.err;
-    EXPECT_EQ(e.out, "");
+TEST(UsoErrato, EsceConDueEMessaggioItaliano) {
+    for (const CasoUso& c : kCasi) {
+        std::vector<std::string> args{"-d", "/non/esiste.dic"};
+        args.insert(args.end(), c.args.begin(), c.args.end());
+        Esito e = esegui(args);
+        EXPECT_EQ(e.codice, 2) << c.messaggio;
+        EXPECT_NE(e.err.find(c.messaggio), std::string::npos) << e.err;
+        EXPECT_EQ(e.out, "");
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Casi, UsoErrato,
-    ::testing::Values(
-        CasoUso{{}, "verbolario-cli: nessun comando"},
-        CasoUso{{"cerchia", "x"}, "verbolario-cli: comando sconosciuto: cerchia"},
-        CasoUso{{"rime"}, "manca il testo del comando rime"},
-        CasoUso{{"cruci"}, "manca il testo del comando cruci"},
-        CasoUso{{"parolando"}, "manca il testo del comando parolando"},
-        CasoUso{{"rime", "amore", "cuore"}, "troppi argomenti per il comando rime: cuore"},
-        CasoUso{{"tutti", "roma"}, "troppi argomenti"},
-        CasoUso{{"scambi", "cane", "--vocali", "--consonanti"}, "si escludono a vicenda"},
-        CasoUso{{"scambi", "cane"}, "richiede --vocali oppure --consonanti"},
-        CasoUso{{"mnemos", "12", "--doppie", "--senza-filtro"}, "si escludono a vicenda"},
-        CasoUso{{"rime", "日本"}, "carattere non rappresentabile in Windows-1252: 日本"},
-        CasoUso{{"contenitori", "abc", "--escludi", "日"}, "non rappresentabile"},
-        CasoUso{{"rime", "amore", "--frasi"}, "l'opzione --frasi non vale per il comando rime"},
-        CasoUso{{"anagrammi", "roma", "--vocali"}, "non vale per il comando anagrammi"},
-        CasoUso{{"cruci", "p?", "--pippo"}, "opzione sconosciuta: --pippo"},
-        CasoUso{{"mnemos", "12", "--chiave"}, "l'opzione --chiave richiede un valore"},
-        CasoUso{{"formatta", "-o"}, "l'opzione -o richiede un valore"},
-        CasoUso{{"rime", "amore", "-d"}, "l'opzione -d richiede un valore"},
-        CasoUso{{"--frasi=si", "tutti"}, "opzione sconosciuta: --frasi=si"}));
 
 TEST(Aiuto, StampaLUsoEdEsceConZero) {
     for (const char* opzione : {"-h", "--help"}) {

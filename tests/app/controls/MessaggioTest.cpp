@@ -39,102 +39,70 @@ class MessaggioTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void rettangoli_data();
-    void rettangoli();
-    void ombraETesto();
-    void allineamento_data();
-    void allineamento();
-    void ritornoACapo();
-    void tagliatoAllaFascia();
-    void finestraMinuscola();
-};
-
-void MessaggioTest::rettangoli_data() {
-    QTest::addColumn<QSizeF>("interno");
-    QTest::addColumn<double>("k");
-    QTest::addColumn<QRect>("ombra"); // left, top, right, bottom (exclusive)
-    QTest::addColumn<QRect>("testo");
-    const auto bordi = [](int l, int t, int r, int b) { return QRect(l, t, r - l, b - t); };
-    QTest::newRow("design size") << QSizeF(640, 480) << 1.0 << bordi(11, 425, 630, 478)
-                                 << bordi(10, 424, 629, 477);
-    QTest::newRow("double size") << QSizeF(1280, 960) << 2.0 << bordi(11, 850, 1270, 958)
-                                 << bordi(10, 848, 1269, 957);
-    // 55 x 1.5 = 82.5 rounds to 82, 56 x 1.5 = 84.
-    QTest::newRow("1.5, tie to even")
-        << QSizeF(900, 700) << 1.5 << bordi(11, 618, 890, 698) << bordi(10, 616, 889, 697);
-    // 55 x 0.5 = 27.5 rounds to 28; 100.5 - 2 = 98.5 rounds to 98.
-    QTest::newRow("fractional size")
-        << QSizeF(300.5, 100.5) << 0.5 << bordi(11, 72, 290, 98) << bordi(10, 72, 290, 98);
-}
-
-void MessaggioTest::rettangoli() {
-    QFETCH(QSizeF, interno);
-    QFETCH(double, k);
-    QFETCH(QRect, ombra);
-    QFETCH(QRect, testo);
-    QCOMPARE(RettangoloOmbra(interno, k), ombra);
-    QCOMPARE(RettangoloTesto(interno, k), testo);
-}
-
-void MessaggioTest::ombraETesto() {
-    const QImage img = scrivi(QSize(640, 480), 1, "Ricerca in corso. . . . . . .", 1);
-    const QRect testo = ingombro(img, kTesto);
-    const QRect ombra = ingombro(img, Qt::black);
-    QVERIFY(!testo.isNull());
-    QVERIFY(!ombra.isNull());
-    QVERIFY(RettangoloTesto(QSizeF(640, 480), 1).contains(testo));
-    QVERIFY(RettangoloOmbra(QSizeF(640, 480), 1).contains(ombra));
-    // The shadow lies one pixel right and one down; the text hides only its top left.
-    QCOMPARE(ombra.bottomRight() - testo.bottomRight(), QPoint(1, 1));
-}
-
-void MessaggioTest::allineamento_data() {
-    QTest::addColumn<unsigned>("formato");
-    QTest::addColumn<int>("centro");
-    QTest::newRow("centred") << 1u << 320;
-    QTest::newRow("left") << 0u << -1;
-}
-
-void MessaggioTest::allineamento() {
-    QFETCH(unsigned, formato);
-    QFETCH(int, centro);
-    const QRect testo = ingombro(scrivi(QSize(640, 480), 1, "Una parola trovata", formato), kTesto);
-    if (centro < 0)
-        QVERIFY2(testo.left() <= 12, qPrintable(QString::number(testo.left())));
-    else
-        QVERIFY(std::abs(testo.center().x() - centro) <= 2);
-}
-
-void MessaggioTest::ritornoACapo() {
-    const QRect una = ingombro(scrivi(QSize(640, 480), 1, "Prima riga", 1), kTesto);
-    const QRect due = ingombro(scrivi(QSize(640, 480), 1, "Prima riga\r\nseconda", 1), kTesto);
-    QVERIFY(due.height() > una.height() + 8);
-    QCOMPARE(due.top(), una.top());
-    // A long line breaks between words and stays inside the band's width.
-    const QString lunga = QString("parola ").repeated(60);
-    const QRect avvolta = ingombro(scrivi(QSize(400, 300), 1, lunga, 0), kTesto);
-    QVERIFY(avvolta.height() > una.height() + 8);
-    QVERIFY(avvolta.right() < 389);
-}
-
-void MessaggioTest::tagliatoAllaFascia() {
-    const QString molte = QString("riga\r\n").repeated(20);
-    const QImage img = scrivi(QSize(640, 480), 1, molte, 1);
-    const QRect testo = ingombro(img, kTesto);
-    QVERIFY(testo.top() >= 424);
-    QVERIFY(testo.bottom() < 477);
-}
-
-void MessaggioTest::finestraMinuscola() {
-    for (const QSize s : {QSize(5, 5), QSize(30, 20), QSize(1, 200), QSize(200, 1)}) {
-        const QImage img = scrivi(s, 1, "Testo che non ci sta", 1);
-        const QRect testo = ingombro(img, kTesto);
-        QVERIFY(testo.isNull() || RettangoloTesto(QSizeF(s), 1).contains(testo));
-        QCOMPARE(img.size(), s);
+    // Shadow and text rectangles (left, top, right, bottom exclusive) at several scales.
+    void rettangoli() {
+        const auto bordi = [](int l, int t, int r, int b) { return QRect(l, t, r - l, b - t); };
+        const struct {
+            QSizeF interno;
+            double k;
+            QRect ombra, testo;
+        } casi[] = {
+            {{640, 480}, 1, bordi(11, 425, 630, 478), bordi(10, 424, 629, 477)},
+            {{1280, 960}, 2, bordi(11, 850, 1270, 958), bordi(10, 848, 1269, 957)},
+            // 55 x 1.5 = 82.5 rounds to 82 (tie to even), 56 x 1.5 = 84.
+            {{900, 700}, 1.5, bordi(11, 618, 890, 698), bordi(10, 616, 889, 697)},
+            // 55 x 0.5 = 27.5 rounds to 28; 100.5 - 2 = 98.5 rounds to 98.
+            {{300.5, 100.5}, 0.5, bordi(11, 72, 290, 98), bordi(10, 72, 290, 98)},
+        };
+        for (const auto& c : casi) {
+            QCOMPARE(RettangoloOmbra(c.interno, c.k), c.ombra);
+            QCOMPARE(RettangoloTesto(c.interno, c.k), c.testo);
+        }
     }
-    QVERIFY(RettangoloOmbra(QSizeF(5, 5), 1).isEmpty());
-    QVERIFY(RettangoloTesto(QSizeF(5, 5), 1).isEmpty());
-}
+
+    void ombraETesto() {
+        const QImage img = scrivi(QSize(640, 480), 1, "Ricerca in corso. . . . . . .", 1);
+        const QRect testo = ingombro(img, kTesto);
+        const QRect ombra = ingombro(img, Qt::black);
+        QVERIFY(!testo.isNull());
+        QVERIFY(!ombra.isNull());
+        QVERIFY(RettangoloTesto(QSizeF(640, 480), 1).contains(testo));
+        QVERIFY(RettangoloOmbra(QSizeF(640, 480), 1).contains(ombra));
+        // The shadow lies one pixel right and one down; the text hides only its top left.
+        QCOMPARE(ombra.bottomRight() - testo.bottomRight(), QPoint(1, 1));
+    }
+
+    // Centred or from the left; a CR LF or a long line adds lines below, inside the band.
+    void righe() {
+        const QRect una = ingombro(scrivi(QSize(640, 480), 1, "Prima riga", 1), kTesto);
+        QVERIFY(std::abs(una.center().x() - 320) <= 2);
+        const QRect sinistra = ingombro(scrivi(QSize(640, 480), 1, "Prima riga", 0), kTesto);
+        QVERIFY2(sinistra.left() <= 12, qPrintable(QString::number(sinistra.left())));
+        const QRect due = ingombro(scrivi(QSize(640, 480), 1, "Prima riga\r\nseconda", 1), kTesto);
+        QVERIFY(due.height() > una.height() + 8);
+        QCOMPARE(due.top(), una.top());
+        const QString lunga = QString("parola ").repeated(60);
+        const QRect avvolta = ingombro(scrivi(QSize(400, 300), 1, lunga, 0), kTesto);
+        QVERIFY(avvolta.height() > una.height() + 8);
+        QVERIFY(avvolta.right() < 389);
+    }
+
+    // Too many lines, or a window too small for the band: the text is cut, never spills.
+    void fuoriSpazio() {
+        const QRect testo =
+            ingombro(scrivi(QSize(640, 480), 1, QString("riga\r\n").repeated(20), 1), kTesto);
+        QVERIFY(testo.top() >= 424);
+        QVERIFY(testo.bottom() < 477);
+        for (const QSize s : {QSize(5, 5), QSize(30, 20), QSize(1, 200), QSize(200, 1)}) {
+            const QImage img = scrivi(s, 1, "Testo che non ci sta", 1);
+            const QRect dentro = ingombro(img, kTesto);
+            QVERIFY(dentro.isNull() || RettangoloTesto(QSizeF(s), 1).contains(dentro));
+            QCOMPARE(img.size(), s);
+        }
+        QVERIFY(RettangoloOmbra(QSizeF(5, 5), 1).isEmpty());
+        QVERIFY(RettangoloTesto(QSizeF(5, 5), 1).isEmpty());
+    }
+};
 
 QTEST_MAIN(MessaggioTest)
 #include "MessaggioTest.moc"

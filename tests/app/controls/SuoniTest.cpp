@@ -20,12 +20,17 @@ QByteArray parola(quint32 v, int byte) {
     return b;
 }
 
+// The format chunk of 16-bit mono sound at 22050 Hz.
+QByteArray formato(quint16 codifica = 1) {
+    return "fmt " + parola(16, 4) + parola(codifica, 2) + parola(1, 2) + parola(22050, 4) +
+           parola(44100, 4) + parola(2, 2) + parola(16, 2);
+}
+
 // A WAV file of `campioni` silent 16-bit samples, optionally with a chunk before "fmt ".
 QByteArray wav(int campioni, bool conLista = false, quint16 codifica = 1) {
     QByteArray corpo = "WAVE";
     if (conLista) corpo += "LIST" + parola(3, 4) + "abc" + '\0'; // odd length, padded
-    corpo += "fmt " + parola(16, 4) + parola(codifica, 2) + parola(1, 2) + parola(22050, 4) +
-             parola(44100, 4) + parola(2, 2) + parola(16, 2);
+    corpo += formato(codifica);
     corpo += "data" + parola(quint32(campioni * 2), 4) + QByteArray(campioni * 2, '\0');
     return "RIFF" + parola(quint32(corpo.size()), 4) + corpo;
 }
@@ -42,148 +47,125 @@ class SuoniTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void disponibili_data();
-    void disponibili();
-    void silenzioSenzaFile();
-    void silenzioQuandoSpento();
-    void wavCompleto_data();
-    void wavCompleto();
-    void sincronoNonBlocca();
-    void fileGenerati_data();
-    void fileGenerati();
-};
-
-void SuoniTest::disponibili_data() {
-    QTest::addColumn<QStringList>("file");
-    QTest::addColumn<bool>("scheda");
-    QTest::addColumn<bool>("attesa");
-    QTest::newRow("nothing") << QStringList{} << true << false;
-    QTest::newRow("click with output") << QStringList{"Click.wav"} << true << true;
-    QTest::newRow("click without output") << QStringList{"Click.wav"} << false << false;
-    QTest::newRow("blip without output") << QStringList{"Blip.wav"} << false << true;
-    QTest::newRow("beep without output") << QStringList{"Beep.wav"} << false << true;
-}
-
-void SuoniTest::disponibili() {
-    QFETCH(QStringList, file);
-    QFETCH(bool, scheda);
-    QFETCH(bool, attesa);
-    QTemporaryDir dir;
-    for (const QString& f : file) creaFile(dir.filePath(f));
-    Suoni s(dir.path());
-    s.setSchedaAudio(scheda);
-    QCOMPARE(s.disponibili(), attesa);
-}
-
-void SuoniTest::silenzioSenzaFile() {
-    QTemporaryDir dir;
-    Suoni s(dir.path());
-    s.setSchedaAudio(true);
-    s.setSuonoAttivo(true);
-    QElapsedTimer t;
-    t.start();
-    for (int n = 0; n <= 4; ++n) {
-        QVERIFY(!s.Suona(n, Suoni::kAsincrono));
-        QVERIFY(!s.Suona(n, Suoni::kSincrono));
+    // Without a sound card only the two sounds that have a fallback count as available.
+    void disponibili() {
+        const struct {
+            QStringList file;
+            bool scheda, attesa;
+        } casi[] = {{{}, true, false},
+                    {{"Click.wav"}, true, true},
+                    {{"Click.wav"}, false, false},
+                    {{"Blip.wav"}, false, true},
+                    {{"Beep.wav"}, false, true}};
+        for (const auto& c : casi) {
+            QTemporaryDir dir;
+            for (const QString& f : c.file) creaFile(dir.filePath(f));
+            Suoni s(dir.path());
+            s.setSchedaAudio(c.scheda);
+            QCOMPARE(s.disponibili(), c.attesa);
+        }
     }
-    QVERIFY(t.elapsed() < 500);
-}
 
-void SuoniTest::silenzioQuandoSpento() {
-    QTemporaryDir dir;
-    creaFile(dir.filePath("Click.wav"));
-    Suoni s(dir.path());
-    s.setSchedaAudio(true);
-    QVERIFY(!s.SuonoAttivo()); // off until the settings say otherwise
-    QVERIFY(!s.Suona(2));
-    s.setSuonoAttivo(true);
-    s.setSchedaAudio(false);
-    QVERIFY(!s.Suona(2));
-}
-
-void SuoniTest::wavCompleto_data() {
-    QTest::addColumn<QByteArray>("contenuto");
-    QTest::addColumn<bool>("completo");
-    const QByteArray buono = wav(500);
-    QTest::newRow("whole") << buono << true;
-    QTest::newRow("with a chunk before the format") << wav(500, true) << true;
-    QTest::newRow("empty") << QByteArray() << false;
-    QTest::newRow("only RIFF") << buono.left(4) << false;
-    QTest::newRow("half a header") << buono.left(30) << false;
-    QTest::newRow("header without samples") << buono.left(44) << false;
-    QTest::newRow("samples cut short") << buono.left(300) << false;
-    QTest::newRow("no samples at all") << wav(0) << false;
-    QTest::newRow("compressed") << wav(500, false, 2) << false;
-    QTest::newRow("text") << QByteArray("RIFF....WAVE not really a sound file") << false;
-}
-
-void SuoniTest::wavCompleto() {
-    QFETCH(QByteArray, contenuto);
-    QFETCH(bool, completo);
-    QTemporaryDir dir;
-    creaFile(dir.filePath("x.wav"), contenuto);
-    QCOMPARE(Suoni::wavCompleto(dir.filePath("x.wav")), completo);
-}
-
-// Whatever the machine's sound system does (even with no output at all, forced here), a
-// synchronous sound returns within its longest wait, and a truncated file beside a good
-// one neither plays nor keeps the player from being released.
-void SuoniTest::sincronoNonBlocca() {
-    QTemporaryDir dir;
-    creaFile(dir.filePath("Beep.wav"), wav(2000).left(1000));
-    creaFile(dir.filePath("Blip.wav"), wav(1000));
-    QElapsedTimer t;
-    t.start();
-    {
+    // No file, sound switched off (the default until the settings say otherwise), or no card:
+    // nothing plays, and nothing waits.
+    void silenzio() {
+        QTemporaryDir dir;
         Suoni s(dir.path());
         s.setSchedaAudio(true);
         s.setSuonoAttivo(true);
-        s.setAttesaMassima(500);
-        QVERIFY(!s.Suona(3, Suoni::kSincrono));
-        QVERIFY(s.Suona(1, Suoni::kSincrono));
-        QVERIFY(s.Suona(1, Suoni::kAsincrono));
-        QVERIFY(!s.Suona(3, Suoni::kAsincrono));
+        QElapsedTimer t;
+        t.start();
+        for (int n = 0; n <= 4; ++n) {
+            QVERIFY(!s.Suona(n, Suoni::kAsincrono));
+            QVERIFY(!s.Suona(n, Suoni::kSincrono));
+        }
+        QVERIFY(t.elapsed() < 500);
+        creaFile(dir.filePath("Click.wav"));
+        Suoni spento(dir.path());
+        spento.setSchedaAudio(true);
+        QVERIFY(!spento.Suona(2));
+        spento.setSuonoAttivo(true);
+        spento.setSchedaAudio(false);
+        QVERIFY(!spento.Suona(2));
     }
-    QVERIFY(t.elapsed() < 3000);
-}
 
-void SuoniTest::fileGenerati_data() {
-    QTest::addColumn<QString>("nome");
-    QTest::addColumn<int>("minimoMs");
-    QTest::addColumn<int>("massimoMs");
-    QTest::newRow("blip") << "Blip.wav" << 40 << 100;
-    QTest::newRow("click") << "Click.wav" << 5 << 30;
-    QTest::newRow("beep") << "Beep.wav" << 150 << 250;
-}
+    // The chunk before the format is skipped; a file cut anywhere, without samples,
+    // compressed or not a WAV at all is not whole.
+    void wavCompleto() {
+        const QByteArray buono = wav(500);
+        const std::pair<QByteArray, bool> casi[] = {
+            {buono, true},
+            {wav(500, true), true},
+            {QByteArray(), false},
+            {buono.left(4), false},
+            {buono.left(30), false},
+            {buono.left(44), false},
+            {buono.left(300), false},
+            {wav(0), false},
+            {wav(500, false, 2), false},
+            {"RIFF....WAVE not really a sound file", false}};
+        QTemporaryDir dir;
+        for (const auto& [contenuto, completo] : casi) {
+            creaFile(dir.filePath("x.wav"), contenuto);
+            QVERIFY2(Suoni::wavCompleto(dir.filePath("x.wav")) == completo, contenuto.left(40));
+        }
+    }
 
-// The sounds made at build time: 16-bit PCM mono at 22050 Hz, short, starting and ending
-// in silence so they don't pop.
-void SuoniTest::fileGenerati() {
-    QFETCH(QString, nome);
-    QFETCH(int, minimoMs);
-    QFETCH(int, massimoMs);
-    QFile f(QStringLiteral(VERBOLARIO_BIN_DIR "/") + nome);
-    if (!f.open(QIODevice::ReadOnly)) QSKIP("the sounds are not built");
-    const QByteArray b = f.readAll();
-    QVERIFY(b.size() > 44);
-    QCOMPARE(b.mid(0, 4), QByteArray("RIFF"));
-    QCOMPARE(b.mid(8, 8), QByteArray("WAVEfmt "));
-    QCOMPARE(leggi(b, 20, 2), 1u);     // PCM
-    QCOMPARE(leggi(b, 22, 2), 1u);     // mono
-    QCOMPARE(leggi(b, 24, 4), 22050u); // rate
-    QCOMPARE(leggi(b, 34, 2), 16u);    // bits
-    const quint32 dati = leggi(b, 40, 4);
-    QCOMPARE(qsizetype(dati) + 44, b.size());
-    const int ms = static_cast<int>(dati / 2 * 1000 / 22050);
-    QVERIFY(ms >= minimoMs && ms <= massimoMs);
-    const auto campione = [&](int i) { return static_cast<qint16>(leggi(b, 44 + 2 * i, 2)); };
-    const int n = static_cast<int>(dati / 2);
-    QVERIFY(std::abs(campione(0)) < 200);
-    QVERIFY(std::abs(campione(n - 1)) < 200);
-    int picco = 0;
-    for (int i = 0; i < n; ++i) picco = std::max(picco, std::abs(int(campione(i))));
-    QVERIFY(picco > 5000);
-}
+    // Whatever the machine's sound system does (even with no output at all, forced here), a
+    // synchronous sound returns within its longest wait, and a truncated file beside a good
+    // one neither plays nor keeps the player from being released.
+    void sincronoNonBlocca() {
+        QTemporaryDir dir;
+        creaFile(dir.filePath("Beep.wav"), wav(2000).left(1000));
+        creaFile(dir.filePath("Blip.wav"), wav(1000));
+        QElapsedTimer t;
+        t.start();
+        {
+            Suoni s(dir.path());
+            s.setSchedaAudio(true);
+            s.setSuonoAttivo(true);
+            s.setAttesaMassima(500);
+            QVERIFY(!s.Suona(3, Suoni::kSincrono));
+            QVERIFY(s.Suona(1, Suoni::kSincrono));
+            QVERIFY(s.Suona(1, Suoni::kAsincrono));
+            QVERIFY(!s.Suona(3, Suoni::kAsincrono));
+        }
+        QVERIFY(t.elapsed() < 3000);
+    }
+
+    // The sounds made at build time: 16-bit PCM mono at 22050 Hz, short, starting and ending
+    // in silence so they don't pop.
+    void fileGenerati_data() {
+        QTest::addColumn<QString>("nome");
+        QTest::addColumn<int>("minimoMs");
+        QTest::addColumn<int>("massimoMs");
+        QTest::newRow("blip") << "Blip.wav" << 40 << 100;
+        QTest::newRow("click") << "Click.wav" << 5 << 30;
+        QTest::newRow("beep") << "Beep.wav" << 150 << 250;
+    }
+    void fileGenerati() {
+        QFETCH(QString, nome);
+        QFETCH(int, minimoMs);
+        QFETCH(int, massimoMs);
+        QFile f(QStringLiteral(VERBOLARIO_BIN_DIR "/") + nome);
+        if (!f.open(QIODevice::ReadOnly)) QSKIP("the sounds are not built");
+        const QByteArray b = f.readAll();
+        QVERIFY(b.size() > 44);
+        QCOMPARE(b.mid(0, 4), QByteArray("RIFF"));
+        QCOMPARE(b.mid(8, 28), "WAVE" + formato());
+        const quint32 dati = leggi(b, 40, 4);
+        QCOMPARE(qsizetype(dati) + 44, b.size());
+        const int ms = static_cast<int>(dati / 2 * 1000 / 22050);
+        QVERIFY(ms >= minimoMs && ms <= massimoMs);
+        const auto campione = [&](int i) { return static_cast<qint16>(leggi(b, 44 + 2 * i, 2)); };
+        const int n = static_cast<int>(dati / 2);
+        QVERIFY(std::abs(campione(0)) < 200);
+        QVERIFY(std::abs(campione(n - 1)) < 200);
+        int picco = 0;
+        for (int i = 0; i < n; ++i) picco = std::max(picco, std::abs(int(campione(i))));
+        QVERIFY(picco > 5000);
+    }
+};
 
 QTEST_MAIN(SuoniTest)
 #include "SuoniTest.moc"

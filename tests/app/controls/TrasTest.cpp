@@ -66,184 +66,167 @@ class TrasTest : public QObject {
 
 private slots:
     void cleanup() { ForzaTrasparenzaDisponibile(std::nullopt); }
-    void regione_data();
-    void regione();
-    void alfaEFormati();
-    void regioneGrandeVeloce();
-    void finestraTuttaChiave();
-    void disponibilita();
-    void innocuaDoveNonDisponibile();
-    void mascheraSegueLaFinestra();
-    void senzaChiaveTornaOpaca();
-};
-
-void TrasTest::regione_data() {
-    QTest::addColumn<QStringList>("righe");
-    QTest::addColumn<int>("rettangoli"); // rows with equal runs must share one rectangle
-    QTest::newRow("all key") << QStringList{"....", "...."} << 0;
-    QTest::newRow("no key") << QStringList{"####", "####", "####"} << 1;
-    QTest::newRow("one pixel") << QStringList{"...", ".#.", "..."} << 1;
-    QTest::newRow("edges of the row") << QStringList{"#..#", "#..#"} << 2;
-    QTest::newRow("column") << QStringList{".#..", ".#..", ".#.."} << 1;
-    QTest::newRow("L shape") << QStringList{"#...", "#...", "####"} << 2;
-    QTest::newRow("same runs after a gap") << QStringList{".##.", "....", ".##."} << 2;
-    QTest::newRow("checkerboard") << QStringList{"#.#.", ".#.#", "#.#."} << 6;
-    QTest::newRow("frame") << QStringList{"#####", "#...#", "#...#", "#####"} << 4;
-    QTest::newRow("one row") << QStringList{"##.###.#"} << 3;
-}
-
-void TrasTest::regione() {
-    QFETCH(QStringList, righe);
-    QFETCH(int, rettangoli);
-    const QImage img = immagineDa(righe);
-    const QRegion r = RegioneSenzaChiave(img, kChiave);
-    const QRegion attesa = regioneIngenua(img, kChiave);
-    QVERIFY(stessaArea(r, attesa));
-    QCOMPARE(r.rectCount(), rettangoli);
-    // Set operations rely on a well-formed region.
-    QVERIFY(stessaArea(r.united(QRect(0, 0, 1, 1)), attesa.united(QRect(0, 0, 1, 1))));
-    QVERIFY(stessaArea(r.subtracted(QRect(1, 0, 2, 2)), attesa.subtracted(QRect(1, 0, 2, 2))));
-    QCOMPARE(r.boundingRect(), attesa.boundingRect());
-}
-
-void TrasTest::alfaEFormati() {
-    // Alpha is not part of the key; a colour one step off is not the key.
-    QImage img(3, 1, QImage::Format_ARGB32);
-    img.setPixel(0, 0, qRgba(192, 192, 192, 0));
-    img.setPixel(1, 0, qRgba(192, 192, 193, 255));
-    img.setPixel(2, 0, qRgba(192, 192, 192, 255));
-    QCOMPARE(RegioneSenzaChiave(img, kChiave), QRegion(1, 0, 1, 1));
-    // Other formats are read by their colours.
-    const QImage rgb888 = img.convertToFormat(QImage::Format_RGB888);
-    QCOMPARE(RegioneSenzaChiave(rgb888, kChiave), QRegion(1, 0, 1, 1));
-    QVERIFY(RegioneSenzaChiave(QImage(), kChiave).isEmpty());
-    QVERIFY(RegioneSenzaChiave(img, QColor()).isEmpty());
-}
-
-void TrasTest::regioneGrandeVeloce() {
-    // The main window at its largest: a background in the key colour, lists, buttons and a
-    // line of antialiased text.
-    QImage img(1280, 940, QImage::Format_RGB32);
-    img.fill(kChiave);
-    {
-        QPainter p(&img);
-        for (int i = 0; i < 12; ++i)
-            p.fillRect(QRect(20 + i * 100, 40 + (i % 3) * 60, 80, 30), Qt::white);
-        p.fillRect(QRect(300, 300, 600, 500), QColor(255, 255, 240));
-        p.setRenderHint(QPainter::Antialiasing);
-        p.drawEllipse(QRect(950, 300, 300, 300));
-        p.setFont(QFont("Sans", 18));
-        p.drawText(QRect(0, 820, 1280, 100), Qt::AlignCenter, "Parole trovate: 116751");
+    void regione_data() {
+        QTest::addColumn<QStringList>("righe");
+        QTest::addColumn<int>("rettangoli"); // rows with equal runs must share one rectangle
+        QTest::newRow("all key") << QStringList{"....", "...."} << 0;
+        QTest::newRow("no key") << QStringList{"####", "####", "####"} << 1;
+        QTest::newRow("one pixel") << QStringList{"...", ".#.", "..."} << 1;
+        QTest::newRow("edges of the row") << QStringList{"#..#", "#..#"} << 2;
+        QTest::newRow("column") << QStringList{".#..", ".#..", ".#.."} << 1;
+        QTest::newRow("L shape") << QStringList{"#...", "#...", "####"} << 2;
+        QTest::newRow("same runs after a gap") << QStringList{".##.", "....", ".##."} << 2;
+        QTest::newRow("checkerboard") << QStringList{"#.#.", ".#.#", "#.#."} << 6;
+        QTest::newRow("frame") << QStringList{"#####", "#...#", "#...#", "#####"} << 4;
+        QTest::newRow("one row") << QStringList{"##.###.#"} << 3;
     }
-    QElapsedTimer t;
-    t.start();
-    QRegion r;
-    for (int i = 0; i < 10; ++i) r = RegioneSenzaChiave(img, kChiave);
-    const double ms = static_cast<double>(t.nsecsElapsed()) / 1e7;
-    qInfo("region of a 1280x940 window: %.2f ms, %d rectangles", ms,
-          static_cast<int>(r.rectCount()));
-    // The rectangles never overlap, so their areas add up to the pixels kept...
-    qint64 area = 0, fuoriChiave = 0;
-    for (const QRect& q : r) area += qint64(q.width()) * q.height();
-    for (int y = 0; y < img.height(); ++y)
-        for (int x = 0; x < img.width(); ++x) fuoriChiave += img.pixel(x, y) != kChiave.rgb();
-    QCOMPARE(area, fuoriChiave);
-    // ...and a sample of points falls on the right side of the cut.
-    for (int y = 0; y < img.height(); y += 7)
-        for (int x = 0; x < img.width(); x += 5)
-            QCOMPARE(r.contains(QPoint(x, y)), img.pixel(x, y) != kChiave.rgb());
-    QVERIFY2(ms < 25, qPrintable(QString::number(ms)));
-}
+    void regione() {
+        QFETCH(QStringList, righe);
+        QFETCH(int, rettangoli);
+        const QImage img = immagineDa(righe);
+        const QRegion r = RegioneSenzaChiave(img, kChiave);
+        const QRegion attesa = regioneIngenua(img, kChiave);
+        QVERIFY(stessaArea(r, attesa));
+        QCOMPARE(r.rectCount(), rettangoli);
+        // Set operations rely on a well-formed region.
+        QVERIFY(stessaArea(r.united(QRect(0, 0, 1, 1)), attesa.united(QRect(0, 0, 1, 1))));
+        QVERIFY(stessaArea(r.subtracted(QRect(1, 0, 2, 2)), attesa.subtracted(QRect(1, 0, 2, 2))));
+        QCOMPARE(r.boundingRect(), attesa.boundingRect());
+    }
 
-void TrasTest::finestraTuttaChiave() {
-    const QRegion m = ChiaveColore::mascheraPer(QRegion(), QSize(100, 50));
-    QVERIFY(!m.isEmpty()); // an empty mask would mean "no mask" to Qt
-    for (QPoint bordo : {QPoint(0, 0), QPoint(99, 0), QPoint(0, 49), QPoint(99, 49), QPoint(50, 0)})
-        QVERIFY(m.contains(bordo));
-    QVERIFY(!m.contains(QPoint(50, 25)));
-    QVERIFY(!ChiaveColore::mascheraPer(QRegion(), QSize(1, 1)).isEmpty());
-    QVERIFY(!ChiaveColore::mascheraPer(QRegion(), QSize(0, 0)).isEmpty());
-    QCOMPARE(ChiaveColore::mascheraPer(QRegion(5, 5, 2, 2), QSize(100, 50)), QRegion(5, 5, 2, 2));
-}
+    void alfaEFormati() {
+        // Alpha is not part of the key; a colour one step off is not the key.
+        QImage img(3, 1, QImage::Format_ARGB32);
+        img.setPixel(0, 0, qRgba(192, 192, 192, 0));
+        img.setPixel(1, 0, qRgba(192, 192, 193, 255));
+        img.setPixel(2, 0, qRgba(192, 192, 192, 255));
+        QCOMPARE(RegioneSenzaChiave(img, kChiave), QRegion(1, 0, 1, 1));
+        // Other formats are read by their colours.
+        const QImage rgb888 = img.convertToFormat(QImage::Format_RGB888);
+        QCOMPARE(RegioneSenzaChiave(rgb888, kChiave), QRegion(1, 0, 1, 1));
+        QVERIFY(RegioneSenzaChiave(QImage(), kChiave).isEmpty());
+        QVERIFY(RegioneSenzaChiave(img, QColor()).isEmpty());
+    }
 
-void TrasTest::disponibilita() {
-    if (QGuiApplication::platformName() != QLatin1String("offscreen"))
-        QSKIP("the answer is checked where the tests run, offscreen");
-    QVERIFY(!TrasparenzaDisponibile());
-    ForzaTrasparenzaDisponibile(true);
-    QVERIFY(TrasparenzaDisponibile());
-    ForzaTrasparenzaDisponibile(std::nullopt);
-    QVERIFY(!TrasparenzaDisponibile());
-}
+    void regioneGrandeVeloce() {
+        // The main window at its largest: a background in the key colour, lists, buttons and a
+        // line of antialiased text.
+        QImage img(1280, 940, QImage::Format_RGB32);
+        img.fill(kChiave);
+        {
+            QPainter p(&img);
+            for (int i = 0; i < 12; ++i)
+                p.fillRect(QRect(20 + i * 100, 40 + (i % 3) * 60, 80, 30), Qt::white);
+            p.fillRect(QRect(300, 300, 600, 500), QColor(255, 255, 240));
+            p.setRenderHint(QPainter::Antialiasing);
+            p.drawEllipse(QRect(950, 300, 300, 300));
+            p.setFont(QFont("Sans", 18));
+            p.drawText(QRect(0, 820, 1280, 100), Qt::AlignCenter, "Parole trovate: 116751");
+        }
+        QElapsedTimer t;
+        t.start();
+        QRegion r;
+        for (int i = 0; i < 10; ++i) r = RegioneSenzaChiave(img, kChiave);
+        const double ms = static_cast<double>(t.nsecsElapsed()) / 1e7;
+        qInfo("region of a 1280x940 window: %.2f ms, %d rectangles", ms,
+              static_cast<int>(r.rectCount()));
+        // The rectangles never overlap, so their areas add up to the pixels kept...
+        qint64 area = 0, fuoriChiave = 0;
+        for (const QRect& q : r) area += qint64(q.width()) * q.height();
+        for (int y = 0; y < img.height(); ++y)
+            for (int x = 0; x < img.width(); ++x) fuoriChiave += img.pixel(x, y) != kChiave.rgb();
+        QCOMPARE(area, fuoriChiave);
+        // ...and a sample of points falls on the right side of the cut.
+        for (int y = 0; y < img.height(); y += 7)
+            for (int x = 0; x < img.width(); x += 5)
+                QCOMPARE(r.contains(QPoint(x, y)), img.pixel(x, y) != kChiave.rgb());
+        QVERIFY2(ms < 25, qPrintable(QString::number(ms)));
+    }
 
-void TrasTest::innocuaDoveNonDisponibile() {
-    ForzaTrasparenzaDisponibile(false);
-    FinestraProva w;
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
-    ImpostaTrasparenza(w, kChiave, 255);
-    ImpostaTrasparenza(w, QColor(), 128);
-    QVERIFY(w.mask().isEmpty());
-    QVERIFY(!ChiaveColore::di(w));
-    QCOMPARE(w.windowOpacity(), 1.0);
-}
+    void finestraTuttaChiave() {
+        const QRegion m = ChiaveColore::mascheraPer(QRegion(), QSize(100, 50));
+        QVERIFY(!m.isEmpty()); // an empty mask would mean "no mask" to Qt
+        for (QPoint bordo : {QPoint(0, 0), QPoint(99, 49), QPoint(50, 0)})
+            QVERIFY(m.contains(bordo));
+        QVERIFY(!m.contains(QPoint(50, 25)));
+        QVERIFY(!ChiaveColore::mascheraPer(QRegion(), QSize(1, 1)).isEmpty());
+        QVERIFY(!ChiaveColore::mascheraPer(QRegion(), QSize(0, 0)).isEmpty());
+        QCOMPARE(ChiaveColore::mascheraPer(QRegion(5, 5, 2, 2), QSize(100, 50)),
+                 QRegion(5, 5, 2, 2));
+    }
 
-void TrasTest::mascheraSegueLaFinestra() {
-    ForzaTrasparenzaDisponibile(true);
-    FinestraProva w;
-    auto* bottone = new QPushButton("OK", &w);
-    bottone->setGeometry(120, 10, 60, 30);
-    auto* etichetta = new QLabel("ciao", &w);
-    etichetta->setAutoFillBackground(true);
-    etichetta->setPalette(QPalette(Qt::white));
-    etichetta->setGeometry(10, 10, 50, 20);
-    etichetta->hide();
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
-    ImpostaTrasparenza(w, kChiave, 255);
-    QVERIFY(w.mask().contains(QPoint(150, 25)));
-    QVERIFY(!w.mask().contains(QPoint(5, 60)));
-    QVERIFY(!w.mask().contains(QPoint(30, 20)));
-    // A control shown later, a message drawn where the window was cut away, a larger
-    // window: each reaches the mask once the repaint is over.
-    etichetta->show();
-    QTRY_VERIFY(w.mask().contains(QPoint(30, 20)));
-    w.messaggio = true;
-    w.update();
-    QTRY_VERIFY(w.mask().contains(QPoint(40, 100)));
-    bottone->move(200, 140);
-    w.resize(300, 200);
-    QTRY_VERIFY(w.mask().contains(QPoint(230, 155)));
-    QTRY_VERIFY(!w.mask().contains(QPoint(150, 25)));
-    // Once settled, applying the mask does not start another round of rendering.
-    QTest::qWait(3 * ChiaveColore::kRitardoMs);
-    const int dipinture = w.dipinture;
-    QTest::qWait(5 * ChiaveColore::kRitardoMs);
-    QCOMPARE(w.dipinture, dipinture);
-}
+    // Offscreen there is no see-through window; where there is none, asking for one is harmless.
+    void innocuaDoveNonDisponibile() {
+        if (QGuiApplication::platformName() == QLatin1String("offscreen"))
+            QVERIFY(!TrasparenzaDisponibile());
+        ForzaTrasparenzaDisponibile(false);
+        FinestraProva w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        ImpostaTrasparenza(w, kChiave, 255);
+        ImpostaTrasparenza(w, QColor(), 128);
+        QVERIFY(w.mask().isEmpty());
+        QVERIFY(!ChiaveColore::di(w));
+        QCOMPARE(w.windowOpacity(), 1.0);
+    }
 
-void TrasTest::senzaChiaveTornaOpaca() {
-    ForzaTrasparenzaDisponibile(true);
-    FinestraProva w;
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
-    ImpostaTrasparenza(w, kChiave, 255);
-    ImpostaTrasparenza(w, kChiave, 255); // a second call reuses the helper
-    QCOMPARE(w.findChildren<ChiaveColore*>().size(), 1);
-    QVERIFY(!w.mask().isEmpty());
-    ImpostaTrasparenza(w, QColor(), 255);
-    QVERIFY(w.mask().isEmpty());
-    QVERIFY(!ChiaveColore::di(w));
-    QCOMPARE(w.windowOpacity(), 1.0);
-    // Later repaints no longer cut the window.
-    w.update();
-    QTest::qWait(3 * ChiaveColore::kRitardoMs);
-    QVERIFY(w.mask().isEmpty());
-    ImpostaTrasparenza(w, QColor(), 128);
-    QCOMPARE(w.windowOpacity(), 128 / 255.0);
-    ImpostaTrasparenza(w, QColor(), 300); // clamped, not wrapped
-    QCOMPARE(w.windowOpacity(), 1.0);
-}
+    void mascheraSegueLaFinestra() {
+        ForzaTrasparenzaDisponibile(true);
+        FinestraProva w;
+        auto* bottone = new QPushButton("OK", &w);
+        bottone->setGeometry(120, 10, 60, 30);
+        auto* etichetta = new QLabel("ciao", &w);
+        etichetta->setAutoFillBackground(true);
+        etichetta->setPalette(QPalette(Qt::white));
+        etichetta->setGeometry(10, 10, 50, 20);
+        etichetta->hide();
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        ImpostaTrasparenza(w, kChiave, 255);
+        QVERIFY(w.mask().contains(QPoint(150, 25)));
+        QVERIFY(!w.mask().contains(QPoint(5, 60)));
+        QVERIFY(!w.mask().contains(QPoint(30, 20)));
+        // A control shown later, a message drawn where the window was cut away, a larger
+        // window: each reaches the mask once the repaint is over.
+        etichetta->show();
+        QTRY_VERIFY(w.mask().contains(QPoint(30, 20)));
+        w.messaggio = true;
+        w.update();
+        QTRY_VERIFY(w.mask().contains(QPoint(40, 100)));
+        bottone->move(200, 140);
+        w.resize(300, 200);
+        QTRY_VERIFY(w.mask().contains(QPoint(230, 155)));
+        QTRY_VERIFY(!w.mask().contains(QPoint(150, 25)));
+        // Once settled, applying the mask does not start another round of rendering.
+        QTest::qWait(3 * ChiaveColore::kRitardoMs);
+        const int dipinture = w.dipinture;
+        QTest::qWait(5 * ChiaveColore::kRitardoMs);
+        QCOMPARE(w.dipinture, dipinture);
+    }
+
+    void senzaChiaveTornaOpaca() {
+        ForzaTrasparenzaDisponibile(true);
+        FinestraProva w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        ImpostaTrasparenza(w, kChiave, 255);
+        ImpostaTrasparenza(w, kChiave, 255); // a second call reuses the helper
+        QCOMPARE(w.findChildren<ChiaveColore*>().size(), 1);
+        QVERIFY(!w.mask().isEmpty());
+        ImpostaTrasparenza(w, QColor(), 255);
+        QVERIFY(w.mask().isEmpty());
+        QVERIFY(!ChiaveColore::di(w));
+        QCOMPARE(w.windowOpacity(), 1.0);
+        // Later repaints no longer cut the window.
+        w.update();
+        QTest::qWait(3 * ChiaveColore::kRitardoMs);
+        QVERIFY(w.mask().isEmpty());
+        ImpostaTrasparenza(w, QColor(), 128);
+        QCOMPARE(w.windowOpacity(), 128 / 255.0);
+        ImpostaTrasparenza(w, QColor(), 300); // clamped, not wrapped
+        QCOMPARE(w.windowOpacity(), 1.0);
+    }
+};
 
 QTEST_MAIN(TrasTest)
 #include "TrasTest.moc"

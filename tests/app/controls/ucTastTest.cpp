@@ -22,280 +22,238 @@ QColor pixel(ucTast& t, QPoint p) {
     return t.grab().toImage().pixelColor(p);
 }
 
+QString tutte(const ucTast& t) {
+    return QStringList(t.didascalie().begin(), t.didascalie().end()).join('|');
+}
+
 } // namespace
 
 class ucTastTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void dimensioni_data();
-    void dimensioni();
-    void didascalie_data();
-    void didascalie();
-    void didascalieSenzaSeparatore();
-    void clicSinistroSelezionaPrimaDelSegnale();
-    void clicNonValidi_data();
-    void clicNonValidi();
-    void toggle_data();
-    void toggle();
-    void clicDestroECentrale();
-    void multiSel();
-    void aspettoDeiTasti();
-    void cornice();
-    void proprietaAndataERitorno();
+    // Keys of 20 by 20 with a gap of 2 make Tast1; negative values are clamped.
+    void dimensioni() {
+        const struct {
+            int larghezza, altezza, gap;
+            QSize attesa;
+        } casi[] = {{20, 20, 2, {161, 95}},
+                    {26, 20, 2, {203, 95}},
+                    {20, 20, 0, {145, 85}},
+                    {-5, 0, -3, {12, 9}}};
+        for (const auto& c : casi) {
+            ucTast t;
+            t.setButtonWidth(c.larghezza);
+            t.setButtonHeight(c.altezza);
+            t.setOffSet(c.gap);
+            QCOMPARE(t.size(), c.attesa);
+            t.resize(500, 500); // the user cannot give it another size
+            QCOMPARE(t.size(), c.attesa);
+        }
+    }
+
+    // Text after the last separator is ignored, empty captions keep their place, captions
+    // past the 28 cells are dropped, and earlier captions never survive.
+    void didascalie() {
+        QString trenta;
+        for (int i = 0; i < 30; ++i) trenta += QString::number(i) + "/";
+        const QStringList casi[] = {
+            {"A\\B\\C\\", "\\", "A|B|C"},
+            {"A\\B\\Coda", "\\", "A|B"},
+            {"\\X\\", "\\", "|X"},
+            {"uno;due;", ";", "uno|due"},
+            {trenta, "/", trenta.left(trenta.indexOf("28")).replace('/', '|')}};
+        for (const QStringList& c : casi) {
+            ucTast t;
+            t.setButtonsCaption("Z\\Z\\Z\\Z\\Z\\");
+            t.setSeparatore(c[1]);
+            t.setButtonsCaption(c[0]);
+            QString attese = c[2];
+            if (attese.endsWith('|')) attese.chop(1);
+            attese += QString("|").repeated(ucTast::kCelle - 1 - attese.count('|'));
+            QCOMPARE(tutte(t), attese);
+        }
+    }
+
+    // A text without the separator, or an empty separator, leaves the captions alone.
+    void didascalieSenzaSeparatore() {
+        ucTast t;
+        comeTast1(t);
+        const QString lettere = "A|B|C|D|E|F|G|H|I|J|K|L|M|N|O|P|Q|R|S|T|U|V|W|X|Y|Z||";
+        QCOMPARE(tutte(t), lettere);
+        t.setButtonsCaption("nessun separatore");
+        QCOMPARE(tutte(t), lettere);
+        t.setSeparatore("");
+        t.setButtonsCaption("X\\Y\\");
+        QCOMPARE(tutte(t), lettere);
+    }
+
+    void clicSinistroSelezionaPrimaDelSegnale() {
+        ucTast t;
+        comeTast1(t);
+        QString vista;
+        QList<double> argomenti;
+        connect(&t, &ucTast::mouseDown, this, [&](int b, int s, double x, double y) {
+            vista = t.Selezione();
+            argomenti = {double(b), double(s), x, y};
+        });
+        QSignalSpy su(&t, &ucTast::mouseUp);
+        const QPoint p = centro(t, 10); // "K" is the 11th key
+        QTest::mouseClick(&t, Qt::LeftButton, Qt::ShiftModifier, p);
+        QCOMPARE(vista, "K");
+        QCOMPARE(t.Selezione(), "K");
+        const QList<double> attesi{1, 1, double(p.x() - 2), double(p.y() - 2)};
+        QCOMPARE(argomenti, attesi);
+        QCOMPARE(su.count(), 1);
+        QCOMPARE(su.first().at(0).toInt(), 1);
+        QVERIFY(t.premuto(10)); // Tast1 toggles: the key stays down
+    }
+
+    void clicNonValidi_data() {
+        QTest::addColumn<QPoint>("punto");
+        QTest::addColumn<int>("segnali"); // mouseDown count
+        // Keys start 2 pixels into the inner surface, which lies 2 pixels inside the control.
+        QTest::newRow("gap between A and B") << QPoint(2 + 22 + 1, 10) << 1;
+        QTest::newRow("gap above the first row") << QPoint(10, 2 + 1) << 1;
+        QTest::newRow("margin right of G") << QPoint(2 + 154 + 1, 10) << 1;
+        QTest::newRow("cell 26, past the active keys") << QPoint(2 + 5 * 22 + 10, 2 + 66 + 10) << 0;
+        QTest::newRow("cell 27") << QPoint(2 + 6 * 22 + 10, 2 + 66 + 10) << 0;
+        QTest::newRow("on the frame") << QPoint(1, 1) << 0;
+    }
+    void clicNonValidi() {
+        QFETCH(QPoint, punto);
+        QFETCH(int, segnali);
+        ucTast t;
+        comeTast1(t);
+        t.PushButton(3);
+        QSignalSpy giu(&t, &ucTast::mouseDown);
+        QTest::mouseClick(&t, Qt::LeftButton, {}, punto);
+        QCOMPARE(giu.count(), segnali);
+        if (segnali) {
+            QCOMPARE(giu.first().at(2).toDouble(), 0.0);
+            QCOMPARE(giu.first().at(3).toDouble(), 0.0);
+        }
+        QCOMPARE(t.Selezione(), "K");
+        QVERIFY(t.premuto(3)); // nothing was redrawn
+    }
+
+    void toggle() {
+        for (bool toggle : {true, false}) {
+            ucTast t;
+            comeTast1(t);
+            t.setToggle(toggle);
+            QTest::mousePress(&t, Qt::LeftButton, {}, centro(t, 0));
+            QVERIFY(t.premuto(0)); // down while held in both modes
+            QTest::mouseRelease(&t, Qt::LeftButton, {}, centro(t, 0));
+            QCOMPARE(t.premuto(0), toggle);
+            QTest::mouseClick(&t, Qt::LeftButton, {}, centro(t, 1));
+            QVERIFY(!t.premuto(0)); // the earlier key popped up
+            QCOMPARE(t.premuto(1), toggle);
+            QCOMPARE(t.Selezione(), "B");
+            QCOMPARE(t.ultimoTasto(), 1);
+            t.ClearButton();
+            QVERIFY(!t.premuto(1));
+            QCOMPARE(t.Selezione(), "B");
+            t.PushButton();
+            QVERIFY(t.premuto(1));
+        }
+    }
+
+    void clicDestroECentrale() {
+        ucTast t;
+        comeTast1(t);
+        QTest::mouseClick(&t, Qt::LeftButton, {}, centro(t, 4));
+        QSignalSpy giu(&t, &ucTast::mouseDown);
+        QTest::mouseClick(&t, Qt::RightButton, {}, centro(t, 4));
+        QVERIFY(!t.premuto(4));
+        QCOMPARE(t.Selezione(), "E");
+        QCOMPARE(giu.last().at(0).toInt(), 2);
+        QTest::mouseClick(&t, Qt::LeftButton, {}, centro(t, 5));
+        QTest::mouseClick(&t, Qt::MiddleButton, {}, centro(t, 9));
+        QCOMPARE(t.Selezione(), "");
+        for (int k = 0; k < ucTast::kCelle; ++k) QVERIFY(!t.premuto(k));
+        QCOMPARE(giu.last().at(0).toInt(), 4);
+    }
+
+    void multiSel() {
+        ucTast t;
+        comeTast1(t);
+        t.setMultiSel(true);
+        QTest::mouseClick(&t, Qt::LeftButton, {}, centro(t, 2));
+        QTest::mouseClick(&t, Qt::LeftButton, {}, centro(t, 0));
+        QCOMPARE(t.Selezione(), "A\\C\\");
+        QVERIFY(t.premuto(0) && t.premuto(2));
+        QTest::mouseClick(&t, Qt::LeftButton, {}, centro(t, 2)); // unmarks
+        QCOMPARE(t.Selezione(), "A\\");
+        QVERIFY(!t.premuto(2));
+        QTest::mouseClick(&t, Qt::MiddleButton, {}, centro(t, 0));
+        QCOMPARE(t.Selezione(), "");
+        QVERIFY(!t.premuto(0));
+    }
+
+    // Raised keys show the back colour with lit top-left and shaded bottom-right edges; a
+    // pressed key shows SelColor with the edges swapped.
+    void aspettoDeiTasti() {
+        ucTast t;
+        comeTast1(t);
+        t.setBackColor(QColor(200, 200, 200));
+        QTest::mouseClick(&t, Qt::LeftButton, {}, centro(t, 8));
+        const QRect su = t.rettangoloTasto(0);
+        const QRect giu = t.rettangoloTasto(8);
+        const QImage img = t.grab().toImage();
+        QCOMPARE(img.pixelColor(su.topLeft() + QPoint(3, 1)), QColor(200, 200, 200));
+        QCOMPARE(img.pixelColor(su.left() + 5, su.top()), QColor(0xE0, 0xE0, 0xE0));
+        QCOMPARE(img.pixelColor(su.left() + 5, su.bottom()), QColor(0x40, 0x40, 0x40));
+        QCOMPARE(img.pixelColor(giu.topLeft() + QPoint(3, 1)), QColor(0, 0, 255));
+        QCOMPARE(img.pixelColor(giu.left(), giu.top() + 5), QColor(0x40, 0x40, 0x40));
+        QCOMPARE(img.pixelColor(giu.right(), giu.top() + 5), QColor(0xE0, 0xE0, 0xE0));
+        // The dark caption shows on the blue face.
+        t.setForeColor(Qt::black);
+        QTest::mouseClick(&t, Qt::LeftButton, {}, centro(t, 10));
+        const QRect k = t.rettangoloTasto(10);
+        const QImage scritto = t.grab().toImage();
+        bool scritta = false;
+        for (int y = k.top() + 1; y < k.bottom(); ++y)
+            for (int x = k.left() + 1; x < k.right(); ++x)
+                scritta = scritta || scritto.pixelColor(x, y).blue() < 60;
+        QVERIFY(scritta);
+    }
+
+    void cornice() {
+        ucTast t;
+        t.setBackColor(QColor(10, 20, 30));
+        const QPalette pal = t.palette();
+        QCOMPARE(pixel(t, QPoint(5, 0)), QColor(10, 20, 30).rgb()); // no frame by default
+        t.setCornice(5);
+        QCOMPARE(pixel(t, QPoint(5, 0)), pal.color(QPalette::Midlight).rgb());
+        QCOMPARE(pixel(t, QPoint(5, 1)), pal.color(QPalette::Light).rgb());
+        QCOMPARE(pixel(t, QPoint(5, t.height() - 1)), pal.color(QPalette::Shadow).rgb());
+        t.setCornice(2 | 8);
+        QCOMPARE(pixel(t, QPoint(0, 5)), pal.color(QPalette::Dark).rgb());
+        QCOMPARE(pixel(t, QPoint(1, 5)), pal.color(QPalette::Shadow).rgb());
+    }
+
+    void proprietaAndataERitorno() {
+        ucTast t;
+        comeTast1(t);
+        QCOMPARE(t.SelColor(), QColor(0, 0, 255)); // 0xFF0000 is blue in 0x00BBGGRR
+        const QVariantMap bag = t.WriteProperties();
+        QCOMPARE(bag["SelColor"].toUInt(), 0xFF0000u);
+        QCOMPARE(bag["Buttons_Caption"], ucTast::valoriTast1()["Buttons_Caption"]);
+        ucTast copia;
+        copia.ReadProperties(bag);
+        QCOMPARE(copia.WriteProperties(), bag);
+        copia.ReadProperties({{"ButtonWidth", 26}}); // missing keys take the defaults
+        QCOMPARE(copia.size(), QSize(203, 95));
+        QCOMPARE(copia.BackColor(), QColor(0x80, 0x80, 0x80));
+        QVERIFY(!copia.Toggle());
+        QCOMPARE(copia.Cornice(), 0);
+        QSignalSpy cambi(&copia, &ucTast::propertyChanged);
+        copia.setOffSet(3);
+        QCOMPARE(cambi.count(), 1);
+        QCOMPARE(cambi.first().at(0).toString(), "OffSet");
+    }
 };
-
-void ucTastTest::dimensioni_data() {
-    QTest::addColumn<int>("larghezza");
-    QTest::addColumn<int>("altezza");
-    QTest::addColumn<int>("gap");
-    QTest::addColumn<QSize>("attesa");
-    QTest::newRow("Tast1") << 20 << 20 << 2 << QSize(161, 95);
-    QTest::newRow("keys 26 wide") << 26 << 20 << 2 << QSize(203, 95);
-    QTest::newRow("no gap") << 20 << 20 << 0 << QSize(145, 85);
-    QTest::newRow("negative values are clamped") << -5 << 0 << -3 << QSize(12, 9);
-}
-
-void ucTastTest::dimensioni() {
-    QFETCH(int, larghezza);
-    QFETCH(int, altezza);
-    QFETCH(int, gap);
-    QFETCH(QSize, attesa);
-    ucTast t;
-    t.setButtonWidth(larghezza);
-    t.setButtonHeight(altezza);
-    t.setOffSet(gap);
-    QCOMPARE(t.size(), attesa);
-    t.resize(500, 500); // the user cannot give it another size
-    QCOMPARE(t.size(), attesa);
-}
-
-void ucTastTest::didascalie_data() {
-    QTest::addColumn<QString>("testo");
-    QTest::addColumn<QString>("separatore");
-    QTest::addColumn<QStringList>("attese"); // the first cells; the others are ""
-    QTest::newRow("three keys") << "A\\B\\C\\"
-                                << "\\" << QStringList{"A", "B", "C"};
-    QTest::newRow("text after the last separator ignored") << "A\\B\\Coda"
-                                                           << "\\" << QStringList{"A", "B"};
-    QTest::newRow("empty captions kept in place") << "\\X\\"
-                                                  << "\\" << QStringList{"", "X"};
-    QTest::newRow("other separator") << "uno;due;"
-                                     << ";" << QStringList{"uno", "due"};
-    QStringList trenta;
-    QString testo;
-    for (int i = 0; i < 30; ++i) {
-        trenta << QString::number(i);
-        testo += QString::number(i) + "/";
-    }
-    QTest::newRow("more captions than cells") << testo << "/" << trenta.mid(0, 28);
-}
-
-void ucTastTest::didascalie() {
-    QFETCH(QString, testo);
-    QFETCH(QString, separatore);
-    QFETCH(QStringList, attese);
-    ucTast t;
-    t.setButtonsCaption("Z\\Z\\Z\\Z\\Z\\"); // earlier captions must not survive
-    t.setSeparatore(separatore);
-    t.setButtonsCaption(testo);
-    for (int k = 0; k < ucTast::kCelle; ++k)
-        QCOMPARE(t.didascalie()[k], k < attese.size() ? attese[k] : QString());
-}
-
-void ucTastTest::didascalieSenzaSeparatore() {
-    ucTast t;
-    comeTast1(t);
-    QCOMPARE(t.didascalie()[0], "A");
-    QCOMPARE(t.didascalie()[6], "G");
-    QCOMPARE(t.didascalie()[7], "H");
-    QCOMPARE(t.didascalie()[21], "V");
-    QCOMPARE(t.didascalie()[25], "Z");
-    QCOMPARE(t.didascalie()[26], "");
-    t.setButtonsCaption("nessun separatore");
-    QCOMPARE(t.didascalie()[0], "A");
-    QCOMPARE(t.didascalie()[25], "Z");
-    t.setSeparatore("");
-    t.setButtonsCaption("X\\Y\\");
-    QCOMPARE(t.didascalie()[0], "A");
-}
-
-void ucTastTest::clicSinistroSelezionaPrimaDelSegnale() {
-    ucTast t;
-    comeTast1(t);
-    QString vista;
-    QList<double> argomenti;
-    connect(&t, &ucTast::mouseDown, this, [&](int b, int s, double x, double y) {
-        vista = t.Selezione();
-        argomenti = {double(b), double(s), x, y};
-    });
-    QSignalSpy su(&t, &ucTast::mouseUp);
-    const QPoint p = centro(t, 10); // "K" is the 11th key
-    QTest::mouseClick(&t, Qt::LeftButton, Qt::ShiftModifier, p);
-    QCOMPARE(vista, "K");
-    QCOMPARE(t.Selezione(), "K");
-    const QList<double> attesi{1, 1, double(p.x() - 2), double(p.y() - 2)};
-    QCOMPARE(argomenti, attesi);
-    QCOMPARE(su.count(), 1);
-    QCOMPARE(su.first().at(0).toInt(), 1);
-    QVERIFY(t.premuto(10)); // Tast1 toggles: the key stays down
-}
-
-void ucTastTest::clicNonValidi_data() {
-    QTest::addColumn<QPoint>("punto");
-    QTest::addColumn<int>("segnali"); // mouseDown count
-    // Keys start 2 pixels into the inner surface, which lies 2 pixels inside the control.
-    QTest::newRow("gap between A and B") << QPoint(2 + 22 + 1, 10) << 1;
-    QTest::newRow("gap above the first row") << QPoint(10, 2 + 1) << 1;
-    QTest::newRow("margin right of G") << QPoint(2 + 154 + 1, 10) << 1;
-    QTest::newRow("cell 26, past the active keys") << QPoint(2 + 5 * 22 + 10, 2 + 66 + 10) << 0;
-    QTest::newRow("cell 27") << QPoint(2 + 6 * 22 + 10, 2 + 66 + 10) << 0;
-    QTest::newRow("on the frame") << QPoint(1, 1) << 0;
-}
-
-void ucTastTest::clicNonValidi() {
-    QFETCH(QPoint, punto);
-    QFETCH(int, segnali);
-    ucTast t;
-    comeTast1(t);
-    t.PushButton(3);
-    QSignalSpy giu(&t, &ucTast::mouseDown);
-    QTest::mouseClick(&t, Qt::LeftButton, {}, punto);
-    QCOMPARE(giu.count(), segnali);
-    if (segnali) {
-        QCOMPARE(giu.first().at(2).toDouble(), 0.0);
-        QCOMPARE(giu.first().at(3).toDouble(), 0.0);
-    }
-    QCOMPARE(t.Selezione(), "K");
-    QVERIFY(t.premuto(3)); // nothing was redrawn
-}
-
-void ucTastTest::toggle_data() {
-    QTest::addColumn<bool>("toggle");
-    QTest::newRow("toggle") << true;
-    QTest::newRow("push") << false;
-}
-
-void ucTastTest::toggle() {
-    QFETCH(bool, toggle);
-    ucTast t;
-    comeTast1(t);
-    t.setToggle(toggle);
-    QTest::mousePress(&t, Qt::LeftButton, {}, centro(t, 0));
-    QVERIFY(t.premuto(0)); // down while held in both modes
-    QTest::mouseRelease(&t, Qt::LeftButton, {}, centro(t, 0));
-    QCOMPARE(t.premuto(0), toggle);
-    QTest::mouseClick(&t, Qt::LeftButton, {}, centro(t, 1));
-    QVERIFY(!t.premuto(0)); // the earlier key popped up
-    QCOMPARE(t.premuto(1), toggle);
-    QCOMPARE(t.Selezione(), "B");
-    QCOMPARE(t.ultimoTasto(), 1);
-    t.ClearButton();
-    QVERIFY(!t.premuto(1));
-    QCOMPARE(t.Selezione(), "B");
-    t.PushButton();
-    QVERIFY(t.premuto(1));
-}
-
-void ucTastTest::clicDestroECentrale() {
-    ucTast t;
-    comeTast1(t);
-    QTest::mouseClick(&t, Qt::LeftButton, {}, centro(t, 4));
-    QSignalSpy giu(&t, &ucTast::mouseDown);
-    QTest::mouseClick(&t, Qt::RightButton, {}, centro(t, 4));
-    QVERIFY(!t.premuto(4));
-    QCOMPARE(t.Selezione(), "E");
-    QCOMPARE(giu.last().at(0).toInt(), 2);
-    QTest::mouseClick(&t, Qt::LeftButton, {}, centro(t, 5));
-    QTest::mouseClick(&t, Qt::MiddleButton, {}, centro(t, 9));
-    QCOMPARE(t.Selezione(), "");
-    for (int k = 0; k < ucTast::kCelle; ++k) QVERIFY(!t.premuto(k));
-    QCOMPARE(giu.last().at(0).toInt(), 4);
-}
-
-void ucTastTest::multiSel() {
-    ucTast t;
-    comeTast1(t);
-    t.setMultiSel(true);
-    QTest::mouseClick(&t, Qt::LeftButton, {}, centro(t, 2));
-    QTest::mouseClick(&t, Qt::LeftButton, {}, centro(t, 0));
-    QCOMPARE(t.Selezione(), "A\\C\\");
-    QVERIFY(t.premuto(0) && t.premuto(2));
-    QTest::mouseClick(&t, Qt::LeftButton, {}, centro(t, 2)); // unmarks
-    QCOMPARE(t.Selezione(), "A\\");
-    QVERIFY(!t.premuto(2));
-    QTest::mouseClick(&t, Qt::MiddleButton, {}, centro(t, 0));
-    QCOMPARE(t.Selezione(), "");
-    QVERIFY(!t.premuto(0));
-}
-
-// Raised keys show the back colour with lit top-left and shaded bottom-right edges; a
-// pressed key shows SelColor with the edges swapped.
-void ucTastTest::aspettoDeiTasti() {
-    ucTast t;
-    comeTast1(t);
-    t.setBackColor(QColor(200, 200, 200));
-    QTest::mouseClick(&t, Qt::LeftButton, {}, centro(t, 8));
-    const QRect su = t.rettangoloTasto(0);
-    const QRect giu = t.rettangoloTasto(8);
-    const QImage img = t.grab().toImage();
-    QCOMPARE(img.pixelColor(su.topLeft() + QPoint(3, 1)), QColor(200, 200, 200));
-    QCOMPARE(img.pixelColor(su.left() + 5, su.top()), QColor(0xE0, 0xE0, 0xE0));
-    QCOMPARE(img.pixelColor(su.left() + 5, su.bottom()), QColor(0x40, 0x40, 0x40));
-    QCOMPARE(img.pixelColor(giu.topLeft() + QPoint(3, 1)), QColor(0, 0, 255));
-    QCOMPARE(img.pixelColor(giu.left(), giu.top() + 5), QColor(0x40, 0x40, 0x40));
-    QCOMPARE(img.pixelColor(giu.right(), giu.top() + 5), QColor(0xE0, 0xE0, 0xE0));
-    // The dark caption shows on the blue face.
-    t.setForeColor(Qt::black);
-    QTest::mouseClick(&t, Qt::LeftButton, {}, centro(t, 10));
-    const QRect k = t.rettangoloTasto(10);
-    const QImage scritto = t.grab().toImage();
-    bool scritta = false;
-    for (int y = k.top() + 1; y < k.bottom(); ++y)
-        for (int x = k.left() + 1; x < k.right(); ++x)
-            scritta = scritta || scritto.pixelColor(x, y).blue() < 60;
-    QVERIFY(scritta);
-}
-
-void ucTastTest::cornice() {
-    ucTast t;
-    t.setBackColor(QColor(10, 20, 30));
-    const QPalette pal = t.palette();
-    QCOMPARE(pixel(t, QPoint(5, 0)), QColor(10, 20, 30).rgb()); // no frame by default
-    t.setCornice(5);
-    QCOMPARE(pixel(t, QPoint(5, 0)), pal.color(QPalette::Midlight).rgb());
-    QCOMPARE(pixel(t, QPoint(5, 1)), pal.color(QPalette::Light).rgb());
-    QCOMPARE(pixel(t, QPoint(5, t.height() - 1)), pal.color(QPalette::Shadow).rgb());
-    t.setCornice(2 | 8);
-    QCOMPARE(pixel(t, QPoint(0, 5)), pal.color(QPalette::Dark).rgb());
-    QCOMPARE(pixel(t, QPoint(1, 5)), pal.color(QPalette::Shadow).rgb());
-}
-
-void ucTastTest::proprietaAndataERitorno() {
-    ucTast t;
-    comeTast1(t);
-    QCOMPARE(t.SelColor(), QColor(0, 0, 255)); // 0xFF0000 is blue in 0x00BBGGRR
-    QCOMPARE(t.Cornice(), 5);
-    QCOMPARE(t.Buttons_Number(), 26);
-    QCOMPARE(t.FontSize(), 8.25);
-    QCOMPARE(t.Selezione(), "K");
-    const QVariantMap bag = t.WriteProperties();
-    QCOMPARE(bag["SelColor"].toUInt(), 0xFF0000u);
-    QCOMPARE(bag["DownColor"].toUInt(), 0x404040u);
-    QCOMPARE(bag["Buttons_Caption"], ucTast::valoriTast1()["Buttons_Caption"]);
-    ucTast copia;
-    copia.ReadProperties(bag);
-    QCOMPARE(copia.WriteProperties(), bag);
-    copia.ReadProperties({{"ButtonWidth", 26}}); // missing keys take the defaults
-    QCOMPARE(copia.size(), QSize(203, 95));
-    QCOMPARE(copia.BackColor(), QColor(0x80, 0x80, 0x80));
-    QVERIFY(!copia.Toggle());
-    QCOMPARE(copia.Cornice(), 0);
-    QSignalSpy cambi(&copia, &ucTast::propertyChanged);
-    copia.setOffSet(3);
-    QCOMPARE(cambi.count(), 1);
-    QCOMPARE(cambi.first().at(0).toString(), "OffSet");
-}
 
 QTEST_MAIN(ucTastTest)
 #include "ucTastTest.moc"

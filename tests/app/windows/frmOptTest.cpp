@@ -12,6 +12,7 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -24,18 +25,180 @@ using prova::Ambiente;
 class frmOptTest : public QObject {
     Q_OBJECT
 private slots:
-    void init();
-    void cleanup();
-    void mostraSoloLaCornice();
-    void stiliRidipingono_data();
-    void stiliRidipingono();
-    void mattonellaAnnullataOIlleggibile_data();
-    void mattonellaAnnullataOIlleggibile();
-    void mattonellaScelta();
-    void scalaDelBlu_data();
-    void scalaDelBlu();
-    void trasparente();
-    void menuSfondoEAiuto();
+    void init() {
+        a_ = std::make_unique<Ambiente>();
+        a_->conDizionario();
+        f_ = &a_->avvia();
+        f_->superficie.motivo = false; // plain fades: pixels can be compared
+    }
+
+    void cleanup() {
+        ForzaTrasparenzaDisponibile(std::nullopt);
+        opt_.reset();
+        a_.reset();
+    }
+
+    void stiliRidipingono_data() {
+        QTest::addColumn<int>("stile");
+        QTest::addColumn<bool>("scala");
+        QTest::newRow("NoFade") << 0 << false;
+        QTest::newRow("Fade 2") << 2 << true;
+        QTest::newRow("Fade 3") << 3 << true;
+    }
+    void stiliRidipingono() {
+        QFETCH(int, stile);
+        QFETCH(bool, scala);
+        f_->superficie.coloreSfondo = 0;
+        frmOpt& o = apri();
+        f_->ScriviMessaggio("resto qui");
+        const QImage prima = f_->superficie.sfondo();
+        o.Option1[static_cast<size_t>(stile)]->click();
+        QCOMPARE(f_->superficie.stileSfondo, stile);
+        QVERIFY(f_->superficie.sfondo() != prima);
+        QCOMPARE(o.HScroll1->isVisible(), scala);
+        QCOMPARE(o.Label2->isVisible(), scala);
+        QVERIFY(!o.CmdTile->isEnabled());
+        QCOMPARE(o.focusWidget(), o.Command1[3]);
+        // A new coat of paint does not wipe what the status band says.
+        QCOMPARE(f_->superficie.ultimoMessaggio(), QString("resto qui"));
+        // The choice is kept for the next run.
+        o.Command1[3]->click();
+        QVERIFY(a_->chiudi());
+        QCOMPARE(a_->leggi("Opzioni", "Fade"), std::to_string(stile));
+    }
+
+    void mattonellaAnnullataOIlleggibile_data() {
+        QTest::addColumn<QString>("risposta");
+        QTest::addColumn<bool>("avviso");
+        QTest::newRow("annullata") << QString() << false;
+        QTest::newRow("non un'immagine") << QString("dizionario.dic") << true;
+    }
+    void mattonellaAnnullataOIlleggibile() {
+        QFETCH(QString, risposta);
+        QFETCH(bool, avviso);
+        f_->superficie.stileSfondo = 0;
+        frmOpt& o = apri();
+        QString filtri;
+        a_->ctx->dialoghi.suFile = [&](const Dialoghi::Richiesta& r) {
+            filtri = r.filtri;
+            return risposta.isEmpty() ? QString() : a_->cartella + "/" + risposta;
+        };
+        const size_t prima = a_->ctx->dialoghi.registro.size();
+        o.Option1[4]->click();
+        QVERIFY(filtri.startsWith("Immagini  *.bmp *.jpg *.gif"));
+        QCOMPARE(a_->ctx->dialoghi.registro.size(), prima + (avviso ? 2 : 1));
+        // No picture: the first fade instead, never a tile style with nothing to tile.
+        QCOMPARE(f_->superficie.stileSfondo, 1);
+        QVERIFY(o.Option1[1]->isChecked());
+        QVERIFY(f_->superficie.mattonella.isNull());
+        QVERIFY(f_->superficie.fileMattonella.isEmpty());
+    }
+
+    void mattonellaScelta() {
+        const QString p = mattonella();
+        frmOpt& o = apri();
+        a_->ctx->dialoghi.suFile = [&](const Dialoghi::Richiesta&) { return p; };
+        o.Option1[4]->click();
+        QCOMPARE(f_->superficie.stileSfondo, 4);
+        QVERIFY(o.CmdTile->isEnabled());
+        QVERIFY(!o.HScroll1->isVisible());
+        const QImage& s = f_->superficie.sfondo();
+        QCOMPARE(s.pixelColor(0, 0), QColor(Qt::red));
+        QCOMPARE(s.pixelColor(45, 35), QColor(Qt::red)); // second copy, both ways
+        QCOMPARE(s.pixelColor(65, 5), QColor(Qt::blue));
+        // A stored picture that still exists is used without asking; CmdTile picks another.
+        const QString altra = mattonella("altra.png");
+        a_->ctx->dialoghi.suFile = [&](const Dialoghi::Richiesta&) { return altra; };
+        const size_t prima = a_->ctx->dialoghi.registro.size();
+        o.Option1[1]->click();
+        o.Option1[4]->click();
+        QCOMPARE(a_->ctx->dialoghi.registro.size(), prima);
+        o.CmdTile->click();
+        QCOMPARE(f_->superficie.fileMattonella, altra);
+        o.Command1[3]->click();
+        QVERIFY(a_->chiudi());
+        QCOMPARE(QString::fromStdString(a_->leggi("Opzioni", "Tile")), altra);
+        QCOMPARE(a_->leggi("Opzioni", "Fade"), std::string("4"));
+    }
+
+    // Fade 1's top is dark, with the blue chosen; a grey fade's blue follows red and green.
+    void scalaDelBlu() {
+        f_->superficie.coloreSfondo = 64;
+        frmOpt& o = apri();
+        for (const auto& [valore, etichetta] : {std::pair(-1, "-1"), std::pair(0, "0"),
+                                                std::pair(128, "50"), std::pair(255, "100")}) {
+            o.HScroll1->setValue(valore);
+            QCOMPARE(o.Label2->text(), QString(etichetta));
+            QCOMPARE(f_->superficie.coloreSfondo, valore);
+            const QColor alto = f_->superficie.sfondo().pixelColor(5, 0);
+            QVERIFY(alto.red() < 3);
+            QCOMPARE(alto.blue(), valore < 0 ? alto.red() : valore);
+        }
+        // The pattern box switches the letters on and off at once.
+        const QImage senza = f_->superficie.sfondo();
+        o.Check5->click();
+        QVERIFY(f_->superficie.motivo);
+        QVERIFY(f_->superficie.sfondo() != senza);
+    }
+
+    void trasparente() {
+        ForzaTrasparenzaDisponibile(true);
+        f_->Option1_Click(7);
+        QVERIFY(f_->CruciPic->isVisible());
+        frmOpt& o = apri();
+        QVERIFY(o.Option1[5]->isEnabled());
+        o.Option1[5]->click();
+        QVERIFY(a_->ctx->sfondoTrasparente);
+        QCOMPARE(f_->superficie.stileSfondo, 5);
+        QVERIFY(!f_->CruciPic->isVisible());
+        QVERIFY(!o.HScroll1->isVisible());
+        o.Option1[2]->click();
+        QVERIFY(!a_->ctx->sfondoTrasparente);
+        QVERIFY(f_->CruciPic->isVisible());
+        // Leaving it see-through: the style and the mode are not stored, so the next run
+        // starts on an opaque window.
+        o.Option1[5]->click();
+        o.Command1[3]->click();
+        QVERIFY(a_->chiudi());
+        QCOMPARE(a_->leggi("Opzioni", "Fade"), std::string("<assente>"));
+        QCOMPARE(a_->leggi("Opzioni", "Option"), std::string("<assente>"));
+    }
+
+    // From the menu: a modal window showing only the background frame, with the settings
+    // in use (showing them changes nothing), F1 on its own topic, closed by OK.
+    void menuSfondo() {
+        f_->superficie.coloreSfondo = 128;
+        f_->superficie.motivo = true;
+        bool visto = false;
+        QTimer::singleShot(0, f_, [&] {
+            auto* o = f_->findChild<frmOpt*>("frmOpt");
+            if (!o) return;
+            [&] { // a failed check still closes the window below
+                QVERIFY(o->isVisible() && o->isModal());
+                QVERIFY(o->Frame6->isVisible());
+                for (int i = 0; i < 4; ++i) QCOMPARE(o->Command1[i]->isVisible(), i == 3);
+                QVERIFY(!o->Label1->isVisible());
+                QVERIFY(o->Option1[1]->isChecked());
+                QCOMPARE(o->HScroll1->value(), 128);
+                QCOMPARE(o->Label2->text(), QString("50"));
+                QVERIFY(o->Check5->isChecked());
+                QVERIFY(!o->CmdTile->isEnabled());
+                QVERIFY(!o->Option1[5]->isEnabled()); // offscreen nothing can be see-through
+                QCOMPARE(f_->superficie.coloreSfondo, 128);
+                QVERIFY(!a_->ctx->occupato);
+                // Narrowed to the frame: the dictionary commands' row would make it wider.
+                QVERIFY(o->width() < o->Frame6->width() + 40);
+                QTest::keyClick(o, Qt::Key_F1);
+                QCOMPARE(finestraHelp(*f_).argomento(), 900);
+                visto = true;
+            }();
+            o->Command1[3]->click();
+        });
+        emit f_->richiestaSfondo();
+        QVERIFY(visto);
+        QVERIFY(finestraHelp(*f_).isVisible());
+        QCOMPARE(f_->findChild<frmOpt*>("frmOpt"), nullptr);
+    }
 
 private:
     frmOpt& apri() {
@@ -47,8 +210,7 @@ private:
     QString mattonella(const QString& nome = "tile.png") {
         QImage img(40, 30, QImage::Format_RGB32);
         img.fill(Qt::red);
-        for (int y = 0; y < 30; ++y)
-            for (int x = 20; x < 40; ++x) img.setPixelColor(x, y, Qt::blue);
+        QPainter(&img).fillRect(20, 0, 20, 30, Qt::blue);
         const QString p = a_->cartella + "/" + nome;
         img.save(p);
         return p;
@@ -58,195 +220,6 @@ private:
     Form1* f_ = nullptr;
     std::unique_ptr<frmOpt> opt_;
 };
-
-void frmOptTest::init() {
-    a_ = std::make_unique<Ambiente>();
-    a_->conDizionario();
-    f_ = &a_->avvia();
-    f_->superficie.motivo = false; // plain fades: pixels can be compared
-}
-
-void frmOptTest::cleanup() {
-    ForzaTrasparenzaDisponibile(std::nullopt);
-    opt_.reset();
-    a_.reset();
-}
-
-void frmOptTest::mostraSoloLaCornice() {
-    f_->superficie.coloreSfondo = 128;
-    f_->superficie.motivo = true;
-    frmOpt& o = apri();
-    QVERIFY(o.Frame6->isVisible());
-    for (int i = 0; i < 3; ++i) QVERIFY(!o.Command1[i]->isVisible());
-    QVERIFY(!o.Label1->isVisible());
-    QVERIFY(o.Command1[3]->isVisible());
-    QCOMPARE(o.argomentoHelp(), 900);
-    // The controls show the settings in use, and showing them changed nothing.
-    QVERIFY(o.Option1[1]->isChecked());
-    QCOMPARE(o.HScroll1->value(), 128);
-    QCOMPARE(o.Label2->text(), QString("50"));
-    QVERIFY(o.Check5->isChecked());
-    QVERIFY(!o.CmdTile->isEnabled());
-    QVERIFY(!o.Option1[5]->isEnabled()); // offscreen nothing can be see-through
-    QCOMPARE(f_->superficie.coloreSfondo, 128);
-    QVERIFY(!a_->ctx->occupato);
-    // Narrowed to the frame: the dictionary commands' row would make it much wider.
-    QVERIFY(o.width() < o.Frame6->width() + 40);
-}
-
-void frmOptTest::stiliRidipingono_data() {
-    QTest::addColumn<int>("stile");
-    QTest::addColumn<bool>("scala");
-    QTest::newRow("NoFade") << 0 << false;
-    QTest::newRow("Fade 2") << 2 << true;
-    QTest::newRow("Fade 3") << 3 << true;
-}
-
-void frmOptTest::stiliRidipingono() {
-    QFETCH(int, stile);
-    QFETCH(bool, scala);
-    f_->superficie.coloreSfondo = 0;
-    frmOpt& o = apri();
-    f_->ScriviMessaggio("resto qui");
-    const QImage prima = f_->superficie.sfondo();
-    o.Option1[static_cast<size_t>(stile)]->click();
-    QCOMPARE(f_->superficie.stileSfondo, stile);
-    QVERIFY(f_->superficie.sfondo() != prima);
-    QCOMPARE(o.HScroll1->isVisible(), scala);
-    QCOMPARE(o.Label2->isVisible(), scala);
-    QVERIFY(!o.CmdTile->isEnabled());
-    QCOMPARE(o.focusWidget(), o.Command1[3]);
-    // A new coat of paint does not wipe what the status band says.
-    QCOMPARE(f_->superficie.ultimoMessaggio(), QString("resto qui"));
-    // The choice is kept for the next run.
-    o.Command1[3]->click();
-    QVERIFY(a_->chiudi());
-    QCOMPARE(a_->leggi("Opzioni", "Fade"), std::to_string(stile));
-}
-
-void frmOptTest::mattonellaAnnullataOIlleggibile_data() {
-    QTest::addColumn<QString>("risposta");
-    QTest::addColumn<bool>("avviso");
-    QTest::newRow("annullata") << QString() << false;
-    QTest::newRow("non un'immagine") << QString("dizionario.dic") << true;
-}
-
-void frmOptTest::mattonellaAnnullataOIlleggibile() {
-    QFETCH(QString, risposta);
-    QFETCH(bool, avviso);
-    f_->superficie.stileSfondo = 0;
-    frmOpt& o = apri();
-    QString filtri;
-    a_->ctx->dialoghi.suFile = [&](const Dialoghi::Richiesta& r) {
-        filtri = r.filtri;
-        return risposta.isEmpty() ? QString() : a_->cartella + "/" + risposta;
-    };
-    const size_t prima = a_->ctx->dialoghi.registro.size();
-    o.Option1[4]->click();
-    QVERIFY(filtri.startsWith("Immagini  *.bmp *.jpg *.gif"));
-    QCOMPARE(a_->ctx->dialoghi.registro.size(), prima + (avviso ? 2 : 1));
-    // No picture: the first fade instead, never a tile style with nothing to tile.
-    QCOMPARE(f_->superficie.stileSfondo, 1);
-    QVERIFY(o.Option1[1]->isChecked());
-    QVERIFY(f_->superficie.mattonella.isNull());
-    QVERIFY(f_->superficie.fileMattonella.isEmpty());
-}
-
-void frmOptTest::mattonellaScelta() {
-    const QString p = mattonella();
-    frmOpt& o = apri();
-    a_->ctx->dialoghi.suFile = [&](const Dialoghi::Richiesta&) { return p; };
-    o.Option1[4]->click();
-    QCOMPARE(f_->superficie.stileSfondo, 4);
-    QVERIFY(o.CmdTile->isEnabled());
-    QVERIFY(!o.HScroll1->isVisible());
-    const QImage& s = f_->superficie.sfondo();
-    QCOMPARE(s.pixelColor(0, 0), QColor(Qt::red));
-    QCOMPARE(s.pixelColor(45, 35), QColor(Qt::red)); // second copy, both ways
-    QCOMPARE(s.pixelColor(65, 5), QColor(Qt::blue));
-    // A stored picture that still exists is used without asking; CmdTile picks another.
-    const QString altra = mattonella("altra.png");
-    a_->ctx->dialoghi.suFile = [&](const Dialoghi::Richiesta&) { return altra; };
-    const size_t prima = a_->ctx->dialoghi.registro.size();
-    o.Option1[1]->click();
-    o.Option1[4]->click();
-    QCOMPARE(a_->ctx->dialoghi.registro.size(), prima);
-    o.CmdTile->click();
-    QCOMPARE(f_->superficie.fileMattonella, altra);
-    o.Command1[3]->click();
-    QVERIFY(a_->chiudi());
-    QCOMPARE(QString::fromStdString(a_->leggi("Opzioni", "Tile")), altra);
-    QCOMPARE(a_->leggi("Opzioni", "Fade"), std::string("4"));
-}
-
-void frmOptTest::scalaDelBlu_data() {
-    QTest::addColumn<int>("valore");
-    QTest::addColumn<QString>("etichetta");
-    QTest::newRow("grigio") << -1 << "-1";
-    QTest::newRow("nessun blu") << 0 << "0";
-    QTest::newRow("meta") << 128 << "50";
-    QTest::newRow("tutto") << 255 << "100";
-}
-
-void frmOptTest::scalaDelBlu() {
-    QFETCH(int, valore);
-    QFETCH(QString, etichetta);
-    f_->superficie.coloreSfondo = 64;
-    frmOpt& o = apri();
-    o.HScroll1->setValue(valore);
-    QCOMPARE(o.Label2->text(), etichetta);
-    QCOMPARE(f_->superficie.coloreSfondo, valore);
-    // Fade 1's top is dark, with the blue chosen; a grey fade's blue follows red and green.
-    const QColor alto = f_->superficie.sfondo().pixelColor(5, 0);
-    QVERIFY(alto.red() < 3);
-    QCOMPARE(alto.blue(), valore < 0 ? alto.red() : valore);
-    // The pattern box switches the letters on and off at once.
-    const QImage senza = f_->superficie.sfondo();
-    o.Check5->click();
-    QVERIFY(f_->superficie.motivo);
-    QVERIFY(f_->superficie.sfondo() != senza);
-}
-
-void frmOptTest::trasparente() {
-    ForzaTrasparenzaDisponibile(true);
-    f_->Option1_Click(7);
-    QVERIFY(f_->CruciPic->isVisible());
-    frmOpt& o = apri();
-    QVERIFY(o.Option1[5]->isEnabled());
-    o.Option1[5]->click();
-    QVERIFY(a_->ctx->sfondoTrasparente);
-    QCOMPARE(f_->superficie.stileSfondo, 5);
-    QVERIFY(!f_->CruciPic->isVisible());
-    QVERIFY(!o.HScroll1->isVisible());
-    o.Option1[2]->click();
-    QVERIFY(!a_->ctx->sfondoTrasparente);
-    QVERIFY(f_->CruciPic->isVisible());
-    // Leaving it see-through: the style and the mode are not stored, so the next run
-    // starts on an opaque window.
-    o.Option1[5]->click();
-    o.Command1[3]->click();
-    QVERIFY(a_->chiudi());
-    QCOMPARE(a_->leggi("Opzioni", "Fade"), std::string("<assente>"));
-    QCOMPARE(a_->leggi("Opzioni", "Option"), std::string("<assente>"));
-}
-
-void frmOptTest::menuSfondoEAiuto() {
-    bool modale = false;
-    int argomento = 0;
-    QTimer::singleShot(0, f_, [&] {
-        auto* o = f_->findChild<frmOpt*>("frmOpt");
-        QVERIFY(o && o->isVisible());
-        modale = o->isModal();
-        QTest::keyClick(o, Qt::Key_F1);
-        argomento = finestraHelp(*f_).argomento();
-        o->Command1[3]->click();
-    });
-    emit f_->richiestaSfondo();
-    QVERIFY(modale);
-    QCOMPARE(argomento, 900);
-    QVERIFY(finestraHelp(*f_).isVisible());
-    QCOMPARE(f_->findChild<frmOpt*>("frmOpt"), nullptr);
-}
 
 QTEST_MAIN(frmOptTest)
 #include "frmOptTest.moc"
