@@ -195,36 +195,23 @@ private:
     std::mt19937 rng_;
 };
 
-class Confronto : public ::testing::TestWithParam<uint32_t> {};
+// One dictionary, searched by the program and by the loops.
+struct Banco {
+    std::vector<std::string> elenco;
+    Voci voci = prova::dizionario(elenco);
+    NoPoll poll{};
 
-TEST_P(Confronto, AnagramsOfAWordMatchTheLetterLoop) {
-    Generatore g(GetParam());
-    const auto elenco = g.dizionario(40);
-    const Voci voci = prova::dizionario(elenco);
-    NoPoll poll;
-    for (bool frasi : {false, true})
-        for (int q = 0; q < 12; ++q) {
-            // Mostly words of the dictionary itself (lower-cased, as the program passes
-            // them), sometimes anything.
-            const std::string parola =
-                q < 8 ? cp1252::lowered(elenco[g.rng()() % elenco.size()]) : g.pezzi(6);
-            std::vector<std::string> lente, veloci;
-            auto copia = elenco;
-            const int64_t attese = lentoAnagrammi(parola, frasi, copia, false, lente);
-            const EsitoConteggio e = CercaAnagrammi(parola, frasi, voci, poll, veloci);
-            ASSERT_EQ(veloci, lente) << cp1252::toUtf8(parola) << " frasi " << frasi;
-            EXPECT_EQ(e.conteggio, attese);
-            EXPECT_FALSE(e.interrotto);
-        }
-}
-
-// Also the variant that sorts out equal fingerprints by their letters.
-TEST_P(Confronto, AllGroupsMatchTheQuadraticPass) {
-    Generatore g(GetParam());
-    const auto elenco = g.dizionario(60);
-    const Voci voci = prova::dizionario(elenco);
-    NoPoll poll;
-    for (bool frasi : {false, true}) {
+    void anagrammi(const std::string& parola, bool frasi) {
+        std::vector<std::string> lente, veloci;
+        auto copia = elenco;
+        const int64_t attese = lentoAnagrammi(parola, frasi, copia, false, lente);
+        const EsitoConteggio e = CercaAnagrammi(parola, frasi, voci, poll, veloci);
+        ASSERT_EQ(veloci, lente) << cp1252::toUtf8(parola) << " frasi " << frasi;
+        EXPECT_EQ(e.conteggio, attese);
+        EXPECT_FALSE(e.interrotto);
+    }
+    // Also the variant that sorts out equal fingerprints by their letters.
+    void tutti(bool frasi) {
         std::vector<std::string> lente, veloci, senzaImpronte;
         const EsitoTutti atteso = lentoTutti(frasi, elenco, lente);
         const EsitoTutti e = TuttiAnagrammi(frasi, voci, poll, veloci);
@@ -235,47 +222,41 @@ TEST_P(Confronto, AllGroupsMatchTheQuadraticPass) {
         EXPECT_EQ(e.ultimo, atteso.ultimo);
         EXPECT_EQ(s.totale, atteso.totale);
     }
-}
-
-TEST_P(Confronto, PartialAnagramsMatchTheLetterLoop) {
-    Generatore g(GetParam());
-    const auto elenco = g.dizionario(50);
-    const Voci voci = prova::dizionario(elenco);
-    NoPoll poll;
-    for (int q = 0; q < 8; ++q) {
-        const std::string testo =
-            q % 2 ? g.pezzi(10) : elenco[g.rng()() % elenco.size()] + g.pezzi(3);
-        for (bool completo : {false, true})
-            for (bool scarti : {false, true})
-                for (bool frasi : {false, true}) {
-                    std::vector<std::string> lente, veloci;
-                    const int64_t attese =
-                        lentoParziali(testo, completo, scarti, frasi, elenco, lente);
-                    const EsitoConteggio e = CercaPartAnagrammi(
-                        testo, ModoParziali{completo, scarti, frasi}, voci, poll, veloci);
-                    ASSERT_EQ(veloci, lente) << cp1252::toUtf8(testo);
-                    EXPECT_EQ(e.conteggio, attese);
-                }
+    void parziali(const std::string& testo, ModoParziali m) {
+        std::vector<std::string> lente, veloci;
+        const int64_t attese = lentoParziali(testo, m.completo, m.scarti, m.frasi, elenco, lente);
+        const EsitoConteggio e = CercaPartAnagrammi(testo, m, voci, poll, veloci);
+        ASSERT_EQ(veloci, lente) << cp1252::toUtf8(testo);
+        EXPECT_EQ(e.conteggio, attese);
     }
-}
+    void interno(const std::string& parola, const std::string& escludi, ModoContenitori m) {
+        std::vector<std::string> lente, veloci;
+        const int64_t attese = lentoInterno(parola, escludi, m.scarti, m.frasi, elenco, lente);
+        const EsitoConteggio e = CercaInterno(parola, escludi, m, voci, poll, veloci);
+        ASSERT_EQ(veloci, lente) << cp1252::toUtf8(parola) << " / " << escludi;
+        EXPECT_EQ(e.conteggio, attese);
+    }
+    // Mostly words of the dictionary itself (lower-cased, as the program passes them).
+    std::string unaVoce(Generatore& g) const {
+        return cp1252::lowered(elenco[g.rng()() % elenco.size()]);
+    }
+};
 
-TEST_P(Confronto, ContainersMatchTheLetterLoop) {
+class Confronto : public ::testing::TestWithParam<uint32_t> {};
+
+TEST_P(Confronto, SearchesMatchTheLetterLoops) {
     Generatore g(GetParam());
-    const auto elenco = g.dizionario(50);
-    const Voci voci = prova::dizionario(elenco);
-    NoPoll poll;
-    for (int q = 0; q < 10; ++q) {
-        const std::string parola = g.pezzi(3);
-        const std::string escludi = g.uno(3) ? g.pezzi(2) : "";
-        for (bool scarti : {false, true})
-            for (bool frasi : {false, true}) {
-                std::vector<std::string> lente, veloci;
-                const int64_t attese = lentoInterno(parola, escludi, scarti, frasi, elenco, lente);
-                const EsitoConteggio e = CercaInterno(
-                    parola, escludi, ModoContenitori{scarti, frasi}, voci, poll, veloci);
-                ASSERT_EQ(veloci, lente) << cp1252::toUtf8(parola) << " / " << escludi;
-                EXPECT_EQ(e.conteggio, attese);
-            }
+    Banco b{g.dizionario(50)};
+    for (bool frasi : {false, true}) {
+        b.tutti(frasi);
+        for (int q = 0; q < 8; ++q) {
+            b.anagrammi(q < 6 ? b.unaVoce(g) : g.pezzi(6), frasi);
+            const std::string testo = q % 2 ? g.pezzi(10) : b.unaVoce(g) + g.pezzi(3);
+            for (bool completo : {false, true})
+                for (bool scarti : {false, true}) b.parziali(testo, {completo, scarti, frasi});
+            const std::string parola = g.pezzi(3), escludi = g.uno(3) ? g.pezzi(2) : "";
+            for (bool scarti : {false, true}) b.interno(parola, escludi, {scarti, frasi});
+        }
     }
 }
 
@@ -290,43 +271,19 @@ TEST(ConfrontoGrande, AllGroupsOfALongerListMatchTheQuadraticPass) {
             elenco.push_back(g.uno(2) && !elenco.empty()
                                  ? g.variante(elenco[g.rng()() % elenco.size()])
                                  : g.pezzi(5));
-        const Voci voci = prova::dizionario(elenco);
-        NoPoll poll;
-        std::vector<std::string> lente, veloci;
-        lentoTutti(seme % 2, elenco, lente);
-        TuttiAnagrammi(seme % 2, voci, poll, veloci);
-        ASSERT_EQ(veloci, lente);
+        Banco{elenco}.tutti(seme % 2);
     }
 }
 
 // Dictionaries are walked a block of entries at a time; a longer list crosses many blocks.
 TEST(ConfrontoGrande, SearchesOfALongerListMatchTheLetterLoops) {
     Generatore g(11);
-    const auto elenco = g.dizionario(30000);
-    const Voci voci = prova::dizionario(elenco);
-    NoPoll poll;
+    Banco b{g.dizionario(30000)};
     for (int q = 0; q < 6; ++q) {
         const bool frasi = q % 2;
-        const std::string parola = cp1252::lowered(elenco[g.rng()() % elenco.size()]);
-        std::vector<std::string> lente, veloci;
-        auto copia = elenco;
-        lentoAnagrammi(parola, frasi, copia, false, lente);
-        CercaAnagrammi(parola, frasi, voci, poll, veloci);
-        ASSERT_EQ(veloci, lente);
-
-        const std::string lettere = g.pezzi(9);
-        lente.clear();
-        veloci.clear();
-        lentoParziali(lettere, true, true, frasi, elenco, lente);
-        CercaPartAnagrammi(lettere, ModoParziali{true, true, frasi}, voci, poll, veloci);
-        ASSERT_EQ(veloci, lente);
-
-        const std::string dentro = g.pezzi(2);
-        lente.clear();
-        veloci.clear();
-        lentoInterno(dentro, "", true, frasi, elenco, lente);
-        CercaInterno(dentro, "", ModoContenitori{true, frasi}, voci, poll, veloci);
-        ASSERT_EQ(veloci, lente);
+        b.anagrammi(b.unaVoce(g), frasi);
+        b.parziali(g.pezzi(9), {true, true, frasi});
+        b.interno(g.pezzi(2), "", {true, frasi});
     }
 }
 

@@ -12,6 +12,10 @@ using namespace verbolario::prova;
 
 namespace {
 
+OpzioniAnagrammi opzioni(bool frasi, bool scarti = false, std::string escludi = "") {
+    return {frasi, scarti, std::move(escludi)};
+}
+
 RisultatoRicerca cerca(int sottomodo, std::string_view testo, const Voci& d,
                        OpzioniAnagrammi opzioni = {}) {
     NoPoll poll;
@@ -63,9 +67,7 @@ TEST(Anagrammi, ThePhraseSettingDecidesWhetherBlanksCount) {
     const Voci d = dizionario({"al ramo", "ramola", "ramo la", "a-lroma", "mola\xBDra"});
     // Blanks are characters like letters; the \xBD sign always gets an entry cleaned.
     EXPECT_EQ(cerca(kCompleti, "la roma", d).righe, (V{"al ramo", "ramo la"}));
-    OpzioniAnagrammi frasi;
-    frasi.frasi = true;
-    EXPECT_EQ(cerca(kCompleti, "la roma", d, frasi).righe,
+    EXPECT_EQ(cerca(kCompleti, "la roma", d, opzioni(true)).righe,
               (V{"al ramo", "ramola", "ramo la", "mola\xBDra"}));
     EXPECT_EQ(cerca(kCompleti, "ramola", d).righe, (V{"mola\xBDra"}));
 }
@@ -73,12 +75,10 @@ TEST(Anagrammi, ThePhraseSettingDecidesWhetherBlanksCount) {
 TEST(Anagrammi, PartialAnagramsListWordsOfThreeLettersOrMore) {
     const Voci d =
         dizionario({"ar", "arte", "rate", "re", "tre", "terra", "t\xE8", "et\xE0", "tra\tnota"});
-    OpzioniAnagrammi opzioni;
-    RisultatoRicerca r = cerca(kParziali, "Arte", d, opzioni);
+    RisultatoRicerca r = cerca(kParziali, "Arte", d);
     EXPECT_EQ(r.righe, (V{"rate", "tre", "et\xE0"}));
     EXPECT_EQ(r.stato, "3 anagrammi trovati");
-    opzioni.scarti = true;
-    r = cerca(kParziali, "arte", d, opzioni);
+    r = cerca(kParziali, "arte", d, opzioni(false, true));
     // Leftover letters in code order after a TAB; an anagram of all of them leaves nothing.
     EXPECT_EQ(r.righe, (V{"rate\t", "tre\ta", "et\xE0\tr"}));
 }
@@ -97,18 +97,13 @@ TEST(Anagrammi, ContainersAreAtLeastAsLongAndFoldAccentsUnlessTyped) {
               (V{"cane", "canap\xE8", "c\xE0ne", "nacque", "cena", "acne\tnota", "c a n"}));
     EXPECT_EQ(r.stato, "7 contenitori trovati.");
     EXPECT_EQ(cerca(kContenitori, "c\xE0n", d).righe, (V{"c\xE0ne"}));
-    OpzioniAnagrammi opzioni;
-    opzioni.scarti = true;
-    opzioni.frasi = true;
-    r = cerca(kContenitori, "ane", d, opzioni);
+    r = cerca(kContenitori, "ane", d, opzioni(true, true));
     EXPECT_EQ(r.righe, (V{"cane\tc", "canap\xE8\tacp", "c\xE0ne\tc", "nacque\tcqu", "cena\tc",
                           "acne\tnota\tacnot"}));
 }
 
 TEST(Anagrammi, ContainerKeyExcludesLettersAndNamesDigits) {
-    struct Caso {
-        std::string_view testo, chiave, parola, escludi;
-    } casi[] = {
+    const std::tuple<const char*, const char*, const char*, const char*> casi[] = {
         {"ca", "", "ca", ""},
         {"ca", "r t", "ca", "rt"},
         {"CA", "rta", "ca", "rt"}, // a letter asked for is not excluded
@@ -117,16 +112,14 @@ TEST(Anagrammi, ContainerKeyExcludesLettersAndNamesDigits) {
         {"0", "abcdefghil", "l", "abcdefghi"},
         {" c1 ", " \xC8x", "c\xE8", "x"},
     };
-    for (const Caso& c : casi) {
-        const RichiestaContenitori r = PreparaContenitori(c.testo, c.chiave);
-        EXPECT_EQ(r.parola, c.parola) << c.testo << " / " << c.chiave;
-        EXPECT_EQ(r.escludi, c.escludi) << c.testo << " / " << c.chiave;
+    for (const auto& [testo, chiave, parola, escludi] : casi) {
+        const RichiestaContenitori r = PreparaContenitori(testo, chiave);
+        EXPECT_EQ(r.parola, parola) << testo << " / " << chiave;
+        EXPECT_EQ(r.escludi, escludi) << testo << " / " << chiave;
     }
     const Voci d = dizionario({"cane", "carta", "cosa", "carro"});
-    OpzioniAnagrammi opzioni;
-    opzioni.escludi = "rt";
-    EXPECT_EQ(cerca(kContenitori, "ca", d, opzioni).righe, (V{"cane", "cosa"}));
-    EXPECT_EQ(cerca(kContenitori, "c1", d, opzioni).righe, (V{"carro"}));
+    EXPECT_EQ(cerca(kContenitori, "ca", d, opzioni(false, false, "rt")).righe, (V{"cane", "cosa"}));
+    EXPECT_EQ(cerca(kContenitori, "c1", d, opzioni(false, false, "rt")).righe, (V{"carro"}));
 }
 
 TEST(Anagrammi, AllGroupsInTheOrderOfThePass) {
@@ -140,14 +133,12 @@ TEST(Anagrammi, AllGroupsInTheOrderOfThePass) {
     EXPECT_EQ(d.version(), versione);
 
     // With blanks dropped, the four-character "ra m" opens a group of short words.
-    OpzioniAnagrammi frasi;
-    frasi.frasi = true;
-    EXPECT_EQ(cerca(kTutti, "", d, frasi).righe,
+    EXPECT_EQ(cerca(kTutti, "", d, opzioni(true)).righe,
               (V{"mora", "ramo", "roma", "amor", sep, "erte", "rete", sep, "mar", "arm", "m\xE0r",
                  "ra m", sep}));
 }
 
-TEST(Anagrammi, EmptyOrFailedDictionaryFindsNothing) {
+TEST(Anagrammi, EmptyFailedOrEditedDictionary) {
     for (const Voci& d : {Voci{}, dizionario({""})}) {
         for (int sottomodo : {kCompleti, kParziali, kContenitori})
             EXPECT_TRUE(cerca(sottomodo, "roma", d).righe.empty());
@@ -155,23 +146,12 @@ TEST(Anagrammi, EmptyOrFailedDictionaryFindsNothing) {
         EXPECT_TRUE(tutti.righe.empty());
         EXPECT_EQ(tutti.stato, "0 anagrammi     >>>   0  di  0");
     }
-}
-
-TEST(Anagrammi, ChangesToTheDictionaryAreSeenAtOnce) {
+    // Edits show at once.
     Voci d = dizionario({"amor", "roma"});
     EXPECT_EQ(cerca(kCompleti, "roma", d).righe, (V{"amor"}));
     d.append("ramo");
     d.set(0, "");
     EXPECT_EQ(cerca(kCompleti, "roma", d).righe, (V{"ramo"}));
-}
-
-Voci grande(size_t n) {
-    Voci v;
-    const std::string_view parole[] = {"roma", "amor", "mora", "ramo", "orma", "rete", "erte"};
-    const std::string_view code[] = {"", "s", "e", "a", "i", "o", "ss", "se", "es", "ae"};
-    for (size_t i = 0; i < n; ++i)
-        v.append(std::string(parole[i % std::size(parole)]).append(code[i / 7 % std::size(code)]));
-    return v;
 }
 
 // Pairs of four-letter words spelled forwards and backwards: groups all along the list.
@@ -187,7 +167,11 @@ Voci coppie(size_t n) {
 }
 
 TEST(Anagrammi, AStopKeepsTheHitsFoundSoFar) {
-    const Voci d = grande(20000);
+    Voci d;
+    const std::string_view parole[] = {"roma", "amor", "mora", "ramo", "orma", "rete", "erte"};
+    const std::string_view code[] = {"", "s", "e", "a", "i", "o", "ss", "se", "es", "ae"};
+    for (size_t i = 0; i < 20000; ++i)
+        d.append(std::string(parole[i % std::size(parole)]).append(code[i / 7 % std::size(code)]));
     for (int sottomodo : {kCompleti, kParziali, kContenitori}) {
         const RisultatoRicerca tutto = cerca(sottomodo, "moras", d);
         StopDopo poll(1);

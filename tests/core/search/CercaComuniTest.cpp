@@ -8,11 +8,7 @@ using namespace verbolario;
 using namespace verbolario::prova;
 
 TEST(CercaComuni, Lettere) {
-    struct Caso {
-        V righe;
-        const char* comuni;
-    };
-    const Caso casi[] = {
+    const std::pair<V, const char*> casi[] = {
         {{"cane", "pane", "lana"}, "an"},
         {{"roma"}, "amor"},                        // one word: its letters in code order
         {{"cane\tanimale", "acne\tpane"}, "acen"}, // comments left out
@@ -26,9 +22,9 @@ TEST(CercaComuni, Lettere) {
         {{}, ""},
     };
     NoPoll poll;
-    for (const Caso& c : casi) {
-        RisultatoRicerca r = CercaComuni(c.righe, poll);
-        EXPECT_EQ(r.righe, V{c.comuni});
+    for (const auto& [righe, comuni] : casi) {
+        RisultatoRicerca r = CercaComuni(righe, poll);
+        EXPECT_EQ(r.righe, V{comuni});
         EXPECT_EQ(r.stato, "Lettere comuni delle parole nella lista.");
         EXPECT_FALSE(r.interrotto);
     }

@@ -21,23 +21,9 @@ TEST(OrdineAlfabetico, CaseAndAccentsSortWithThePlainLetter) {
 }
 
 TEST(OrdineAlfabetico, IsATotalOrder) {
-    const std::vector<std::string> pool = {"a",
-                                           "A",
-                                           "\xE0",
-                                           "\xC0",
-                                           "\xE1",
-                                           "ab",
-                                           "aB",
-                                           "",
-                                           " ",
-                                           "-",
-                                           "a\tx",
-                                           "a x",
-                                           "e",
-                                           "\xE8",
-                                           "\xC8",
-                                           "\xE0"
-                                           "b"};
+    const std::vector<std::string> pool = {
+        "a", "A", "\xE0", "\xC0", "\xE1", "ab",   "aB",   "",
+        " ", "-", "a\tx", "a x",  "e",    "\xE8", "\xC8", std::string("\xE0") + "b"};
     for (const auto& a : pool)
         for (const auto& b : pool) {
             int ab = ConfrontaAlfabetico(a, b), ba = ConfrontaAlfabetico(b, a);
@@ -80,9 +66,6 @@ TEST(OrdinaArray, ByLengthWithTheShellSortTieOrder) {
             NoPoll np;
             EXPECT_TRUE(OrdinaArray(w, disc, np));
             EXPECT_EQ(w, shellDiRiferimento(v, disc));
-            EXPECT_TRUE(std::is_sorted(w.begin(), w.end(), [&](auto& a, auto& b) {
-                return disc ? a.size() > b.size() : a.size() < b.size();
-            }));
         }
     }
 }
@@ -99,7 +82,7 @@ TEST(OrdinaArray, StopLeavesAPermutation) {
     EXPECT_EQ(v, w);
 }
 
-TEST(OrdinaPerLunghezza, EmptyStaysEmpty) {
+TEST(OrdinaPerLunghezza, LongestFirstOrEmpty) {
     NoPoll np;
     EXPECT_TRUE(OrdinaPerLunghezza({}, false, np).empty());
     EXPECT_EQ(OrdinaPerLunghezza({"ccc", "a", "bb"}, true, np),

@@ -10,18 +10,14 @@
 #include "text/Cp1252.h"
 #include "text/Wildcard.h"
 
+#include "core/Prova.h"
+
 #include <gtest/gtest.h>
 
 #include <random>
 
 namespace verbolario {
 namespace {
-
-std::string senzaSpazi(std::string_view s) {
-    while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
-    while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
-    return std::string(s);
-}
 
 bool scartataDallaChiave(std::string w, const std::string& escl, const std::string& firma) {
     for (char c : Arrangia(escl))
@@ -45,9 +41,9 @@ void discriminaPiano(std::vector<std::string>& lista, const std::string& modello
 RisultatoRicerca cercaPiano(const std::string& testo, const OpzioniModello& o, const Voci& voci,
                             int64_t capienza = 32736) {
     RisultatoRicerca r;
-    std::string escl = cp1252::lowered(senzaSpazi(o.chiave));
-    std::string t = senzaSpazi(testo);
-    std::string modello = t.empty() ? "" : cp1252::lowered(senzaSpazi(SistemaStringa(t, escl)));
+    std::string escl = cp1252::lowered(prova::trim(o.chiave));
+    std::string t(prova::trim(testo));
+    std::string modello = t.empty() ? "" : cp1252::lowered(prova::trim(SistemaStringa(t, escl)));
     if (modello.empty()) {
         r.eseguita = false;
         r.stato = "Scrivi qualcosa . . . . ";
@@ -98,16 +94,7 @@ const char* const kPezziVoce[] = {
 const char* const kPezziTesto[] = {
     "A", "B", "C", "E", "O", "T", "\xC0", "\xC8", "\xE9",  "?", "*",    "#",  "1",
     "2", "3", "0", "-", "'", " ", "[AB]", "[!A]", "[A-C]", "[", "\xBD", "TT", "a"};
-const char* const kChiavi[] = {"",
-                               "",
-                               "ABC",
-                               "TO",
-                               "\xC0"
-                               "B",
-                               "A B",
-                               "BCDEFGHIJT",
-                               "Z",
-                               " AB "};
+const char* const kChiavi[] = {"", "", "ABC", "TO", "\xC0S", "A B", "BCDEFGHIJT", "Z", " AB "};
 
 std::string componi(std::mt19937& rng, const char* const* pezzi, size_t quanti, int massimo) {
     std::string s;

@@ -12,12 +12,7 @@ namespace verbolario {
 namespace {
 
 TEST(SistemaStringa, BuildsThePattern) {
-    struct Caso {
-        const char* testo;
-        const char* chiave;
-        const char* atteso;
-    };
-    const Caso casi[] = {
+    const std::tuple<const char*, const char*, const char*> casi[] = {
         {"p??v?", "", "p??v?"},    {"prv", "", "*p*r*v*"}, {"", "", "*"},
         {"12", "abc", "*a*b*"},    {"1?3", "abc", "a?c"},  {"0*", "abcdefghij", "j*"},
         {"0*", "abc", "0*"},       // beyond the key the digit stays
@@ -27,25 +22,20 @@ TEST(SistemaStringa, BuildsThePattern) {
         {"1*", "?bc", "?*"},       // a wildcard from the key is just a letter
         {"1", "?bc", "*?*"},
     };
-    for (const auto& c : casi) EXPECT_EQ(SistemaStringa(c.testo, c.chiave), c.atteso) << c.testo;
+    for (const auto& [testo, chiave, atteso] : casi)
+        EXPECT_EQ(SistemaStringa(testo, chiave), atteso) << testo;
 }
 
 TEST(Incoerente, ReducesTheKeyToTheLettersThePatternLeavesOut) {
-    struct Caso {
-        const char* modello;
-        const char* chiave;
-        bool atteso;
-        const char* nuova;
-    };
-    const Caso casi[] = {
+    const std::tuple<const char*, const char*, bool, const char*> casi[] = {
         {"*a*b*", "abc", true, "c"},    {"*a*b*", "ab", true, ""}, {"*x*", "abc", false, "abc"},
         {"*A*", "a-B c", true, "bc"}, // both sides lower-cased and cut to letters
         {"*\xE0*", "a\xE0", true, "a"},
     };
-    for (const auto& c : casi) {
+    for (const auto& [modello, chiave, atteso, ridotta] : casi) {
         std::string nuova = "vecchia";
-        EXPECT_EQ(Incoerente(c.modello, c.chiave, nuova), c.atteso) << c.modello;
-        EXPECT_EQ(nuova, c.nuova) << c.modello;
+        EXPECT_EQ(Incoerente(modello, chiave, nuova), atteso) << modello;
+        EXPECT_EQ(nuova, ridotta) << modello;
     }
 }
 
@@ -56,17 +46,13 @@ TEST(Arrangia, KeepsTheSearchAlphabetOnly) {
 }
 
 TEST(ContaConsonanti, DoublesCountOnceUnlessAsked) {
-    struct Caso {
-        const char* testo;
-        int64_t tutte, senzaDoppie;
-    };
-    const Caso casi[] = {
+    const std::tuple<const char*, int64_t, int64_t> casi[] = {
         {"tetto", 3, 2}, {"attezza", 4, 2}, {"*t*t*", 2, 2}, {"?tt?", 2, 1},
         {"aeiou", 0, 0}, {"ttt", 3, 1},     {"TT", 0, 0},    {"a-tto", 2, 1},
     };
-    for (const auto& c : casi) {
-        EXPECT_EQ(ContaConsonanti(c.testo, true), c.tutte) << c.testo;
-        EXPECT_EQ(ContaConsonanti(c.testo, false), c.senzaDoppie) << c.testo;
+    for (const auto& [testo, tutte, senzaDoppie] : casi) {
+        EXPECT_EQ(ContaConsonanti(testo, true), tutte) << testo;
+        EXPECT_EQ(ContaConsonanti(testo, false), senzaDoppie) << testo;
     }
 }
 

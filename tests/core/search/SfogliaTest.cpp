@@ -66,42 +66,34 @@ RisultatoRicerca lettera(char c, const Voci& v) {
 TEST(Sfoglia, ScrivendoCAS) {
     const Voci v = dizionario(
         {"casa", "cane", "barca", "cassa", "c\xE0sa", "ca", "cas\tnota", "cbs", "c", "", "CAsa"});
+    // One character: only the entry made of it; emptied by hand: only empty entries.
+    const std::tuple<const char*, V, const char*> casi[] = {
+        {"c", {"c"}, "1 voci presenti."},
+        {" Ca ", {"ca", "cane", "cas\tnota", "casa", "cassa"}, "5 voci presenti."},
+        {"", {""}, "1 voci presenti."},
+        {"z", {}, "Nessuna voce corrispondente al testo."},
+    };
+    for (const auto& [t, righe, stato] : casi) {
+        RisultatoRicerca r = testo(t, v);
+        EXPECT_EQ(r.righe, righe) << t;
+        EXPECT_EQ(r.stato, stato) << t;
+        EXPECT_EQ(r.selezionato, righe.empty() ? -1 : 0) << t;
+        EXPECT_TRUE(r.messaggio.empty());
+    }
+    // Up to two letters, or another pair, rebuilds; further letters move the selection.
     EXPECT_TRUE(serveRicostruire("", "c"));
-    RisultatoRicerca c = testo("c", v); // one character: only the entry made of it
-    EXPECT_EQ(c.righe, V{"c"});
-    EXPECT_EQ(c.selezionato, 0);
-    EXPECT_EQ(c.stato, "1 voci presenti.");
-
     EXPECT_TRUE(serveRicostruire("c", "ca"));
-    RisultatoRicerca ca = testo("ca", v);
-    EXPECT_EQ(ca.righe, (V{"ca", "cane", "cas\tnota", "casa", "cassa"}));
-    EXPECT_EQ(ca.selezionato, 0);
-    EXPECT_EQ(ca.stato, "5 voci presenti.");
-    EXPECT_TRUE(ca.messaggio.empty());
-
-    // Further letters keep the list and move the selection.
-    EXPECT_FALSE(serveRicostruire("ca", "cas"));
-    EXPECT_FALSE(serveRicostruire(" ca ", " cass "));
-    EXPECT_EQ(selezionaInizio(ca.righe, "cas"), 2);
-    EXPECT_EQ(selezionaInizio(ca.righe, " CASS"), 4);
-    EXPECT_EQ(selezionaInizio(ca.righe, "casx"), -1);
-    EXPECT_EQ(statoSfoglia(ca.righe.size(), -1, "casx"), "Nessuna voce corrispondente al testo.");
-    EXPECT_EQ(statoSfoglia(ca.righe.size(), 3, "casa"), "5 voci presenti.");
-    // Back to two letters, or another pair, rebuilds.
     EXPECT_TRUE(serveRicostruire("ca", "ca"));
     EXPECT_TRUE(serveRicostruire("ca", "cb"));
-    EXPECT_EQ(testo(" Ca ", v).righe, ca.righe);
-
-    // Emptied by hand: the empty prefix matches only empty entries.
     EXPECT_TRUE(serveRicostruire("ca", ""));
-    RisultatoRicerca vuoto = testo("", v);
-    EXPECT_EQ(vuoto.righe, V{""});
-    EXPECT_EQ(vuoto.stato, "1 voci presenti.");
-
-    RisultatoRicerca nessuna = testo("z", v);
-    EXPECT_TRUE(nessuna.righe.empty());
-    EXPECT_EQ(nessuna.selezionato, -1);
-    EXPECT_EQ(nessuna.stato, "Nessuna voce corrispondente al testo.");
+    EXPECT_FALSE(serveRicostruire("ca", "cas"));
+    EXPECT_FALSE(serveRicostruire(" ca ", " cass "));
+    const V ca = std::get<1>(casi[1]);
+    EXPECT_EQ(selezionaInizio(ca, "cas"), 2);
+    EXPECT_EQ(selezionaInizio(ca, " CASS"), 4);
+    EXPECT_EQ(selezionaInizio(ca, "casx"), -1);
+    EXPECT_EQ(statoSfoglia(ca.size(), -1, "casx"), "Nessuna voce corrispondente al testo.");
+    EXPECT_EQ(statoSfoglia(ca.size(), 3, "casa"), "5 voci presenti.");
 }
 
 TEST(Sfoglia, TastoE) {
@@ -116,6 +108,12 @@ TEST(Sfoglia, TastoE) {
     }
     EXPECT_EQ(lettera('q', v).stato, "0 voci presenti.");
     EXPECT_EQ(lettera('e', Voci{}).stato, "0 voci presenti.");
+    // Edits show at once.
+    Voci d = dizionario({"casa"});
+    EXPECT_EQ(testo("ca", d).righe, V{"casa"});
+    d.append("cane");
+    EXPECT_EQ(testo("ca", d).righe, (V{"cane", "casa"}));
+    EXPECT_EQ(lettera('c', d).righe, (V{"cane", "casa"}));
 }
 
 TEST(Sfoglia, Capacita) {
@@ -148,12 +146,4 @@ TEST(Sfoglia, UgualeAlCicloSuDizionariCasuali) {
         }
         for (char k : tasti) EXPECT_EQ(lettera(k, v).righe, letteraLetterale(k, v).righe) << d;
     }
-}
-
-TEST(Sfoglia, DopoUnaModificaVedeLeVociNuove) {
-    Voci v = dizionario({"casa"});
-    EXPECT_EQ(testo("ca", v).righe, V{"casa"});
-    v.append("cane");
-    EXPECT_EQ(testo("ca", v).righe, (V{"cane", "casa"}));
-    EXPECT_EQ(lettera('c', v).righe, (V{"cane", "casa"}));
 }
