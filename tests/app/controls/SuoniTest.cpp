@@ -2,6 +2,7 @@
 
 #include <QElapsedTimer>
 #include <QTemporaryDir>
+#include <QtEndian>
 #include <QtTest>
 
 using verbolario::Suoni;
@@ -33,12 +34,6 @@ QByteArray wav(int campioni, bool conLista = false, quint16 codifica = 1) {
     corpo += formato(codifica);
     corpo += "data" + parola(quint32(campioni * 2), 4) + QByteArray(campioni * 2, '\0');
     return "RIFF" + parola(quint32(corpo.size()), 4) + corpo;
-}
-
-quint32 leggi(const QByteArray& b, int da, int byte) {
-    quint32 v = 0;
-    for (int i = byte - 1; i >= 0; --i) v = (v << 8) | static_cast<quint8>(b[da + i]);
-    return v;
 }
 
 } // namespace
@@ -153,11 +148,13 @@ private slots:
         QVERIFY(b.size() > 44);
         QCOMPARE(b.mid(0, 4), QByteArray("RIFF"));
         QCOMPARE(b.mid(8, 28), "WAVE" + formato());
-        const quint32 dati = leggi(b, 40, 4);
+        const quint32 dati = qFromLittleEndian<quint32>(b.constData() + 40);
         QCOMPARE(qsizetype(dati) + 44, b.size());
         const int ms = static_cast<int>(dati / 2 * 1000 / 22050);
         QVERIFY(ms >= minimoMs && ms <= massimoMs);
-        const auto campione = [&](int i) { return static_cast<qint16>(leggi(b, 44 + 2 * i, 2)); };
+        const auto campione = [&](int i) {
+            return qFromLittleEndian<qint16>(b.constData() + 44 + 2 * i);
+        };
         const int n = static_cast<int>(dati / 2);
         QVERIFY(std::abs(campione(0)) < 200);
         QVERIFY(std::abs(campione(n - 1)) < 200);

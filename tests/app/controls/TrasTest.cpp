@@ -66,32 +66,32 @@ class TrasTest : public QObject {
 
 private slots:
     void cleanup() { ForzaTrasparenzaDisponibile(std::nullopt); }
-    void regione_data() {
-        QTest::addColumn<QStringList>("righe");
-        QTest::addColumn<int>("rettangoli"); // rows with equal runs must share one rectangle
-        QTest::newRow("all key") << QStringList{"....", "...."} << 0;
-        QTest::newRow("no key") << QStringList{"####", "####", "####"} << 1;
-        QTest::newRow("one pixel") << QStringList{"...", ".#.", "..."} << 1;
-        QTest::newRow("edges of the row") << QStringList{"#..#", "#..#"} << 2;
-        QTest::newRow("column") << QStringList{".#..", ".#..", ".#.."} << 1;
-        QTest::newRow("L shape") << QStringList{"#...", "#...", "####"} << 2;
-        QTest::newRow("same runs after a gap") << QStringList{".##.", "....", ".##."} << 2;
-        QTest::newRow("checkerboard") << QStringList{"#.#.", ".#.#", "#.#."} << 6;
-        QTest::newRow("frame") << QStringList{"#####", "#...#", "#...#", "#####"} << 4;
-        QTest::newRow("one row") << QStringList{"##.###.#"} << 3;
-    }
+    // Against the pixel-by-pixel region; rows with equal runs must share one rectangle.
     void regione() {
-        QFETCH(QStringList, righe);
-        QFETCH(int, rettangoli);
-        const QImage img = immagineDa(righe);
-        const QRegion r = RegioneSenzaChiave(img, kChiave);
-        const QRegion attesa = regioneIngenua(img, kChiave);
-        QVERIFY(stessaArea(r, attesa));
-        QCOMPARE(r.rectCount(), rettangoli);
-        // Set operations rely on a well-formed region.
-        QVERIFY(stessaArea(r.united(QRect(0, 0, 1, 1)), attesa.united(QRect(0, 0, 1, 1))));
-        QVERIFY(stessaArea(r.subtracted(QRect(1, 0, 2, 2)), attesa.subtracted(QRect(1, 0, 2, 2))));
-        QCOMPARE(r.boundingRect(), attesa.boundingRect());
+        const std::pair<QStringList, int> casi[] = {
+            {{"....", "...."}, 0},
+            {{"####", "####", "####"}, 1},
+            {{"...", ".#.", "..."}, 1},
+            {{"#..#", "#..#"}, 2},
+            {{".#..", ".#..", ".#.."}, 1},
+            {{"#...", "#...", "####"}, 2},
+            {{".##.", "....", ".##."}, 2}, // same runs after a gap
+            {{"#.#.", ".#.#", "#.#."}, 6},
+            {{"#####", "#...#", "#...#", "#####"}, 4},
+            {{"##.###.#"}, 3},
+        };
+        for (const auto& [righe, rettangoli] : casi) {
+            const QImage img = immagineDa(righe);
+            const QRegion r = RegioneSenzaChiave(img, kChiave);
+            const QRegion attesa = regioneIngenua(img, kChiave);
+            QVERIFY2(stessaArea(r, attesa), qPrintable(righe.join('/')));
+            QCOMPARE(r.rectCount(), rettangoli);
+            // Set operations rely on a well-formed region.
+            const QRect a(0, 0, 1, 1), b(1, 0, 2, 2);
+            QVERIFY(stessaArea(r.united(a), attesa.united(a)));
+            QVERIFY(stessaArea(r.subtracted(b), attesa.subtracted(b)));
+            QCOMPARE(r.boundingRect(), attesa.boundingRect());
+        }
     }
 
     void alfaEFormati() {
@@ -170,6 +170,7 @@ private slots:
         QCOMPARE(w.windowOpacity(), 1.0);
     }
 
+    // The mask follows the window: controls shown later, messages drawn, a new size.
     void mascheraSegueLaFinestra() {
         ForzaTrasparenzaDisponibile(true);
         FinestraProva w;
@@ -186,8 +187,7 @@ private slots:
         QVERIFY(w.mask().contains(QPoint(150, 25)));
         QVERIFY(!w.mask().contains(QPoint(5, 60)));
         QVERIFY(!w.mask().contains(QPoint(30, 20)));
-        // A control shown later, a message drawn where the window was cut away, a larger
-        // window: each reaches the mask once the repaint is over.
+        // Each change reaches the mask once the repaint is over.
         etichetta->show();
         QTRY_VERIFY(w.mask().contains(QPoint(30, 20)));
         w.messaggio = true;
@@ -202,14 +202,7 @@ private slots:
         const int dipinture = w.dipinture;
         QTest::qWait(5 * ChiaveColore::kRitardoMs);
         QCOMPARE(w.dipinture, dipinture);
-    }
-
-    void senzaChiaveTornaOpaca() {
-        ForzaTrasparenzaDisponibile(true);
-        FinestraProva w;
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
-        ImpostaTrasparenza(w, kChiave, 255);
+        // Without a key the window is whole again, and later repaints no longer cut it.
         ImpostaTrasparenza(w, kChiave, 255); // a second call reuses the helper
         QCOMPARE(w.findChildren<ChiaveColore*>().size(), 1);
         QVERIFY(!w.mask().isEmpty());
@@ -217,7 +210,6 @@ private slots:
         QVERIFY(w.mask().isEmpty());
         QVERIFY(!ChiaveColore::di(w));
         QCOMPARE(w.windowOpacity(), 1.0);
-        // Later repaints no longer cut the window.
         w.update();
         QTest::qWait(3 * ChiaveColore::kRitardoMs);
         QVERIFY(w.mask().isEmpty());

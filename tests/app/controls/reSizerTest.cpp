@@ -99,36 +99,32 @@ private slots:
         QCOMPARE(nuovo->geometry(), QRect(5, 5, 5, 5));
     }
 
-    void risoluzione_data() {
-        QTest::addColumn<int>("progetto");
-        QTest::addColumn<QSize>("schermo");
-        QTest::addColumn<QRect>("attesa"); // the same as now: not adapted
-        const QRect g(100, 50, 200, 100);
-        QTest::newRow("1024 x 768 on 800 x 600")
-            << 2 << QSize(1024, 768) << QRect(128, 64, 256, 128);
-        QTest::newRow("only the height differs") << 2 << QSize(800, 768) << g;
-        QTest::newRow("design 640 x 480 on 1280 x 720")
-            << 1 << QSize(1280, 720) << QRect(200, 75, 400, 150);
-        QTest::newRow("design 1024 x 748 on 1024 x 768") << 3 << QSize(1024, 768) << g;
-        QTest::newRow("design 1024 x 748 on 512 x 374")
-            << 3 << QSize(512, 374) << QRect(50, 25, 100, 50);
-    }
+    // The window and its growing controls follow the screen's ratio to the design size,
+    // only when the width differs; "X" controls stay.
     void risoluzione() {
-        QFETCH(int, progetto);
-        QFETCH(QSize, schermo);
-        QFETCH(QRect, attesa);
-        QWidget host;
         const QRect g(100, 50, 200, 100);
-        host.move(g.topLeft());
-        host.resize(g.size());
-        QWidget* cresce = figlio(&host, "", g);
-        QWidget* fermo = figlio(&host, "PSX", g);
-        reSizer r(&host);
-        QVERIFY(r.setScreenResolution(progetto));
-        QCOMPARE(r.ResChanged(schermo), attesa != g);
-        QCOMPARE(cresce->geometry(), attesa);
-        QCOMPARE(QRect(host.pos(), host.size()), attesa);
-        QCOMPARE(fermo->geometry(), g);
+        const struct {
+            int progetto; // 1: 640 x 480, 2: 800 x 600, 3: 1024 x 748
+            QSize schermo;
+            QRect attesa; // g: not adapted
+        } casi[] = {{2, {1024, 768}, {128, 64, 256, 128}},
+                    {2, {800, 768}, g},
+                    {1, {1280, 720}, {200, 75, 400, 150}},
+                    {3, {1024, 768}, g},
+                    {3, {512, 374}, {50, 25, 100, 50}}};
+        for (const auto& c : casi) {
+            QWidget host;
+            host.move(g.topLeft());
+            host.resize(g.size());
+            QWidget* cresce = figlio(&host, "", g);
+            QWidget* fermo = figlio(&host, "PSX", g);
+            reSizer r(&host);
+            QVERIFY(r.setScreenResolution(c.progetto));
+            QCOMPARE(r.ResChanged(c.schermo), c.attesa != g);
+            QCOMPARE(cresce->geometry(), c.attesa);
+            QCOMPARE(QRect(host.pos(), host.size()), c.attesa);
+            QCOMPARE(fermo->geometry(), g);
+        }
     }
 
     void risoluzioneFuoriIntervallo() {

@@ -38,60 +38,48 @@ private slots:
         a_.reset();
     }
 
-    void stiliRidipingono_data() {
-        QTest::addColumn<int>("stile");
-        QTest::addColumn<bool>("scala");
-        QTest::newRow("NoFade") << 0 << false;
-        QTest::newRow("Fade 2") << 2 << true;
-        QTest::newRow("Fade 3") << 3 << true;
-    }
+    // Each style repaints at once, shows the blue scale only where it applies, keeps the
+    // focus on OK and leaves the status band's message; the last choice is kept.
     void stiliRidipingono() {
-        QFETCH(int, stile);
-        QFETCH(bool, scala);
         f_->superficie.coloreSfondo = 0;
         frmOpt& o = apri();
         f_->ScriviMessaggio("resto qui");
-        const QImage prima = f_->superficie.sfondo();
-        o.Option1[static_cast<size_t>(stile)]->click();
-        QCOMPARE(f_->superficie.stileSfondo, stile);
-        QVERIFY(f_->superficie.sfondo() != prima);
-        QCOMPARE(o.HScroll1->isVisible(), scala);
-        QCOMPARE(o.Label2->isVisible(), scala);
-        QVERIFY(!o.CmdTile->isEnabled());
-        QCOMPARE(o.focusWidget(), o.Command1[3]);
-        // A new coat of paint does not wipe what the status band says.
-        QCOMPARE(f_->superficie.ultimoMessaggio(), QString("resto qui"));
-        // The choice is kept for the next run.
+        for (const int stile : {0, 2, 3}) {
+            const QImage prima = f_->superficie.sfondo();
+            o.Option1[static_cast<size_t>(stile)]->click();
+            QCOMPARE(f_->superficie.stileSfondo, stile);
+            QVERIFY(f_->superficie.sfondo() != prima);
+            QCOMPARE(o.HScroll1->isVisible(), stile != 0);
+            QCOMPARE(o.Label2->isVisible(), stile != 0);
+            QVERIFY(!o.CmdTile->isEnabled());
+            QCOMPARE(o.focusWidget(), o.Command1[3]);
+            QCOMPARE(f_->superficie.ultimoMessaggio(), QString("resto qui"));
+        }
         o.Command1[3]->click();
         QVERIFY(a_->chiudi());
-        QCOMPARE(a_->leggi("Opzioni", "Fade"), std::to_string(stile));
+        QCOMPARE(a_->leggi("Opzioni", "Fade"), std::string("3"));
     }
 
-    void mattonellaAnnullataOIlleggibile_data() {
-        QTest::addColumn<QString>("risposta");
-        QTest::addColumn<bool>("avviso");
-        QTest::newRow("annullata") << QString() << false;
-        QTest::newRow("non un'immagine") << QString("dizionario.dic") << true;
-    }
+    // Cancelled, or not a picture (a warning follows): the first fade instead, never a tile
+    // style with nothing to tile.
     void mattonellaAnnullataOIlleggibile() {
-        QFETCH(QString, risposta);
-        QFETCH(bool, avviso);
         f_->superficie.stileSfondo = 0;
         frmOpt& o = apri();
-        QString filtri;
-        a_->ctx->dialoghi.suFile = [&](const Dialoghi::Richiesta& r) {
-            filtri = r.filtri;
-            return risposta.isEmpty() ? QString() : a_->cartella + "/" + risposta;
-        };
-        const size_t prima = a_->ctx->dialoghi.registro.size();
-        o.Option1[4]->click();
-        QVERIFY(filtri.startsWith("Immagini  *.bmp *.jpg *.gif"));
-        QCOMPARE(a_->ctx->dialoghi.registro.size(), prima + (avviso ? 2 : 1));
-        // No picture: the first fade instead, never a tile style with nothing to tile.
-        QCOMPARE(f_->superficie.stileSfondo, 1);
-        QVERIFY(o.Option1[1]->isChecked());
-        QVERIFY(f_->superficie.mattonella.isNull());
-        QVERIFY(f_->superficie.fileMattonella.isEmpty());
+        for (const QString& risposta : {QString(), QString("dizionario.dic")}) {
+            QString filtri;
+            a_->ctx->dialoghi.suFile = [&](const Dialoghi::Richiesta& r) {
+                filtri = r.filtri;
+                return risposta.isEmpty() ? QString() : a_->cartella + "/" + risposta;
+            };
+            const size_t prima = a_->ctx->dialoghi.registro.size();
+            o.Option1[4]->click();
+            QVERIFY(filtri.startsWith("Immagini  *.bmp *.jpg *.gif"));
+            QCOMPARE(a_->ctx->dialoghi.registro.size(), prima + (risposta.isEmpty() ? 1 : 2));
+            QCOMPARE(f_->superficie.stileSfondo, 1);
+            QVERIFY(o.Option1[1]->isChecked());
+            QVERIFY(f_->superficie.mattonella.isNull());
+            QVERIFY(f_->superficie.fileMattonella.isEmpty());
+        }
     }
 
     void mattonellaScelta() {
