@@ -34,173 +34,169 @@ frmOpt& soloOpzioni(Ambiente& a) {
 
 class ProgrammaTest : public QObject {
     Q_OBJECT
+
 private slots:
-    void splashDuranteIlCaricamento();
-    void exitSulloSplashChiudeTutto();
-    void senzaDizionarioSoloOpzioni_data();
-    void senzaDizionarioSoloOpzioni();
-    void cercaDizionario();
-    void creaDizionarioScriveIlModello();
-    void creaDizionarioInCartellaMancante();
-    void fineEChiusuraTerminano_data();
-    void fineEChiusuraTerminano();
-};
 
-void ProgrammaTest::splashDuranteIlCaricamento() {
-    Ambiente a;
-    a.conDizionario();
-    bool vista = false, nota = false;
-    // The first pending events run with the splash up, before the load starts.
-    QTimer::singleShot(0, [&] {
-        frmSplash* s = a.programma->splash();
-        vista = s && s->isVisible();
-        nota = s && s->Label3->isVisible();
-    });
-    QVERIFY(a.avvia().isVisible());
-    QVERIFY(vista && nota);
-    QCOMPARE(a.programma->splash(), nullptr); // gone once the main window is up
-}
+    void splashDuranteIlCaricamento() {
+        Ambiente a;
+        a.conDizionario();
+        bool vista = false, nota = false;
+        // The first pending events run with the splash up, before the load starts.
+        QTimer::singleShot(0, [&] {
+            frmSplash* s = a.programma->splash();
+            vista = s && s->isVisible();
+            nota = s && s->Label3->isVisible();
+        });
+        QVERIFY(a.avvia().isVisible());
+        QVERIFY(vista && nota);
+        QCOMPARE(a.programma->splash(), nullptr); // gone once the main window is up
+    }
 
-void ProgrammaTest::exitSulloSplashChiudeTutto() {
-    Ambiente a;
-    a.conDizionario();
-    QTimer::singleShot(0, [&] { a.programma->splash()->Command1->click(); });
-    a.avviaProgramma();
-    QVERIFY(!a.continua);
-    QVERIFY(a.finestra == nullptr);
-    QVERIFY(a.ctx->voci.empty());
-    QCOMPARE(a.programma->splash(), nullptr);
-    QVERIFY(a.ini().isEmpty()); // nothing recorded: the program never ran
-}
+    void exitSulloSplashChiudeTutto() {
+        Ambiente a;
+        a.conDizionario();
+        QTimer::singleShot(0, [&] { a.programma->splash()->Command1->click(); });
+        a.avviaProgramma();
+        QVERIFY(!a.continua);
+        QVERIFY(a.finestra == nullptr);
+        QVERIFY(a.ctx->voci.empty());
+        QCOMPARE(a.programma->splash(), nullptr);
+        QVERIFY(a.ini().isEmpty()); // nothing recorded: the program never ran
+    }
 
-void ProgrammaTest::senzaDizionarioSoloOpzioni_data() {
-    QTest::addColumn<bool>("predefinito");
-    QTest::addColumn<bool>("registrato");
-    QTest::newRow("nessun file") << false << false;
-    QTest::newRow("registrato sparito, predefinito rifiutato") << true << true;
-    QTest::newRow("registrato sparito, nessun predefinito") << false << true;
-}
+    void senzaDizionarioSoloOpzioni_data() {
+        QTest::addColumn<bool>("predefinito");
+        QTest::addColumn<bool>("registrato");
+        QTest::newRow("nessun file") << false << false;
+        QTest::newRow("registrato sparito, predefinito rifiutato") << true << true;
+        QTest::newRow("registrato sparito, nessun predefinito") << false << true;
+    }
 
-void ProgrammaTest::senzaDizionarioSoloOpzioni() {
-    QFETCH(bool, predefinito);
-    QFETCH(bool, registrato);
-    Ambiente a;
-    if (predefinito) a.conDizionario();
-    if (registrato)
-        a.conIni("[Dizionario]\r\nDizionario=" + QFile::encodeName(a.cartella) +
-                 "/sparito.dic\r\n");
-    a.risposte = {R::No};
-    frmOpt& o = soloOpzioni(a);
-    QCOMPARE(a.ctx->dialoghi.beepSuonati, 1);
-    // The question comes only when there is a default to offer.
-    QCOMPARE(a.ctx->dialoghi.registro.size(), size_t(predefinito ? 1 : 0));
-    if (predefinito)
+    void senzaDizionarioSoloOpzioni() {
+        QFETCH(bool, predefinito);
+        QFETCH(bool, registrato);
+        Ambiente a;
+        if (predefinito) a.conDizionario();
+        if (registrato)
+            a.conIni("[Dizionario]\r\nDizionario=" + QFile::encodeName(a.cartella) +
+                     "/sparito.dic\r\n");
+        a.risposte = {R::No};
+        frmOpt& o = soloOpzioni(a);
+        QCOMPARE(a.ctx->dialoghi.beepSuonati, 1);
+        // The question comes only when there is a default to offer.
+        QCOMPARE(a.ctx->dialoghi.registro.size(), size_t(predefinito ? 1 : 0));
+        if (predefinito)
+            QCOMPARE(a.ultima().testo,
+                     QString::fromUtf8("L'ultimo dizionario usato non \u00E8 pi\u00F9 presente!\n"
+                                       "Carico quello predefinito?"));
+        QCOMPARE(o.ruolo(), frmOpt::Ruolo::Dizionario);
+        QVERIFY(!o.Frame6->isVisible());
+        QVERIFY(o.Label1->isVisible());
+        QCOMPARE(o.Label1->text(), frmOpt::kAvviso);
+        for (QPushButton* b : o.Command1) QVERIFY(b->isVisible());
+        QCOMPARE(o.argomentoHelp(), 1000);
+        QCOMPARE(o.focusWidget(), o.Command1[1]);
+        QCOMPARE(a.fini, 0);
+    }
+
+    // Cancelled, then a folder picked, then a real file: only the file opens the main window.
+    void cercaDizionario() {
+        Ambiente a;
+        QDir(a.cartella).mkdir("cartella.dic");
+        a.scrivi("mio.txt", "zeta\r\nalfa\r\nbeta\r\n");
+        frmOpt& o = soloOpzioni(a);
+        o.Command1_Click(1);
+        QCOMPARE(a.ultima().testo, QString("Cerca un dizionario."));
+        QVERIFY(a.ultima().filtri.startsWith("Dizionari  *.dic"));
+        a.scegliFile("cartella.dic");
+        o.Command1_Click(1);
+        QCOMPARE(a.ultima().tipo, Dialoghi::Tipo::Messaggio);
+        QVERIFY(a.ultima().testo.contains("cartella"));
+        QVERIFY(o.isVisible());
+        QCOMPARE(o.Label1->text(), frmOpt::kAvviso);
+        QCOMPARE(a.programma->form1(), nullptr);
+        QVERIFY(!a.ctx->dizionarioSostituito);
+
+        a.scegliFile("mio.txt");
+        o.Command1[1]->click();
+        a.finestra = a.programma->form1();
+        QVERIFY(a.finestra && a.finestra->isVisible());
+        QVERIFY(!o.isVisible());
+        QCOMPARE(a.finestra->windowTitle(), QString("Verbolario  ->  2 voci nel dizionario"));
+        QVERIFY(!a.ctx->statistiche.stringaLettere.empty());
         QCOMPARE(a.ultima().testo,
-                 QString::fromUtf8("L'ultimo dizionario usato non \u00E8 pi\u00F9 presente!\n"
-                                   "Carico quello predefinito?"));
-    QCOMPARE(o.ruolo(), frmOpt::Ruolo::Dizionario);
-    QVERIFY(!o.Frame6->isVisible());
-    QVERIFY(o.Label1->isVisible());
-    QCOMPARE(o.Label1->text(), frmOpt::kAvviso);
-    for (QPushButton* b : o.Command1) QVERIFY(b->isVisible());
-    QCOMPARE(o.argomentoHelp(), 1000);
-    QCOMPARE(o.focusWidget(), o.Command1[1]);
-    QCOMPARE(a.fini, 0);
-}
+                 QString::fromUtf8("Nel caso il file caricato non rispetti il formato previsto\n"
+                                   "ricordo che \u00E8 possibile formattarlo selezionando il "
+                                   "men\u00F9 Formatta e ordina..."));
+        QCOMPARE(a.fini, 0);
+        // The exit offers to make the found file the default, and records it on Yes.
+        a.risposte = {R::Si};
+        QVERIFY(a.chiudi());
+        QCOMPARE(a.ultima().testo,
+                 QString("Devo considerare l'attuale il dizionario predefinito?"));
+        QCOMPARE(QString::fromStdString(a.leggi("Dizionario", "Dizionario")),
+                 a.cartella + "/mio.txt");
+    }
 
-// Cancelled, then a folder picked, then a real file: only the file opens the main window.
-void ProgrammaTest::cercaDizionario() {
-    Ambiente a;
-    QDir(a.cartella).mkdir("cartella.dic");
-    a.scrivi("mio.txt", "zeta\r\nalfa\r\nbeta\r\n");
-    frmOpt& o = soloOpzioni(a);
-    o.Command1_Click(1);
-    QCOMPARE(a.ultima().testo, QString("Cerca un dizionario."));
-    QVERIFY(a.ultima().filtri.startsWith("Dizionari  *.dic"));
-    a.scegliFile("cartella.dic");
-    o.Command1_Click(1);
-    QCOMPARE(a.ultima().tipo, Dialoghi::Tipo::Messaggio);
-    QVERIFY(a.ultima().testo.contains("cartella"));
-    QVERIFY(o.isVisible());
-    QCOMPARE(o.Label1->text(), frmOpt::kAvviso);
-    QCOMPARE(a.programma->form1(), nullptr);
-    QVERIFY(!a.ctx->dizionarioSostituito);
+    void creaDizionarioScriveIlModello() {
+        Ambiente a;
+        frmOpt& o = soloOpzioni(a);
+        QString aperto;
+        o.apriConProgramma = [&](const QString& p) {
+            aperto = p;
+            return true;
+        };
+        o.Command1[0]->click();
+        QCOMPARE(aperto, a.cartella + "/dizionario.dic");
+        QCOMPARE(
+            prova::leggiFile(aperto),
+            QByteArray("          \r\nISTRUZIONI PER LA COMPILAZIONE\r\n\r\n"
+                       " Inserire una parola per ogni riga quindi ritornare a capo.\r\n"
+                       " Per la ricerca di rime \xE8 fondamentale una corretta accentazione.\r\n"
+                       "\r\n \xE0"
+                       "baco\r\n \xE0"
+                       "bile\r\n abband\xF3no\r\n .....\r\n\r\n"
+                       " PRIMA DI UTILIZZARE IL DIZIONARIO CANCELLARE QUESTE ISTRUZIONI!!!\r\n"));
+        QCOMPARE(a.fini, 1);
+    }
 
-    a.scegliFile("mio.txt");
-    o.Command1[1]->click();
-    a.finestra = a.programma->form1();
-    QVERIFY(a.finestra && a.finestra->isVisible());
-    QVERIFY(!o.isVisible());
-    QCOMPARE(a.finestra->windowTitle(), QString("Verbolario  ->  2 voci nel dizionario"));
-    QVERIFY(!a.ctx->statistiche.stringaLettere.empty());
-    QCOMPARE(a.ultima().testo,
-             QString::fromUtf8("Nel caso il file caricato non rispetti il formato previsto\n"
-                               "ricordo che \u00E8 possibile formattarlo selezionando il "
-                               "men\u00F9 Formatta e ordina..."));
-    QCOMPARE(a.fini, 0);
-    // The exit offers to make the found file the default, and records it on Yes.
-    a.risposte = {R::Si};
-    QVERIFY(a.chiudi());
-    QCOMPARE(a.ultima().testo, QString("Devo considerare l'attuale il dizionario predefinito?"));
-    QCOMPARE(QString::fromStdString(a.leggi("Dizionario", "Dizionario")), a.cartella + "/mio.txt");
-}
+    void creaDizionarioInCartellaMancante() {
+        // The recorded dictionary lived in a folder that is gone: nothing can be written there,
+        // so the user is told and the program stays, instead of ending with nothing made.
+        Ambiente a;
+        a.conIni("[Dizionario]\r\nDizionario=" + QFile::encodeName(a.cartella) +
+                 "/via/mio.dic\r\n");
+        frmOpt& o = soloOpzioni(a);
+        bool aperto = false;
+        o.apriConProgramma = [&](const QString&) { return aperto = true; };
+        o.Command1_Click(0);
+        QVERIFY(!aperto);
+        QCOMPARE(a.ultima().icona, Dialoghi::Icona::Stop);
+        QVERIFY(o.isVisible());
+        QCOMPARE(a.fini, 0);
+    }
 
-void ProgrammaTest::creaDizionarioScriveIlModello() {
-    Ambiente a;
-    frmOpt& o = soloOpzioni(a);
-    QString aperto;
-    o.apriConProgramma = [&](const QString& p) {
-        aperto = p;
-        return true;
-    };
-    o.Command1[0]->click();
-    QCOMPARE(aperto, a.cartella + "/dizionario.dic");
-    QCOMPARE(prova::leggiFile(aperto),
-             QByteArray("          \r\nISTRUZIONI PER LA COMPILAZIONE\r\n\r\n"
-                        " Inserire una parola per ogni riga quindi ritornare a capo.\r\n"
-                        " Per la ricerca di rime \xE8 fondamentale una corretta accentazione.\r\n"
-                        "\r\n \xE0"
-                        "baco\r\n \xE0"
-                        "bile\r\n abband\xF3no\r\n .....\r\n\r\n"
-                        " PRIMA DI UTILIZZARE IL DIZIONARIO CANCELLARE QUESTE ISTRUZIONI!!!\r\n"));
-    QCOMPARE(a.fini, 1);
-}
+    void fineEChiusuraTerminano_data() {
+        QTest::addColumn<int>("comando"); // -1: the window's close button
+        QTest::newRow("Fine") << 2;
+        QTest::newRow("OK") << 3;
+        QTest::newRow("chiusura") << -1;
+    }
 
-void ProgrammaTest::creaDizionarioInCartellaMancante() {
-    // The recorded dictionary lived in a folder that is gone: nothing can be written there,
-    // so the user is told and the program stays, instead of ending with nothing made.
-    Ambiente a;
-    a.conIni("[Dizionario]\r\nDizionario=" + QFile::encodeName(a.cartella) + "/via/mio.dic\r\n");
-    frmOpt& o = soloOpzioni(a);
-    bool aperto = false;
-    o.apriConProgramma = [&](const QString&) { return aperto = true; };
-    o.Command1_Click(0);
-    QVERIFY(!aperto);
-    QCOMPARE(a.ultima().icona, Dialoghi::Icona::Stop);
-    QVERIFY(o.isVisible());
-    QCOMPARE(a.fini, 0);
-}
-
-void ProgrammaTest::fineEChiusuraTerminano_data() {
-    QTest::addColumn<int>("comando"); // -1: the window's close button
-    QTest::newRow("Fine") << 2;
-    QTest::newRow("OK") << 3;
-    QTest::newRow("chiusura") << -1;
-}
-
-void ProgrammaTest::fineEChiusuraTerminano() {
-    QFETCH(int, comando);
-    Ambiente a;
-    frmOpt& o = soloOpzioni(a);
-    if (comando < 0)
-        o.close();
-    else
-        o.Command1[static_cast<size_t>(comando)]->click();
-    QVERIFY(!o.isVisible());
-    QCOMPARE(a.fini, 1);
-    QCOMPARE(a.programma->form1(), nullptr);
-    QVERIFY(!QFileInfo::exists(a.cartella + "/dizionario.dic"));
-}
+    void fineEChiusuraTerminano() {
+        QFETCH(int, comando);
+        Ambiente a;
+        frmOpt& o = soloOpzioni(a);
+        if (comando < 0)
+            o.close();
+        else
+            o.Command1[static_cast<size_t>(comando)]->click();
+        QVERIFY(!o.isVisible());
+        QCOMPARE(a.fini, 1);
+        QCOMPARE(a.programma->form1(), nullptr);
+        QVERIFY(!QFileInfo::exists(a.cartella + "/dizionario.dic"));
+    }
+};
 
 QTEST_MAIN(ProgrammaTest)
 #include "ProgrammaTest.moc"

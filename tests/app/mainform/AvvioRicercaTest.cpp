@@ -50,25 +50,6 @@ QByteArray dizionarioGrande(int n) {
 
 class AvvioRicercaTest : public QObject {
     Q_OBJECT
-private slots:
-    void init() { a = std::make_unique<Ambiente>(); }
-    void cleanup() {
-        if (a->ctx) a->ctx->dizionarioModificato = false;
-        a.reset();
-    }
-    void ricerche_data();
-    void ricerche();
-    void soluzioneParolando();
-    void sfogliaDigitando();
-    void sfogliaConTasto();
-    void lettereComuni();
-    void durante_la_ricerca();
-    void chiusuraAspettaLaFine();
-    void capacitaEVelocitaDellaLista();
-    void capacitaDegliAnagrammi();
-    void aperturaColDizionarioFornito();
-
-private:
     void avvia(const QByteArray& dizionario) {
         a->scrivi("dizionario.dic", dizionario);
         f = &a->avvia();
@@ -82,311 +63,322 @@ private:
 
     std::unique_ptr<Ambiente> a;
     Form1* f = nullptr;
-};
 
-void AvvioRicercaTest::ricerche_data() {
-    QTest::addColumn<int>("modo");
-    QTest::addColumn<int>("sottomodo"); // Option2 / Option3 to click, -1 none
-    QTest::addColumn<QString>("testo");
-    QTest::addColumn<QString>("chiave");
-    QTest::addColumn<QStringList>("attese");
-    QTest::addColumn<QString>("stato");
-    QTest::addColumn<bool>("beep");
-    auto riga = [](const char* nome, int modo, int sotto, const char* testo, const char* chiave,
-                   const QStringList& attese, const char* stato, bool beep = false) {
-        QTest::newRow(nome) << modo << sotto << QString::fromUtf8(testo) << QString(chiave)
-                            << attese << QString(stato) << beep;
-    };
-    const QString sep = QString::fromUtf8(" \u00B7").repeated(9) + " ";
-    const QStringList nulla = {kSegnaposto}; // the list is left as it was
-    riga("rime", 0, -1, "rosa", "", {"cosa", "posa"}, "2 parole in rima.");
-    riga("rime, una lettera", 0, -1, "r", "", nulla, "prima");
-    riga("anagrammi completi", 2, 0, "roma", "", {"amor", "mora", "ramo"}, "3 anagrammi trovati.");
-    riga("anagrammi, vuoto", 2, 0, "", "", nulla, "Scrivi qualcosa . . . . . .", true);
-    riga("tutti gli anagrammi", 2, 1, "", "", {"mora", "ramo", "roma", "amor", sep},
-         "3 anagrammi     >>>   0  di  17");
-    riga("anagrammi parziali", 2, 2, "roma", "", {"amor", "mora", "ramo"}, "3 anagrammi trovati");
-    riga("contenitori", 2, 3, "ana", "", {"lana", "anna"}, "2 contenitori trovati.");
-    riga("palindromi", 3, -1, "", "", {"radar", "anna", "otto"}, "3 Palindromi trovate.");
-    riga("rovesciato", 3, -1, "amo", "", {"r-oma-"},
-         "1 parole trovate contenenti il testo rovesciato.");
-    riga("scambio di vocale", 4, 0, "casa", "", {"cosa"}, "1 cambio di vocale trovato.");
-    riga("scambi di consonante", 4, 1, "rosa", "", {"roma", "cosa", "posa"},
-         "3 cambi di consonante trovati.");
-    riga("scambio, vuoto", 4, 0, "", "", nulla, "prima");
-    riga("cruciverba", 7, -1, "p??v?", "", {"privo", "prova"}, "2 parole trovate");
-    riga("cruciverba senza accento", 7, -1, "citta", "", {QString::fromUtf8("citt\u00E0")},
-         "Una parola trovata");
-    riga("cruciverba, niente", 7, -1, "z??", "", {}, "Nessuna parola trovata");
-    riga("cruciverba, vuoto", 7, -1, "", "", nulla, "Scrivi qualcosa . . . . ", true);
-    riga("mnemos", 9, -1, "1234", "ROMA", {"roma"}, "Una parola trovata");
-}
-
-void AvvioRicercaTest::ricerche() {
-    QFETCH(int, modo);
-    QFETCH(int, sottomodo);
-    QFETCH(QString, testo);
-    QFETCH(QString, chiave);
-    QFETCH(QStringList, attese);
-    QFETCH(QString, stato);
-    QFETCH(bool, beep);
-    avvia(kParole);
-    f->Option1_Click(modo);
-    if (sottomodo >= 0 && modo == 2) f->Option2[size_t(sottomodo)]->click();
-    if (sottomodo >= 0 && modo == 4) f->Option3[size_t(sottomodo)]->click();
-    f->TxtMeno->setText(chiave);
-    f->List1->modello().aggiungi(kSegnaposto);
-    f->ScriviMessaggio("prima", 1, false);
-    const int beepPrima = a->ctx->dialoghi.beepSuonati;
-
-    premiInvio(testo);
-
-    QCOMPARE(righe(*f), attese);
-    QCOMPARE(f->superficie.ultimoMessaggio(), stato);
-    QCOMPARE(a->ctx->dialoghi.beepSuonati > beepPrima, beep);
-    // The final block ran: nothing is left busy or in front of the start button.
-    QVERIFY(!a->ctx->ricercaInCorso && !a->ctx->occupato && !a->ctx->anagrammiInCorso);
-    QVERIFY(f->Text1->isEnabled());
-    QCOMPARE(f->ModoCorrente, modo);
-}
-
-void AvvioRicercaTest::soluzioneParolando() {
-    avvia(kParole);
-    f->Option1_Click(6);
-    AvvioRicerca& avvio = *ComandiForm1::di(*f)->avvio;
-    avvio.LettereEstratte = "R ";
-    f->Command1->setEnabled(true);
-    premiInvio("");
-    QCOMPARE(f->superficie.ultimoMessaggio(),
-             QString("Troppe poche lettere per eseguire una ricerca!"));
-    QCOMPARE(avvio.LettereEstratte, std::string("R ")); // the round goes on
-
-    avvio.LettereEstratte = "R O M A S ";
-    premiInvio("rosa");
-    // Longest first; words of equal length in no promised order.
-    // With a word typed the drawn letters themselves (roma) count too.
-    const QStringList trovate = righe(*f);
-    QStringList ordinate = trovate;
-    ordinate.sort();
-    QCOMPARE(ordinate, (QStringList{"amor", "mora", "ramo", "roma", "rosa"}));
-    QCOMPARE(f->List1->selezionato(), trovate.indexOf("rosa"));
-    QCOMPARE(f->superficie.ultimoMessaggio(),
-             QString::fromUtf8("5 parole trovate, la pi\u00F9 lunga delle quali con 4 lettere."
-                               "\r\n\r\n   Anche tu ne hai trovata una, di 4 lettere."));
-    QVERIFY(avvio.LettereEstratte.empty());
-    QVERIFY(!f->Command1->isEnabled());
-}
-
-void AvvioRicercaTest::sfogliaDigitando() {
-    avvia(kParole);
-    f->Option1_Click(5);
-    f->Text2->setFocus();
-    prova::digita(f->Text2, "c");
-    QVERIFY(righe(*f).isEmpty()); // only an entry "c" would share a one-letter prefix
-    QCOMPARE(f->superficie.ultimoMessaggio(), QString("Nessuna voce corrispondente al testo."));
-
-    prova::digita(f->Text2, "a");
-    QCOMPARE(righe(*f), (QStringList{"cane", "casa"}));
-    QCOMPARE(f->List1->selezionato(), 0);
-    QCOMPARE(f->superficie.ultimoMessaggio(), QString("2 voci presenti."));
-
-    // A third letter only moves the selection: the list is not built again.
-    f->List1->modello().aggiungi("cz-segno");
-    prova::digita(f->Text2, "s");
-    QCOMPARE(righe(*f), (QStringList{"cane", "casa", "cz-segno"}));
-    QCOMPARE(f->List1->selezionato(), 1);
-    prova::digita(f->Text2, "x");
-    QCOMPARE(f->List1->selezionato(), -1);
-    QCOMPARE(f->superficie.ultimoMessaggio(), QString("Nessuna voce corrispondente al testo."));
-
-    // Back to two letters: built again.
-    QTest::keyClick(f->Text2, Qt::Key_Backspace);
-    QTest::keyClick(f->Text2, Qt::Key_Backspace);
-    QCOMPARE(f->Text2->text(), QString("ca"));
-    QCOMPARE(righe(*f), (QStringList{"cane", "casa"}));
-
-    // Ignored while a search runs.
-    a->ctx->ricercaInCorso = true;
-    prova::digita(f->Text2, "n");
-    QCOMPARE(righe(*f), (QStringList{"cane", "casa"}));
-    a->ctx->ricercaInCorso = false;
-}
-
-void AvvioRicercaTest::sfogliaConTasto() {
-    avvia(kParole);
-    f->Option1_Click(5);
-    f->Text2->setText("ra");
-    const QRect c = f->Tast1->rettangoloTasto(2); // "C"
-    QTest::mouseClick(f->Tast1, Qt::LeftButton, {}, c.center());
-    QCOMPARE(righe(*f), (QStringList{"cane", "casa", QString::fromUtf8("citt\u00E0"), "cosa"}));
-    QCOMPARE(f->superficie.ultimoMessaggio(), QString("4 voci presenti."));
-    QVERIFY(f->Text2->text().isEmpty());
-    // The right button does not browse.
-    QTest::mouseClick(f->Tast1, Qt::RightButton, {}, f->Tast1->rettangoloTasto(0).center());
-    QCOMPARE(righe(*f).size(), 4);
-}
-
-void AvvioRicercaTest::lettereComuni() {
-    avvia(kParole);
-    f->Option1_Click(0);
-    f->List1->modello().aggiungi(QStringList{"cane", "pane\tcommento zzz", "lana"});
-    QCoreApplication::processEvents();
-    const QPoint riga0 = f->List1->visualRect(f->List1->modello().index(0)).center();
-    QTest::mouseClick(f->List1->viewport(), Qt::LeftButton, {}, riga0);
-    QCOMPARE(righe(*f).size(), 3); // a plain click does nothing
-    QTest::mouseClick(f->List1->viewport(), Qt::LeftButton, Qt::ControlModifier, riga0);
-    QCOMPARE(righe(*f), QStringList{"an"});
-    QCOMPARE(f->superficie.ultimoMessaggio(), QString("Lettere comuni delle parole nella lista."));
-    QVERIFY(!a->ctx->ricercaInCorso);
-}
-
-// A search over a dictionary large enough to report progress several times: at its first
-// report the user presses the start button again, picks another mode, opens the dictionary
-// menu's add command and presses the stop button.
-void AvvioRicercaTest::durante_la_ricerca() {
-    avvia(dizionarioGrande(200000));
-    f->Option1_Click(7);
-    a->ctx->dialoghi.suInput = [](const Dialoghi::Richiesta&) {
-        return std::optional<QString>("nuova");
-    };
-    bool fatto = false, rientrato = true;
-    auto progresso = f->poll().suProgresso;
-    f->poll().suProgresso = [&](int64_t pos, int64_t tot) {
-        progresso(pos, tot);
-        if (fatto) return;
-        fatto = true;
-        QVERIFY(f->Command10->isVisible());
-        QTest::mouseClick(f->Command1, Qt::LeftButton);
-        rientrato = !a->ctx->ricercaInCorso;
-        f->Option1_Click(3);
-        emit f->richiestaMenuFile(0);
-        QTest::mouseClick(f->Command10, Qt::LeftButton);
-    };
-    premiInvio("p????a");
-    QVERIFY(fatto && !rientrato);
-    QCOMPARE(f->ModoCorrente, 7);
-    QVERIFY(a->ctx->dialoghi.registro.empty()); // no input box: the dictionary was busy
-    QCOMPARE(a->ctx->voci.size(), size_t(200000));
-    // Stopped after the first stretch: its hits are listed and counted.
-    const int n = f->List1->modello().conteggio();
-    QVERIFY2(n > 0 && n < 200000 / 26, qPrintable(QString::number(n)));
-    QCOMPARE(f->superficie.ultimoMessaggio(), QString("%1 parole trovate").arg(n));
-    QVERIFY(!a->ctx->interrompi && f->Text1->isEnabled());
-
-    // Without a stop the same search lists every 26th entry.
-    f->poll().suProgresso = progresso;
-    f->Text1->clear();
-    premiInvio("p????a");
-    QCOMPARE(f->List1->modello().conteggio(), (200000 + 25) / 26);
-}
-
-// Closing the window in the middle of a search stops it; the window closes once it ended.
-void AvvioRicercaTest::chiusuraAspettaLaFine() {
-    avvia(dizionarioGrande(200000));
-    f->Option1_Click(7);
-    bool chiusaDurante = true;
-    auto progresso = f->poll().suProgresso;
-    f->poll().suProgresso = [&](int64_t pos, int64_t tot) {
-        progresso(pos, tot);
-        if (!a->ctx->interrompi) {
-            f->close();
-            chiusaDurante = !f->isVisible();
-        }
-    };
-    premiInvio("p????a");
-    QVERIFY(!chiusaDurante && f->isVisible());
-    QTRY_VERIFY(!f->isVisible());
-}
-
-void AvvioRicercaTest::capacitaEVelocitaDellaLista() {
-    avvia(dizionarioGrande(40000));
-    f->Option1_Click(7);
-    QElapsedTimer t;
-    t.start();
-    premiInvio("p*");
-    const qint64 ricerca = t.elapsed();
-    QCOMPARE(f->List1->modello().conteggio(), 32735);
-    QCOMPARE(a->ultima().testo,
-             QString::fromUtf8("E' stata oltrepassata la capacit\u00E0 della lista."));
-    QCOMPARE(a->ultima().icona, Dialoghi::Icona::Esclamazione);
-    QCOMPARE(f->superficie.ultimoMessaggio(), QString("32735 parole trovate"));
-
-    // The part the window adds to the search: the lines into the list, then the extent.
-    // Long lines, so the extent is not 0.
-    std::vector<std::string> linee = righeList1(*f);
-    for (size_t i = 0; i < linee.size(); ++i)
-        linee[i] =
-            "precipitevolissimevolmente " + std::to_string(i) + " - " + linee[i] + " \xE0 WWW";
-    t.restart();
-    riempiList1(*f, linee);
-    const qint64 riempi = t.elapsed();
-    f->List1->setUpdatesEnabled(true);
-    t.restart();
-    adattaList1(*f);
-    const qint64 adatta = t.elapsed();
-    // The extent is the one the list measures for itself, give or take kerning.
-    auto& m = f->List1->modello();
-    const int estensione = m.data(m.index(0), Qt::SizeHintRole).toSize().width();
-    const int esatta = f->List1->larghezzaMassima();
-    QVERIFY2(estensione >= esatta && estensione <= esatta + 4,
-             qPrintable(QString("%1 vs %2").arg(estensione).arg(esatta)));
-    qInfo("32,735 hits: whole search %lld ms, into List1 %lld ms, extent and font %lld ms", ricerca,
-          riempi, adatta);
-    QVERIFY2(riempi <= 100, qPrintable(QString("%1 ms").arg(riempi)));
-}
-
-void AvvioRicercaTest::aperturaColDizionarioFornito() {
-    QFile fornito(QStringLiteral(VERBOLARIO_BIN_DIR "/dizionario.dic"));
-    if (!fornito.open(QIODevice::ReadOnly)) QSKIP("the bundled dictionary is not built");
-    a->scrivi("dizionario.dic", fornito.readAll());
-    QElapsedTimer t;
-    t.start();
-    f = &a->avvia();
-    qInfo("window open over the bundled dictionary: %lld ms (%zu entries)", t.elapsed(),
-          a->ctx->voci.size());
-    f->Option1_Click(7);
-    premiInvio("p??v?");
-    QVERIFY(righe(*f).contains("privo") && righe(*f).contains("prova"));
-}
-
-// Far more hits than the list holds: the first ones are listed, the user is told, and the
-// count still says how many there are. All groups of anagrams are cut after a whole group.
-void AvvioRicercaTest::capacitaDegliAnagrammi() {
-    // 20,000 words "b" + five increasing letters + "a", no two of them anagrams, each followed
-    // later by its reversal: groups of three lines (reversal, word, separator). The first
-    // word has one more anagram, so a cut at the capacity itself would split a group.
-    std::vector<std::string> avanti;
-    for (uint32_t m = 0; avanti.size() < 20000; ++m) {
-        if (std::popcount(m) != 5) continue;
-        std::string w = "b";
-        for (int k = 0; k < 24; ++k)
-            if (m >> k & 1) w += char('c' + k);
-        avanti.push_back(w + "a");
+private slots:
+    void init() { a = std::make_unique<Ambiente>(); }
+    void cleanup() {
+        if (a->ctx) a->ctx->dizionarioModificato = false;
+        a.reset();
     }
-    QByteArray parole;
-    for (const std::string& w : avanti) parole += QByteArray::fromStdString(w) + "\r\n";
-    for (const std::string& w : avanti)
-        parole += QByteArray::fromStdString(std::string(w.rbegin(), w.rend())) + "\r\n";
-    parole += "cbdefga\r\n"; // an anagram of the first word
-    const int n = 20000;
-    avvia(parole);
-    const QString capacita = QString::fromUtf8("Superata la capacit\u00E0 della lista!");
-    f->Option1_Click(2);
-    f->Option2[3]->click();
-    premiInvio("ba");
-    QCOMPARE(f->List1->modello().conteggio(), 32736);
-    QCOMPARE(a->ultima().testo, capacita);
-    QCOMPARE(f->superficie.ultimoMessaggio(), QString("%1 contenitori trovati.").arg(2 * n + 1));
 
-    a->ctx->dialoghi.registro.clear();
-    f->Option2[1]->click();
-    premiInvio("");
-    const QStringList linee = righe(*f);
-    QCOMPARE(linee.size(), 4 + 3 * ((32736 - 4) / 3));
-    QVERIFY(linee.back().startsWith(QString::fromUtf8(" \u00B7 \u00B7")));
-    QCOMPARE(a->ultima().testo, capacita);
-    QVERIFY(f->superficie.ultimoMessaggio().contains(" anagrammi     >>>   "));
-}
+    void ricerche_data() {
+        QTest::addColumn<int>("modo");
+        QTest::addColumn<int>("sottomodo"); // Option2 / Option3 to click, -1 none
+        QTest::addColumn<QString>("testo");
+        QTest::addColumn<QString>("chiave");
+        QTest::addColumn<QStringList>("attese");
+        QTest::addColumn<QString>("stato");
+        QTest::addColumn<bool>("beep");
+        auto riga = [](const char* nome, int modo, int sotto, const char* testo, const char* chiave,
+                       const QStringList& attese, const char* stato, bool beep = false) {
+            QTest::newRow(nome) << modo << sotto << QString::fromUtf8(testo) << QString(chiave)
+                                << attese << QString(stato) << beep;
+        };
+        const QString sep = QString::fromUtf8(" \u00B7").repeated(9) + " ";
+        const QStringList nulla = {kSegnaposto}; // the list is left as it was
+        riga("rime", 0, -1, "rosa", "", {"cosa", "posa"}, "2 parole in rima.");
+        riga("rime, una lettera", 0, -1, "r", "", nulla, "prima");
+        riga("anagrammi completi", 2, 0, "roma", "", {"amor", "mora", "ramo"},
+             "3 anagrammi trovati.");
+        riga("anagrammi, vuoto", 2, 0, "", "", nulla, "Scrivi qualcosa . . . . . .", true);
+        riga("tutti gli anagrammi", 2, 1, "", "", {"mora", "ramo", "roma", "amor", sep},
+             "3 anagrammi     >>>   0  di  17");
+        riga("anagrammi parziali", 2, 2, "roma", "", {"amor", "mora", "ramo"},
+             "3 anagrammi trovati");
+        riga("contenitori", 2, 3, "ana", "", {"lana", "anna"}, "2 contenitori trovati.");
+        riga("palindromi", 3, -1, "", "", {"radar", "anna", "otto"}, "3 Palindromi trovate.");
+        riga("rovesciato", 3, -1, "amo", "", {"r-oma-"},
+             "1 parole trovate contenenti il testo rovesciato.");
+        riga("scambio di vocale", 4, 0, "casa", "", {"cosa"}, "1 cambio di vocale trovato.");
+        riga("scambi di consonante", 4, 1, "rosa", "", {"roma", "cosa", "posa"},
+             "3 cambi di consonante trovati.");
+        riga("scambio, vuoto", 4, 0, "", "", nulla, "prima");
+        riga("cruciverba", 7, -1, "p??v?", "", {"privo", "prova"}, "2 parole trovate");
+        riga("cruciverba senza accento", 7, -1, "citta", "", {QString::fromUtf8("citt\u00E0")},
+             "Una parola trovata");
+        riga("cruciverba, niente", 7, -1, "z??", "", {}, "Nessuna parola trovata");
+        riga("cruciverba, vuoto", 7, -1, "", "", nulla, "Scrivi qualcosa . . . . ", true);
+        riga("mnemos", 9, -1, "1234", "ROMA", {"roma"}, "Una parola trovata");
+    }
+
+    void ricerche() {
+        QFETCH(int, modo);
+        QFETCH(int, sottomodo);
+        QFETCH(QString, testo);
+        QFETCH(QString, chiave);
+        QFETCH(QStringList, attese);
+        QFETCH(QString, stato);
+        QFETCH(bool, beep);
+        avvia(kParole);
+        f->Option1_Click(modo);
+        if (sottomodo >= 0 && modo == 2) f->Option2[size_t(sottomodo)]->click();
+        if (sottomodo >= 0 && modo == 4) f->Option3[size_t(sottomodo)]->click();
+        f->TxtMeno->setText(chiave);
+        f->List1->modello().aggiungi(kSegnaposto);
+        f->ScriviMessaggio("prima", 1, false);
+        const int beepPrima = a->ctx->dialoghi.beepSuonati;
+
+        premiInvio(testo);
+
+        QCOMPARE(righe(*f), attese);
+        QCOMPARE(f->superficie.ultimoMessaggio(), stato);
+        QCOMPARE(a->ctx->dialoghi.beepSuonati > beepPrima, beep);
+        // The final block ran: nothing is left busy or in front of the start button.
+        QVERIFY(!a->ctx->ricercaInCorso && !a->ctx->occupato && !a->ctx->anagrammiInCorso);
+        QVERIFY(f->Text1->isEnabled());
+        QCOMPARE(f->ModoCorrente, modo);
+    }
+
+    void soluzioneParolando() {
+        avvia(kParole);
+        f->Option1_Click(6);
+        AvvioRicerca& avvio = *ComandiForm1::di(*f)->avvio;
+        avvio.LettereEstratte = "R ";
+        f->Command1->setEnabled(true);
+        premiInvio("");
+        QCOMPARE(f->superficie.ultimoMessaggio(),
+                 QString("Troppe poche lettere per eseguire una ricerca!"));
+        QCOMPARE(avvio.LettereEstratte, std::string("R ")); // the round goes on
+
+        avvio.LettereEstratte = "R O M A S ";
+        premiInvio("rosa");
+        // Longest first; words of equal length in no promised order.
+        // With a word typed the drawn letters themselves (roma) count too.
+        const QStringList trovate = righe(*f);
+        QStringList ordinate = trovate;
+        ordinate.sort();
+        QCOMPARE(ordinate, (QStringList{"amor", "mora", "ramo", "roma", "rosa"}));
+        QCOMPARE(f->List1->selezionato(), trovate.indexOf("rosa"));
+        QCOMPARE(f->superficie.ultimoMessaggio(),
+                 QString::fromUtf8("5 parole trovate, la pi\u00F9 lunga delle quali con 4 lettere."
+                                   "\r\n\r\n   Anche tu ne hai trovata una, di 4 lettere."));
+        QVERIFY(avvio.LettereEstratte.empty());
+        QVERIFY(!f->Command1->isEnabled());
+    }
+
+    void sfogliaDigitando() {
+        avvia(kParole);
+        f->Option1_Click(5);
+        f->Text2->setFocus();
+        prova::digita(f->Text2, "c");
+        QVERIFY(righe(*f).isEmpty()); // only an entry "c" would share a one-letter prefix
+        QCOMPARE(f->superficie.ultimoMessaggio(), QString("Nessuna voce corrispondente al testo."));
+
+        prova::digita(f->Text2, "a");
+        QCOMPARE(righe(*f), (QStringList{"cane", "casa"}));
+        QCOMPARE(f->List1->selezionato(), 0);
+        QCOMPARE(f->superficie.ultimoMessaggio(), QString("2 voci presenti."));
+
+        // A third letter only moves the selection: the list is not built again.
+        f->List1->modello().aggiungi("cz-segno");
+        prova::digita(f->Text2, "s");
+        QCOMPARE(righe(*f), (QStringList{"cane", "casa", "cz-segno"}));
+        QCOMPARE(f->List1->selezionato(), 1);
+        prova::digita(f->Text2, "x");
+        QCOMPARE(f->List1->selezionato(), -1);
+        QCOMPARE(f->superficie.ultimoMessaggio(), QString("Nessuna voce corrispondente al testo."));
+
+        // Back to two letters: built again.
+        QTest::keyClick(f->Text2, Qt::Key_Backspace);
+        QTest::keyClick(f->Text2, Qt::Key_Backspace);
+        QCOMPARE(f->Text2->text(), QString("ca"));
+        QCOMPARE(righe(*f), (QStringList{"cane", "casa"}));
+
+        // Ignored while a search runs.
+        a->ctx->ricercaInCorso = true;
+        prova::digita(f->Text2, "n");
+        QCOMPARE(righe(*f), (QStringList{"cane", "casa"}));
+        a->ctx->ricercaInCorso = false;
+    }
+
+    void sfogliaConTasto() {
+        avvia(kParole);
+        f->Option1_Click(5);
+        f->Text2->setText("ra");
+        const QRect c = f->Tast1->rettangoloTasto(2); // "C"
+        QTest::mouseClick(f->Tast1, Qt::LeftButton, {}, c.center());
+        QCOMPARE(righe(*f), (QStringList{"cane", "casa", QString::fromUtf8("citt\u00E0"), "cosa"}));
+        QCOMPARE(f->superficie.ultimoMessaggio(), QString("4 voci presenti."));
+        QVERIFY(f->Text2->text().isEmpty());
+        // The right button does not browse.
+        QTest::mouseClick(f->Tast1, Qt::RightButton, {}, f->Tast1->rettangoloTasto(0).center());
+        QCOMPARE(righe(*f).size(), 4);
+    }
+
+    void lettereComuni() {
+        avvia(kParole);
+        f->Option1_Click(0);
+        f->List1->modello().aggiungi(QStringList{"cane", "pane\tcommento zzz", "lana"});
+        QCoreApplication::processEvents();
+        const QPoint riga0 = f->List1->visualRect(f->List1->modello().index(0)).center();
+        QTest::mouseClick(f->List1->viewport(), Qt::LeftButton, {}, riga0);
+        QCOMPARE(righe(*f).size(), 3); // a plain click does nothing
+        QTest::mouseClick(f->List1->viewport(), Qt::LeftButton, Qt::ControlModifier, riga0);
+        QCOMPARE(righe(*f), QStringList{"an"});
+        QCOMPARE(f->superficie.ultimoMessaggio(),
+                 QString("Lettere comuni delle parole nella lista."));
+        QVERIFY(!a->ctx->ricercaInCorso);
+    }
+
+    // A search over a dictionary large enough to report progress several times: at its first
+    // report the user presses the start button again, picks another mode, opens the dictionary
+    // menu's add command and presses the stop button.
+    void durante_la_ricerca() {
+        avvia(dizionarioGrande(200000));
+        f->Option1_Click(7);
+        a->ctx->dialoghi.suInput = [](const Dialoghi::Richiesta&) {
+            return std::optional<QString>("nuova");
+        };
+        bool fatto = false, rientrato = true;
+        auto progresso = f->poll().suProgresso;
+        f->poll().suProgresso = [&](int64_t pos, int64_t tot) {
+            progresso(pos, tot);
+            if (fatto) return;
+            fatto = true;
+            QVERIFY(f->Command10->isVisible());
+            QTest::mouseClick(f->Command1, Qt::LeftButton);
+            rientrato = !a->ctx->ricercaInCorso;
+            f->Option1_Click(3);
+            emit f->richiestaMenuFile(0);
+            QTest::mouseClick(f->Command10, Qt::LeftButton);
+        };
+        premiInvio("p????a");
+        QVERIFY(fatto && !rientrato);
+        QCOMPARE(f->ModoCorrente, 7);
+        QVERIFY(a->ctx->dialoghi.registro.empty()); // no input box: the dictionary was busy
+        QCOMPARE(a->ctx->voci.size(), size_t(200000));
+        // Stopped after the first stretch: its hits are listed and counted.
+        const int n = f->List1->modello().conteggio();
+        QVERIFY2(n > 0 && n < 200000 / 26, qPrintable(QString::number(n)));
+        QCOMPARE(f->superficie.ultimoMessaggio(), QString("%1 parole trovate").arg(n));
+        QVERIFY(!a->ctx->interrompi && f->Text1->isEnabled());
+
+        // Without a stop the same search lists every 26th entry.
+        f->poll().suProgresso = progresso;
+        f->Text1->clear();
+        premiInvio("p????a");
+        QCOMPARE(f->List1->modello().conteggio(), (200000 + 25) / 26);
+    }
+
+    // Closing the window in the middle of a search stops it; the window closes once it ended.
+    void chiusuraAspettaLaFine() {
+        avvia(dizionarioGrande(200000));
+        f->Option1_Click(7);
+        bool chiusaDurante = true;
+        auto progresso = f->poll().suProgresso;
+        f->poll().suProgresso = [&](int64_t pos, int64_t tot) {
+            progresso(pos, tot);
+            if (!a->ctx->interrompi) {
+                f->close();
+                chiusaDurante = !f->isVisible();
+            }
+        };
+        premiInvio("p????a");
+        QVERIFY(!chiusaDurante && f->isVisible());
+        QTRY_VERIFY(!f->isVisible());
+    }
+
+    void capacitaEVelocitaDellaLista() {
+        avvia(dizionarioGrande(40000));
+        f->Option1_Click(7);
+        QElapsedTimer t;
+        t.start();
+        premiInvio("p*");
+        const qint64 ricerca = t.elapsed();
+        QCOMPARE(f->List1->modello().conteggio(), 32735);
+        QCOMPARE(a->ultima().testo,
+                 QString::fromUtf8("E' stata oltrepassata la capacit\u00E0 della lista."));
+        QCOMPARE(a->ultima().icona, Dialoghi::Icona::Esclamazione);
+        QCOMPARE(f->superficie.ultimoMessaggio(), QString("32735 parole trovate"));
+
+        // The part the window adds to the search: the lines into the list, then the extent.
+        // Long lines, so the extent is not 0.
+        std::vector<std::string> linee = righeList1(*f);
+        for (size_t i = 0; i < linee.size(); ++i)
+            linee[i] =
+                "precipitevolissimevolmente " + std::to_string(i) + " - " + linee[i] + " \xE0 WWW";
+        t.restart();
+        riempiList1(*f, linee);
+        const qint64 riempi = t.elapsed();
+        f->List1->setUpdatesEnabled(true);
+        t.restart();
+        adattaList1(*f);
+        const qint64 adatta = t.elapsed();
+        // The extent is the one the list measures for itself, give or take kerning.
+        auto& m = f->List1->modello();
+        const int estensione = m.data(m.index(0), Qt::SizeHintRole).toSize().width();
+        const int esatta = f->List1->larghezzaMassima();
+        QVERIFY2(estensione >= esatta && estensione <= esatta + 4,
+                 qPrintable(QString("%1 vs %2").arg(estensione).arg(esatta)));
+        qInfo("32,735 hits: whole search %lld ms, into List1 %lld ms, extent and font %lld ms",
+              ricerca, riempi, adatta);
+        QVERIFY2(riempi <= 100, qPrintable(QString("%1 ms").arg(riempi)));
+    }
+
+    // Far more hits than the list holds: the first ones are listed, the user is told, and the
+    // count still says how many there are. All groups of anagrams are cut after a whole group.
+    void capacitaDegliAnagrammi() {
+        // 20,000 words "b" + five increasing letters + "a", no two of them anagrams, each followed
+        // later by its reversal: groups of three lines (reversal, word, separator). The first
+        // word has one more anagram, so a cut at the capacity itself would split a group.
+        std::vector<std::string> avanti;
+        for (uint32_t m = 0; avanti.size() < 20000; ++m) {
+            if (std::popcount(m) != 5) continue;
+            std::string w = "b";
+            for (int k = 0; k < 24; ++k)
+                if (m >> k & 1) w += char('c' + k);
+            avanti.push_back(w + "a");
+        }
+        QByteArray parole;
+        for (const std::string& w : avanti) parole += QByteArray::fromStdString(w) + "\r\n";
+        for (const std::string& w : avanti)
+            parole += QByteArray::fromStdString(std::string(w.rbegin(), w.rend())) + "\r\n";
+        parole += "cbdefga\r\n"; // an anagram of the first word
+        const int n = 20000;
+        avvia(parole);
+        const QString capacita = QString::fromUtf8("Superata la capacit\u00E0 della lista!");
+        f->Option1_Click(2);
+        f->Option2[3]->click();
+        premiInvio("ba");
+        QCOMPARE(f->List1->modello().conteggio(), 32736);
+        QCOMPARE(a->ultima().testo, capacita);
+        QCOMPARE(f->superficie.ultimoMessaggio(),
+                 QString("%1 contenitori trovati.").arg(2 * n + 1));
+
+        a->ctx->dialoghi.registro.clear();
+        f->Option2[1]->click();
+        premiInvio("");
+        const QStringList linee = righe(*f);
+        QCOMPARE(linee.size(), 4 + 3 * ((32736 - 4) / 3));
+        QVERIFY(linee.back().startsWith(QString::fromUtf8(" \u00B7 \u00B7")));
+        QCOMPARE(a->ultima().testo, capacita);
+        QVERIFY(f->superficie.ultimoMessaggio().contains(" anagrammi     >>>   "));
+    }
+
+    void aperturaColDizionarioFornito() {
+        QFile fornito(QStringLiteral(VERBOLARIO_BIN_DIR "/dizionario.dic"));
+        if (!fornito.open(QIODevice::ReadOnly)) QSKIP("the bundled dictionary is not built");
+        a->scrivi("dizionario.dic", fornito.readAll());
+        QElapsedTimer t;
+        t.start();
+        f = &a->avvia();
+        qInfo("window open over the bundled dictionary: %lld ms (%zu entries)", t.elapsed(),
+              a->ctx->voci.size());
+        f->Option1_Click(7);
+        premiInvio("p??v?");
+        QVERIFY(righe(*f).contains("privo") && righe(*f).contains("prova"));
+    }
+};
 
 QTEST_MAIN(AvvioRicercaTest)
 #include "AvvioRicercaTest.moc"

@@ -33,226 +33,223 @@ bool sulloSchermo(const QWidget& w) {
 
 class Form1AvvioTest : public QObject {
     Q_OBJECT
+
 private slots:
-    void primoAvvioConValoriPredefiniti();
-    void impostazioniTornanoAlRiavvio();
-    void impostazioniCorrette_data();
-    void impostazioniCorrette();
-    void valoriAssurdiTornanoAlPredefinito();
-    void uscita_data();
-    void uscita();
-    void dizionarioRegistratoSparito();
-    void impostazioniNonScrivibili();
-    void pollLasciaPassareGliEventi();
-    void testoCp1252();
-};
 
-void Form1AvvioTest::primoAvvioConValoriPredefiniti() {
-    Ambiente a;
-    a.conDizionario();
-    Form1& f = a.avvia();
-    QVERIFY(a.ctx->dialoghi.registro.empty());
-    QCOMPARE(f.ModoCorrente, 5);
-    QVERIFY(f.Option1(5)->isChecked());
-    QVERIFY(f.ckOrder->isChecked() && f.CkFilter->isChecked());
-    QVERIFY(!f.Check2->isChecked() && !f.Check3->isChecked() && !f.CkDoppie->isChecked());
-    QCOMPARE(f.windowTitle(), QString("Verbolario  ->  7 voci nel dizionario"));
-    // No pool was stored: the statistics were computed.
-    QVERIFY(!a.ctx->statistiche.stringaLettere.empty());
-    QCOMPARE(f.size(), dimensionePredefinita());
-    const QPoint centro = QGuiApplication::primaryScreen()->geometry().center();
-    QVERIFY((f.frameGeometry().center() - centro).manhattanLength() <= 8);
-
-    QVERIFY(a.chiudi());
-    QVERIFY(a.ctx->dialoghi.registro.empty()); // nothing changed, nothing asked
-    QCOMPARE(a.leggi("Opzioni", "Option"), std::string("5"));
-    QCOMPARE(a.leggi("Pos", "FWidth"), std::string("9600"));
-    QCOMPARE(a.leggi("Pos", "FHeight"), std::string("7000"));
-    QCOMPARE(a.leggi("String", "Stringa"), a.ctx->statistiche.stringaLettere);
-    QVERIFY(a.leggi("String", "a") != "<assente>");
-    // The recorded dictionary is only written when the user makes one the default.
-    QCOMPARE(a.leggi("Dizionario", "Dizionario"), std::string("<assente>"));
-}
-
-void Form1AvvioTest::impostazioniTornanoAlRiavvio() {
-    Ambiente a;
-    a.conDizionario();
-    {
+    void primoAvvioConValoriPredefiniti() {
+        Ambiente a;
+        a.conDizionario();
         Form1& f = a.avvia();
-        f.Option1_Click(7);
-        QTest::mouseClick(f.Check2, Qt::LeftButton, {}, QPoint(8, f.Check2->height() / 2));
-        QTest::mouseClick(f.ckOrder, Qt::LeftButton, {}, QPoint(8, f.ckOrder->height() / 2));
-        f.TxtMeno->setText(QString::fromUtf8("ABC\u00C8"));
-        f.superficie.coloreMessaggi = 0x123456;
-        f.giochi.maxTime = 45;
-        f.resize(700, 500);
-        f.move(40, 30);
+        QVERIFY(a.ctx->dialoghi.registro.empty());
+        QCOMPARE(f.ModoCorrente, 5);
+        QVERIFY(f.Option1(5)->isChecked());
+        QVERIFY(f.ckOrder->isChecked() && f.CkFilter->isChecked());
+        QVERIFY(!f.Check2->isChecked() && !f.Check3->isChecked() && !f.CkDoppie->isChecked());
+        QCOMPARE(f.windowTitle(), QString("Verbolario  ->  7 voci nel dizionario"));
+        // No pool was stored: the statistics were computed.
+        QVERIFY(!a.ctx->statistiche.stringaLettere.empty());
+        QCOMPARE(f.size(), dimensionePredefinita());
+        const QPoint centro = QGuiApplication::primaryScreen()->geometry().center();
+        QVERIFY((f.frameGeometry().center() - centro).manhattanLength() <= 8);
+
+        QVERIFY(a.chiudi());
+        QVERIFY(a.ctx->dialoghi.registro.empty()); // nothing changed, nothing asked
+        QCOMPARE(a.leggi("Opzioni", "Option"), std::string("5"));
+        QCOMPARE(a.leggi("Pos", "FWidth"), std::string("9600"));
+        QCOMPARE(a.leggi("Pos", "FHeight"), std::string("7000"));
+        QCOMPARE(a.leggi("String", "Stringa"), a.ctx->statistiche.stringaLettere);
+        QVERIFY(a.leggi("String", "a") != "<assente>");
+        // The recorded dictionary is only written when the user makes one the default.
+        QCOMPARE(a.leggi("Dizionario", "Dizionario"), std::string("<assente>"));
+    }
+
+    void impostazioniTornanoAlRiavvio() {
+        Ambiente a;
+        a.conDizionario();
+        {
+            Form1& f = a.avvia();
+            f.Option1_Click(7);
+            QTest::mouseClick(f.Check2, Qt::LeftButton, {}, QPoint(8, f.Check2->height() / 2));
+            QTest::mouseClick(f.ckOrder, Qt::LeftButton, {}, QPoint(8, f.ckOrder->height() / 2));
+            f.TxtMeno->setText(QString::fromUtf8("ABC\u00C8"));
+            f.superficie.coloreMessaggi = 0x123456;
+            f.giochi.maxTime = 45;
+            f.resize(700, 500);
+            f.move(40, 30);
+            QVERIFY(a.chiudi());
+        }
+        Form1& g = a.avvia();
+        QCOMPARE(g.ModoCorrente, 7);
+        QVERIFY(g.Check2->isChecked() && a.ctx->modoCommento);
+        QVERIFY(!g.ckOrder->isChecked());
+        QCOMPARE(g.TxtMeno->text(), QString::fromUtf8("ABC\u00C8"));
+        QCOMPARE(g.superficie.coloreMessaggi, 0x123456u);
+        QCOMPARE(g.giochi.maxTime, int64_t(45));
+        QCOMPARE(g.frameGeometry().topLeft(), QPoint(40, 30));
+        QCOMPARE(g.size(), QSize(700, 500));
+        // Closed while maximised: the stored position and size stay as they were.
+        g.showMaximized();
+        QCoreApplication::processEvents();
+        QVERIFY(a.chiudi());
+        QCOMPARE(a.leggi("Pos", "FWidth"), std::string("10500"));
+        QCOMPARE(a.leggi("Pos", "FLeft"), std::string("600"));
+    }
+
+    // Stored values the dictionary or the screen cannot honour are brought within range.
+    void impostazioniCorrette_data() {
+        QTest::addColumn<QByteArray>("ini");
+        QTest::addColumn<int>("min");
+        QTest::addColumn<int>("max");
+        // The longest entry has 26 letters.
+        QTest::newRow("min vicino a max")
+            << QByteArray("[Opzioni]\r\nMin=10\r\nMax=11\r\n") << 9 << 11;
+        QTest::newRow("min troppo basso")
+            << QByteArray("[Opzioni]\r\nMin=1\r\nMax=11\r\n") << 3 << 11;
+        QTest::newRow("max oltre la parola piu lunga")
+            << QByteArray("[Opzioni]\r\nMin=4\r\nMax=40\r\n") << 4 << 26;
+        QTest::newRow("nessun valore") << QByteArray() << 3 << 26;
+        QTest::newRow("fuori schermo")
+            << QByteArray(
+                   "[Pos]\r\nFLeft=140000\r\nFTop=-140000\r\nFWidth=9600\r\nFHeight=7000\r\n")
+            << 3 << 26;
+    }
+
+    void impostazioniCorrette() {
+        QFETCH(QByteArray, ini);
+        QFETCH(int, min);
+        QFETCH(int, max);
+        Ambiente a;
+        a.conDizionario();
+        if (!ini.isEmpty()) a.conIni(ini);
+        Form1& f = a.avvia();
+        QCOMPARE(f.giochi.min, int64_t(min));
+        QCOMPARE(f.giochi.max, int64_t(max));
+        QVERIFY(f.isVisible() && sulloSchermo(f));
+    }
+
+    void valoriAssurdiTornanoAlPredefinito() {
+        Ambiente a;
+        a.conDizionario();
+        a.conIni("[Opzioni]\r\nOption=abc\r\nCommento=7\r\nColor=999\r\nClrComment=-4\r\n"
+                 "Filter=1\r\nOrder=0\r\nMaxTime=1e300\r\n"
+                 "[Pos]\r\nFWidth=-5\r\nFHeight=99999999999999999999999\r\nFLeft=x\r\nFTop=\r\n"
+                 "[String]\r\nStringa=12\xE8\r\n");
+        Form1& f = a.avvia();
+        QCOMPARE(f.ModoCorrente, 5);
+        QVERIFY(!f.Check2->isChecked());
+        QCOMPARE(f.superficie.coloreSfondo, 255);
+        QCOMPARE(f.superficie.coloreMessaggi, 0xC3C3C2u);
+        QCOMPARE(f.giochi.maxTime, int64_t(30));
+        QVERIFY(f.CkFilter->isChecked());
+        QVERIFY(!f.ckOrder->isChecked());
+        QCOMPARE(f.size(), dimensionePredefinita());
+        QVERIFY(sulloSchermo(f));
+        // A pool that is not made of capitals is not the letter game's pool.
+        const std::string& pool = a.ctx->statistiche.stringaLettere;
+        QVERIFY(!pool.empty() && pool.find_first_not_of("ABCDEFGHIJKLMNOPQRSTUVWXYZ") == pool.npos);
+    }
+
+    // Closing with a changed dictionary: the question, its default, and what each answer does.
+    void uscita_data() {
+        QTest::addColumn<bool>("accenti"); // the accents were removed
+        QTest::addColumn<R>("risposta");
+        QTest::addColumn<QByteArray>("file");
+        const QByteArray salvato =
+            "anna\r\nape\r\ncane\r\ncasa\r\ncitt\xE0\r\n"
+            "precipitevolissimevolmente\r\nprivo\r\nprova\r\nradar\r\nzebra\r\n";
+        QTest::newRow("annulla") << false << R::Annulla << QByteArray(prova::kDizionario);
+        QTest::newRow("si") << false << R::Si << salvato;
+        QTest::newRow("no dopo accenti eliminati")
+            << true << R::No << QByteArray(prova::kDizionario);
+    }
+
+    void uscita() {
+        QFETCH(bool, accenti);
+        QFETCH(R, risposta);
+        QFETCH(QByteArray, file);
+        Ambiente a;
+        a.conDizionario();
+        Form1& f = a.avvia();
+        a.ctx->voci.append("zebra");
+        a.ctx->voci.append("ape");
+        a.ctx->dizionarioModificato = true;
+        a.ctx->accentiEliminati = accenti;
+        a.risposte = {risposta};
+        QCOMPARE(a.chiudi(), risposta != R::Annulla);
+        QCOMPARE(a.ctx->dialoghi.registro.size(), size_t(1));
+        const Dialoghi::Richiesta& d = a.ultima();
+        QVERIFY(d.testo.startsWith("Salvo le modifiche fatte al dizionario?"));
+        QCOMPARE(d.testo.contains("Sono stati eliminati gli accenti dal dizionario in uso!"),
+                 accenti);
+        QCOMPARE(d.predefinito, accenti ? 1 : 0);
+        QCOMPARE(d.pulsanti, Dialoghi::Pulsanti::SiNoAnnulla);
+        QCOMPARE(d.icona, Dialoghi::Icona::Domanda);
+        QCOMPARE(prova::leggiFile(a.cartella + "/dizionario.dic"), file);
+        if (risposta != R::Annulla) return;
+        QVERIFY(f.isVisible());
+        QCOMPARE(a.ini(), QByteArray()); // nothing written while the program keeps running
+        // The anagram search over the whole dictionary holds a scrambled copy: never saved.
+        a.ctx->anagrammiInCorso = true;
+        QVERIFY(a.chiudi());
+        QCOMPARE(a.ctx->dialoghi.registro.size(), size_t(1));
+    }
+
+    void dizionarioRegistratoSparito() {
+        Ambiente a;
+        a.conDizionario();
+        a.conIni("[Dizionario]\r\nDizionario=" + QFile::encodeName(a.cartella) +
+                 "/sparito.dic\r\n[String]\r\nStringa=ABC\r\nA=1\r\n");
+        a.risposte = {R::Si};
+        a.avvia();
+        QCOMPARE(a.ctx->dialoghi.registro.size(), size_t(1));
+        QCOMPARE(a.ultima().testo,
+                 QString::fromUtf8("L'ultimo dizionario usato non \u00E8 pi\u00F9 presente!\n"
+                                   "Carico quello predefinito?"));
+        QVERIFY(a.ctx->dizionarioSostituito);
+        QCOMPARE(a.ctx->voci.size(), size_t(8));
+        // The default file's own statistics, not the stored pool of the lost dictionary.
+        QVERIFY(a.ctx->statistiche.stringaLettere != "ABC");
+        a.risposte = {R::Si};
+        QVERIFY(a.chiudi());
+        QCOMPARE(a.ultima().testo,
+                 QString("Devo considerare l'attuale il dizionario predefinito?"));
+        QCOMPARE(QString::fromStdString(a.leggi("Dizionario", "Dizionario")),
+                 a.cartella + "/dizionario.dic");
+        QCOMPARE(a.leggi("String", "Stringa"), a.ctx->statistiche.stringaLettere);
+    }
+
+    void impostazioniNonScrivibili() {
+        // A folder holds the settings file's name: the program still runs and closes.
+        Ambiente a;
+        a.conDizionario();
+        QVERIFY(QDir(a.cartella).mkdir("Verbolario.ini"));
+        QVERIFY(a.avvia().isVisible());
         QVERIFY(a.chiudi());
     }
-    Form1& g = a.avvia();
-    QCOMPARE(g.ModoCorrente, 7);
-    QVERIFY(g.Check2->isChecked() && a.ctx->modoCommento);
-    QVERIFY(!g.ckOrder->isChecked());
-    QCOMPARE(g.TxtMeno->text(), QString::fromUtf8("ABC\u00C8"));
-    QCOMPARE(g.superficie.coloreMessaggi, 0x123456u);
-    QCOMPARE(g.giochi.maxTime, int64_t(45));
-    QCOMPARE(g.frameGeometry().topLeft(), QPoint(40, 30));
-    QCOMPARE(g.size(), QSize(700, 500));
-    // Closed while maximised: the stored position and size stay as they were.
-    g.showMaximized();
-    QCoreApplication::processEvents();
-    QVERIFY(a.chiudi());
-    QCOMPARE(a.leggi("Pos", "FWidth"), std::string("10500"));
-    QCOMPARE(a.leggi("Pos", "FLeft"), std::string("600"));
-}
 
-// Stored values the dictionary or the screen cannot honour are brought within range.
-void Form1AvvioTest::impostazioniCorrette_data() {
-    QTest::addColumn<QByteArray>("ini");
-    QTest::addColumn<int>("min");
-    QTest::addColumn<int>("max");
-    // The longest entry has 26 letters.
-    QTest::newRow("min vicino a max") << QByteArray("[Opzioni]\r\nMin=10\r\nMax=11\r\n") << 9 << 11;
-    QTest::newRow("min troppo basso") << QByteArray("[Opzioni]\r\nMin=1\r\nMax=11\r\n") << 3 << 11;
-    QTest::newRow("max oltre la parola piu lunga")
-        << QByteArray("[Opzioni]\r\nMin=4\r\nMax=40\r\n") << 4 << 26;
-    QTest::newRow("nessun valore") << QByteArray() << 3 << 26;
-    QTest::newRow("fuori schermo")
-        << QByteArray("[Pos]\r\nFLeft=140000\r\nFTop=-140000\r\nFWidth=9600\r\nFHeight=7000\r\n")
-        << 3 << 26;
-}
+    void pollLasciaPassareGliEventi() {
+        // A stop request raised by an event (the stop button) reaches a loop that only polls.
+        Contesto ctx(QDir::tempPath());
+        PollEventi poll(ctx);
+        QTimer::singleShot(30, [&ctx] { ctx.interrompi = true; });
+        QElapsedTimer t;
+        t.start();
+        int64_t giri = 0;
+        while (!poll.stop() && t.elapsed() < 2000) ++giri;
+        QVERIFY(ctx.interrompi);
+        QVERIFY(t.elapsed() < 200);
+        QVERIFY(giri > 1000); // most calls are only a counter
+    }
 
-void Form1AvvioTest::impostazioniCorrette() {
-    QFETCH(QByteArray, ini);
-    QFETCH(int, min);
-    QFETCH(int, max);
-    Ambiente a;
-    a.conDizionario();
-    if (!ini.isEmpty()) a.conIni(ini);
-    Form1& f = a.avvia();
-    QCOMPARE(f.giochi.min, int64_t(min));
-    QCOMPARE(f.giochi.max, int64_t(max));
-    QVERIFY(f.isVisible() && sulloSchermo(f));
-}
-
-void Form1AvvioTest::valoriAssurdiTornanoAlPredefinito() {
-    Ambiente a;
-    a.conDizionario();
-    a.conIni("[Opzioni]\r\nOption=abc\r\nCommento=7\r\nColor=999\r\nClrComment=-4\r\n"
-             "Filter=1\r\nOrder=0\r\nMaxTime=1e300\r\n"
-             "[Pos]\r\nFWidth=-5\r\nFHeight=99999999999999999999999\r\nFLeft=x\r\nFTop=\r\n"
-             "[String]\r\nStringa=12\xE8\r\n");
-    Form1& f = a.avvia();
-    QCOMPARE(f.ModoCorrente, 5);
-    QVERIFY(!f.Check2->isChecked());
-    QCOMPARE(f.superficie.coloreSfondo, 255);
-    QCOMPARE(f.superficie.coloreMessaggi, 0xC3C3C2u);
-    QCOMPARE(f.giochi.maxTime, int64_t(30));
-    QVERIFY(f.CkFilter->isChecked());
-    QVERIFY(!f.ckOrder->isChecked());
-    QCOMPARE(f.size(), dimensionePredefinita());
-    QVERIFY(sulloSchermo(f));
-    // A pool that is not made of capitals is not the letter game's pool.
-    const std::string& pool = a.ctx->statistiche.stringaLettere;
-    QVERIFY(!pool.empty() && pool.find_first_not_of("ABCDEFGHIJKLMNOPQRSTUVWXYZ") == pool.npos);
-}
-
-// Closing with a changed dictionary: the question, its default, and what each answer does.
-void Form1AvvioTest::uscita_data() {
-    QTest::addColumn<bool>("accenti"); // the accents were removed
-    QTest::addColumn<R>("risposta");
-    QTest::addColumn<QByteArray>("file");
-    const QByteArray salvato = "anna\r\nape\r\ncane\r\ncasa\r\ncitt\xE0\r\n"
-                               "precipitevolissimevolmente\r\nprivo\r\nprova\r\nradar\r\nzebra\r\n";
-    QTest::newRow("annulla") << false << R::Annulla << QByteArray(prova::kDizionario);
-    QTest::newRow("si") << false << R::Si << salvato;
-    QTest::newRow("no dopo accenti eliminati") << true << R::No << QByteArray(prova::kDizionario);
-}
-
-void Form1AvvioTest::uscita() {
-    QFETCH(bool, accenti);
-    QFETCH(R, risposta);
-    QFETCH(QByteArray, file);
-    Ambiente a;
-    a.conDizionario();
-    Form1& f = a.avvia();
-    a.ctx->voci.append("zebra");
-    a.ctx->voci.append("ape");
-    a.ctx->dizionarioModificato = true;
-    a.ctx->accentiEliminati = accenti;
-    a.risposte = {risposta};
-    QCOMPARE(a.chiudi(), risposta != R::Annulla);
-    QCOMPARE(a.ctx->dialoghi.registro.size(), size_t(1));
-    const Dialoghi::Richiesta& d = a.ultima();
-    QVERIFY(d.testo.startsWith("Salvo le modifiche fatte al dizionario?"));
-    QCOMPARE(d.testo.contains("Sono stati eliminati gli accenti dal dizionario in uso!"), accenti);
-    QCOMPARE(d.predefinito, accenti ? 1 : 0);
-    QCOMPARE(d.pulsanti, Dialoghi::Pulsanti::SiNoAnnulla);
-    QCOMPARE(d.icona, Dialoghi::Icona::Domanda);
-    QCOMPARE(prova::leggiFile(a.cartella + "/dizionario.dic"), file);
-    if (risposta != R::Annulla) return;
-    QVERIFY(f.isVisible());
-    QCOMPARE(a.ini(), QByteArray()); // nothing written while the program keeps running
-    // The anagram search over the whole dictionary holds a scrambled copy: never saved.
-    a.ctx->anagrammiInCorso = true;
-    QVERIFY(a.chiudi());
-    QCOMPARE(a.ctx->dialoghi.registro.size(), size_t(1));
-}
-
-void Form1AvvioTest::dizionarioRegistratoSparito() {
-    Ambiente a;
-    a.conDizionario();
-    a.conIni("[Dizionario]\r\nDizionario=" + QFile::encodeName(a.cartella) +
-             "/sparito.dic\r\n[String]\r\nStringa=ABC\r\nA=1\r\n");
-    a.risposte = {R::Si};
-    a.avvia();
-    QCOMPARE(a.ctx->dialoghi.registro.size(), size_t(1));
-    QCOMPARE(a.ultima().testo,
-             QString::fromUtf8("L'ultimo dizionario usato non \u00E8 pi\u00F9 presente!\n"
-                               "Carico quello predefinito?"));
-    QVERIFY(a.ctx->dizionarioSostituito);
-    QCOMPARE(a.ctx->voci.size(), size_t(8));
-    // The default file's own statistics, not the stored pool of the lost dictionary.
-    QVERIFY(a.ctx->statistiche.stringaLettere != "ABC");
-    a.risposte = {R::Si};
-    QVERIFY(a.chiudi());
-    QCOMPARE(a.ultima().testo, QString("Devo considerare l'attuale il dizionario predefinito?"));
-    QCOMPARE(QString::fromStdString(a.leggi("Dizionario", "Dizionario")),
-             a.cartella + "/dizionario.dic");
-    QCOMPARE(a.leggi("String", "Stringa"), a.ctx->statistiche.stringaLettere);
-}
-
-void Form1AvvioTest::impostazioniNonScrivibili() {
-    // A folder holds the settings file's name: the program still runs and closes.
-    Ambiente a;
-    a.conDizionario();
-    QVERIFY(QDir(a.cartella).mkdir("Verbolario.ini"));
-    QVERIFY(a.avvia().isVisible());
-    QVERIFY(a.chiudi());
-}
-
-void Form1AvvioTest::pollLasciaPassareGliEventi() {
-    // A stop request raised by an event (the stop button) reaches a loop that only polls.
-    Contesto ctx(QDir::tempPath());
-    PollEventi poll(ctx);
-    QTimer::singleShot(30, [&ctx] { ctx.interrompi = true; });
-    QElapsedTimer t;
-    t.start();
-    int64_t giri = 0;
-    while (!poll.stop() && t.elapsed() < 2000) ++giri;
-    QVERIFY(ctx.interrompi);
-    QVERIFY(t.elapsed() < 200);
-    QVERIFY(giri > 1000); // most calls are only a counter
-}
-
-void Form1AvvioTest::testoCp1252() {
-    using namespace verbolario::testo;
-    QCOMPARE(daCp1252("citt\xE0 \x80 \x93x\x94"),
-             QString::fromUtf8("citt\u00E0 \u20AC \u201Cx\u201D"));
-    QCOMPARE(aCp1252(QString::fromUtf8("perch\u00E9 \u20AC")), std::string("perch\xE9 \x80"));
-    // What the code page cannot hold becomes '?', never a refusal or a lost character.
-    QCOMPARE(aCp1252(QString::fromUtf8("\u4E2D\u00E8")), std::string("?\xE8"));
-}
+    void testoCp1252() {
+        using namespace verbolario::testo;
+        QCOMPARE(daCp1252("citt\xE0 \x80 \x93x\x94"),
+                 QString::fromUtf8("citt\u00E0 \u20AC \u201Cx\u201D"));
+        QCOMPARE(aCp1252(QString::fromUtf8("perch\u00E9 \u20AC")), std::string("perch\xE9 \x80"));
+        // What the code page cannot hold becomes '?', never a refusal or a lost character.
+        QCOMPARE(aCp1252(QString::fromUtf8("\u4E2D\u00E8")), std::string("?\xE8"));
+    }
+};
 
 QTEST_MAIN(Form1AvvioTest)
 #include "Form1AvvioTest.moc"

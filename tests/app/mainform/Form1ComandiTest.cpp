@@ -37,385 +37,368 @@ bool evidenziato(QRadioButton* b) {
 
 class Form1ComandiTest : public QObject {
     Q_OBJECT
-private slots:
-    void init();
-    void cleanup();
-    void modi_data();
-    void modi();
-    void arrangiaNelCambioModo();
-    void modoRifiutatoSeOccupato();
-    void filtroText1_data();
-    void filtroText1();
-    void filtroTxtMeno();
-    void aiutiDeiModelli_data();
-    void aiutiDeiModelli();
-    void commentoScartaISuggerimenti();
-    void caselleDiControllo();
-    void evidenziazioneDeiModi();
-    void accenti_data();
-    void accenti();
-    void invioAvviaOFerma();
-    void menuFileSecondoLaLista();
-    void disposizioneSenzaSovrapposizioni_data();
-    void disposizioneSenzaSovrapposizioni();
-
-private:
     std::unique_ptr<Ambiente> a;
     Form1* f = nullptr;
-};
 
-void Form1ComandiTest::init() {
-    a = std::make_unique<Ambiente>();
-    a->conDizionario();
-    f = &a->avvia();
-}
+private slots:
 
-void Form1ComandiTest::cleanup() {
-    a->ctx->occupato = a->ctx->dizionarioModificato = false;
-    a.reset();
-}
-
-void Form1ComandiTest::modi_data() {
-    QTest::addColumn<int>("modo");
-    QTest::addColumn<QStringList>("visibili");
-    QTest::addColumn<bool>("avvio");
-    QTest::newRow("0") << 0 << QStringList{"List1", "Text1"} << true;
-    QTest::newRow("1") << 1 << QStringList{} << false;
-    QTest::newRow("2") << 2 << QStringList{"List1", "Text1", "Frame2"} << true;
-    QTest::newRow("3") << 3 << QStringList{"List1", "Text1", "ImgPal"} << true;
-    QTest::newRow("4") << 4 << QStringList{"List1", "Text1", "Frame5"} << true;
-    QTest::newRow("5") << 5 << QStringList{"List1", "Tast1", "Text2"} << false;
-    QTest::newRow("6") << 6 << QStringList{"List1", "Text1"} << false;
-    QTest::newRow("7") << 7 << QStringList{"List1", "Text1", "CruciPic"} << true;
-    QTest::newRow("8") << 8 << QStringList{} << false;
-    QTest::newRow("9") << 9 << QStringList{"List1",   "Text1",    "TxtMeno",
-                                           "ckOrder", "CkFilter", "CkDoppie"}
-                       << true;
-}
-
-void Form1ComandiTest::modi() {
-    QFETCH(int, modo);
-    QFETCH(QStringList, visibili);
-    QFETCH(bool, avvio);
-    QSignalSpy cambiato(f, &Form1::modoCambiato);
-    clic(f->Option1(modo));
-    QCOMPARE(f->ModoCorrente, modo);
-    QCOMPARE(cambiato.count(), 1);
-    QCOMPARE(f->superficie.ultimoMessaggio(), CambioModo::testiAiuto()[size_t(modo)]);
-    for (QString n : {"List1", "Tast1", "Text1", "Text2", "TxtMeno", "Frame2", "Frame5", "ImgPal",
-                      "CruciPic", "ckOrder", "CkFilter", "CkDoppie"})
-        QVERIFY2(f->findChild<QWidget*>(n)->isVisible() == visibili.contains(n), qPrintable(n));
-    QCOMPARE(f->Command1->isEnabled(), avvio);
-}
-
-void Form1ComandiTest::arrangiaNelCambioModo() {
-    f->Option1_Click(3);
-    f->Text1->setText("Anna!");
-    f->Option1_Click(0);
-    QCOMPARE(f->Text1->text(), QString("anna"));
-    f->Text1->setText(QString::fromUtf8("Citt\u00E0 d'arte"));
-    f->Option1_Click(2);
-    QCOMPARE(f->Text1->text(), QString::fromUtf8("citt\u00E0darte"));
-    f->Option1_Click(7);
-    QCOMPARE(f->Text1->text(), QString());
-    // "Tutti !" disables Text1; leaving the mode enables it again.
-    f->Option1_Click(2);
-    clic(f->Option2[1]);
-    QVERIFY(!f->Text1->isEnabled());
-    f->Option1_Click(0);
-    QVERIFY(f->Text1->isEnabled());
-}
-
-void Form1ComandiTest::modoRifiutatoSeOccupato() {
-    f->Option1_Click(0);
-    f->Text1->setText("Casa");
-    QSignalSpy iniziato(f, &Form1::cambioModoIniziato);
-    a->ctx->occupato = true;
-    clic(f->Option1(7));
-    QCOMPARE(iniziato.count(), 0);
-    QCOMPARE(f->ModoCorrente, 0);
-    QVERIFY(f->Option1(0)->isChecked() && !f->Option1(7)->isChecked());
-    QCOMPARE(f->Text1->text(), QString("Casa"));
-    a->ctx->occupato = false;
-    a->ctx->anagrammiInCorso = true;
-    f->Option1_Click(9);
-    QCOMPARE(f->ModoCorrente, 0);
-    a->ctx->anagrammiInCorso = false;
-}
-
-void Form1ComandiTest::filtroText1_data() {
-    QTest::addColumn<int>("modo");
-    QTest::addColumn<QString>("chiave");
-    QTest::addColumn<bool>("contenitori");
-    QTest::addColumn<QString>("digitato"); // starting with "^": pasted
-    QTest::addColumn<QString>("atteso");
-    auto riga = [](const char* nome, int modo, const char* chiave, bool contenitori,
-                   const char* digitato, const char* atteso) {
-        QTest::newRow(nome) << modo << QString::fromUtf8(chiave) << contenitori
-                            << QString::fromUtf8(digitato) << QString::fromUtf8(atteso);
-    };
-    riga("cruci maiuscole", 7, "", false, "p?v\u00E8", "P?V\u00C8");
-    riga("cruci cifre rifiutate anche con chiave", 7, "ABC", false, "a1b", "AB");
-    riga("cruci incolla", 7, "", false, "^pr1vo\nx", "PRVO X");
-    riga("mnemos cifre senza chiave", 9, "", false, "1a2", "A");
-    riga("mnemos cifre con chiave", 9, "ABC", false, "12c", "12C");
-    riga("rime minuscole", 0, "", false, "CaSa", "casa");
-    riga("rime niente cifre", 0, "XY", false, "ca5a", "caa");
-    riga("contenitori con chiave", 2, "AB", true, "Ab3", "ab3");
-    riga("contenitori senza chiave", 2, "", true, "ab3", "ab");
-    riga("accento maiuscolo resta", 0, "", false, "\u00C8", "\u00C8");
-}
-
-void Form1ComandiTest::filtroText1() {
-    QFETCH(int, modo);
-    QFETCH(QString, chiave);
-    QFETCH(bool, contenitori);
-    QFETCH(QString, digitato);
-    QFETCH(QString, atteso);
-    f->Option1_Click(modo);
-    if (contenitori) clic(f->Option2[3]);
-    f->TxtMeno->setText(chiave);
-    f->Text1->clear();
-    f->Text1->setFocus();
-    if (digitato.startsWith('^')) {
-        QGuiApplication::clipboard()->setText(digitato.mid(1));
-        QTest::keySequence(f->Text1, QKeySequence::Paste);
-    } else {
-        prova::digita(f->Text1, digitato);
+    void init() {
+        a = std::make_unique<Ambiente>();
+        a->conDizionario();
+        f = &a->avvia();
     }
-    QCOMPARE(f->Text1->text(), atteso);
-}
 
-void Form1ComandiTest::filtroTxtMeno() {
-    f->Option1_Click(9);
-    f->Text1->setText("12");
-    prova::digita(f->TxtMeno, QString::fromUtf8("ab9\u00E9-"));
-    QCOMPARE(f->TxtMeno->text(), QString::fromUtf8("AB\u00C9-"));
-    // A new key makes the digits typed for the old one meaningless.
-    QCOMPARE(f->Text1->text(), QString());
-}
+    void cleanup() {
+        a->ctx->occupato = a->ctx->dizionarioModificato = false;
+        a.reset();
+    }
 
-void Form1ComandiTest::aiutiDeiModelli_data() {
-    QTest::addColumn<int>("modo");
-    QTest::addColumn<QString>("prima");
-    QTest::addColumn<int>("cursorePrima");
-    QTest::addColumn<int>("tasto");
-    QTest::addColumn<QString>("atteso");
-    QTest::addColumn<int>("cursore");
-    auto riga = [](const char* nome, int modo, const char* prima, int c0, Qt::Key tasto,
-                   const char* atteso, int c) {
-        QTest::newRow(nome) << modo << QString(prima) << c0 << int(tasto) << QString(atteso) << c;
-    };
-    riga("spazio in coda", 7, "P", 1, Qt::Key_Space, "P?", 2);
-    // A blank typed in the middle becomes the missing-letter sign where it was typed.
-    riga("spazio in mezzo", 7, "P?V", 1, Qt::Key_Space, "P??V", 2);
-    riga("ctrl aggiunge asterisco", 7, "PR", 2, Qt::Key_Control, "PR*", 3);
-    riga("mnemos spazio", 9, "AB", 2, Qt::Key_Space, "AB?", 3);
-    riga("altri modi niente", 0, "ab", 2, Qt::Key_Space, "ab ", 3);
-}
+    void modi_data() {
+        QTest::addColumn<int>("modo");
+        QTest::addColumn<QStringList>("visibili");
+        QTest::addColumn<bool>("avvio");
+        QTest::newRow("0") << 0 << QStringList{"List1", "Text1"} << true;
+        QTest::newRow("1") << 1 << QStringList{} << false;
+        QTest::newRow("2") << 2 << QStringList{"List1", "Text1", "Frame2"} << true;
+        QTest::newRow("3") << 3 << QStringList{"List1", "Text1", "ImgPal"} << true;
+        QTest::newRow("4") << 4 << QStringList{"List1", "Text1", "Frame5"} << true;
+        QTest::newRow("5") << 5 << QStringList{"List1", "Tast1", "Text2"} << false;
+        QTest::newRow("6") << 6 << QStringList{"List1", "Text1"} << false;
+        QTest::newRow("7") << 7 << QStringList{"List1", "Text1", "CruciPic"} << true;
+        QTest::newRow("8") << 8 << QStringList{} << false;
+        QTest::newRow("9") << 9 << QStringList{"List1",   "Text1",    "TxtMeno",
+                                               "ckOrder", "CkFilter", "CkDoppie"}
+                           << true;
+    }
 
-void Form1ComandiTest::aiutiDeiModelli() {
-    QFETCH(int, modo);
-    QFETCH(QString, prima);
-    QFETCH(int, cursorePrima);
-    QFETCH(int, tasto);
-    QFETCH(QString, atteso);
-    QFETCH(int, cursore);
-    f->Option1_Click(modo);
-    f->Text1->setText(prima);
-    f->Text1->setCursorPosition(cursorePrima);
-    f->Text1->setFocus();
-    QTest::keyClick(f->Text1, static_cast<Qt::Key>(tasto));
-    QCOMPARE(f->Text1->text(), atteso);
-    QCOMPARE(f->Text1->cursorPosition(), cursore);
-}
+    void modi() {
+        QFETCH(int, modo);
+        QFETCH(QStringList, visibili);
+        QFETCH(bool, avvio);
+        QSignalSpy cambiato(f, &Form1::modoCambiato);
+        clic(f->Option1(modo));
+        QCOMPARE(f->ModoCorrente, modo);
+        QCOMPARE(cambiato.count(), 1);
+        QCOMPARE(f->superficie.ultimoMessaggio(), CambioModo::testiAiuto()[size_t(modo)]);
+        for (QString n : {"List1", "Tast1", "Text1", "Text2", "TxtMeno", "Frame2", "Frame5",
+                          "ImgPal", "CruciPic", "ckOrder", "CkFilter", "CkDoppie"})
+            QVERIFY2(f->findChild<QWidget*>(n)->isVisible() == visibili.contains(n), qPrintable(n));
+        QCOMPARE(f->Command1->isEnabled(), avvio);
+    }
 
-void Form1ComandiTest::commentoScartaISuggerimenti() {
-    clic(f->Check2);
-    QVERIFY(a->ctx->modoCommento);
-    a->ctx->occupato = true;
-    f->ScriviMessaggio("Ricerca in corso...", 1, true);
-    QVERIFY(a->ctx->occupato);
-    QVERIFY(f->superficie.ultimoMessaggio() != "Ricerca in corso...");
-    f->ScriviMessaggio("Errore nel caricamento del nuovo dizionario.", 1, false);
-    QCOMPARE(f->superficie.ultimoMessaggio(),
-             QString("Errore nel caricamento del nuovo dizionario."));
-    QVERIFY(!a->ctx->occupato);
-    // The band really shows it: some pixel of the drawing layer is set near the bottom.
-    const QImage& d = f->superficie.disegno();
-    bool disegnato = false;
-    for (int y = d.height() - 56; y < d.height() && !disegnato; ++y)
-        for (int x = 0; x < d.width() && !disegnato; ++x) disegnato = qAlpha(d.pixel(x, y)) != 0;
-    QVERIFY(disegnato);
-    // Switching comment mode on wipes what the band shows.
-    clic(f->Check2);
-    clic(f->Check2);
-    for (int y = 0; y < d.height(); y += 3)
-        for (int x = 0; x < d.width(); x += 3) QCOMPARE(qAlpha(d.pixel(x, y)), 0);
-}
+    void arrangiaNelCambioModo() {
+        f->Option1_Click(3);
+        f->Text1->setText("Anna!");
+        f->Option1_Click(0);
+        QCOMPARE(f->Text1->text(), QString("anna"));
+        f->Text1->setText(QString::fromUtf8("Citt\u00E0 d'arte"));
+        f->Option1_Click(2);
+        QCOMPARE(f->Text1->text(), QString::fromUtf8("citt\u00E0darte"));
+        f->Option1_Click(7);
+        QCOMPARE(f->Text1->text(), QString());
+        // "Tutti !" disables Text1; leaving the mode enables it again.
+        f->Option1_Click(2);
+        clic(f->Option2[1]);
+        QVERIFY(!f->Text1->isEnabled());
+        f->Option1_Click(0);
+        QVERIFY(f->Text1->isEnabled());
+    }
 
-void Form1ComandiTest::caselleDiControllo() {
-    f->Option1_Click(9);
-    clic(f->CkFilter);
-    QVERIFY(!f->CkFilter->isChecked());
-    QCOMPARE(f->superficie.ultimoMessaggio(), QString(" "));
-    clic(f->CkDoppie);
-    QVERIFY(f->CkDoppie->isChecked() && f->CkFilter->isChecked());
-    QCOMPARE(f->superficie.ultimoMessaggio(), QString("Considera doppie due cifre"));
-    clic(f->CkFilter);
-    QVERIFY(!f->CkDoppie->isChecked());
-    clic(f->ckOrder);
-    QCOMPARE(f->superficie.ultimoMessaggio(), QString("Lista ordinata in ordine alfabetico"));
+    void modoRifiutatoSeOccupato() {
+        f->Option1_Click(0);
+        f->Text1->setText("Casa");
+        QSignalSpy iniziato(f, &Form1::cambioModoIniziato);
+        a->ctx->occupato = true;
+        clic(f->Option1(7));
+        QCOMPARE(iniziato.count(), 0);
+        QCOMPARE(f->ModoCorrente, 0);
+        QVERIFY(f->Option1(0)->isChecked() && !f->Option1(7)->isChecked());
+        QCOMPARE(f->Text1->text(), QString("Casa"));
+        a->ctx->occupato = false;
+        a->ctx->anagrammiInCorso = true;
+        f->Option1_Click(9);
+        QCOMPARE(f->ModoCorrente, 0);
+        a->ctx->anagrammiInCorso = false;
+    }
 
-    // "Top" checked makes the window an ordinary one; cleared keeps it on top.
-    QVERIFY(f->windowFlags() & Qt::WindowStaysOnTopHint);
-    clic(f->Check1);
-    QVERIFY(!(f->windowFlags() & Qt::WindowStaysOnTopHint));
-    QVERIFY(f->isVisible());
-    clic(f->Check1);
-    QVERIFY(f->windowFlags() & Qt::WindowStaysOnTopHint);
+    void filtroText1_data() {
+        QTest::addColumn<int>("modo");
+        QTest::addColumn<QString>("chiave");
+        QTest::addColumn<bool>("contenitori");
+        QTest::addColumn<QString>("digitato"); // starting with "^": pasted
+        QTest::addColumn<QString>("atteso");
+        auto riga = [](const char* nome, int modo, const char* chiave, bool contenitori,
+                       const char* digitato, const char* atteso) {
+            QTest::newRow(nome) << modo << QString::fromUtf8(chiave) << contenitori
+                                << QString::fromUtf8(digitato) << QString::fromUtf8(atteso);
+        };
+        riga("cruci maiuscole", 7, "", false, "p?v\u00E8", "P?V\u00C8");
+        riga("cruci cifre rifiutate anche con chiave", 7, "ABC", false, "a1b", "AB");
+        riga("cruci incolla", 7, "", false, "^pr1vo\nx", "PRVO X");
+        riga("mnemos cifre senza chiave", 9, "", false, "1a2", "A");
+        riga("mnemos cifre con chiave", 9, "ABC", false, "12c", "12C");
+        riga("rime minuscole", 0, "", false, "CaSa", "casa");
+        riga("rime niente cifre", 0, "XY", false, "ca5a", "caa");
+        riga("contenitori con chiave", 2, "AB", true, "Ab3", "ab3");
+        riga("contenitori senza chiave", 2, "", true, "ab3", "ab");
+        riga("accento maiuscolo resta", 0, "", false, "\u00C8", "\u00C8");
+    }
 
-    f->Option1_Click(2);
-    QCOMPARE(f->Check5->text(), QString("P\na\nr\no\nl\na"));
-    clic(f->Check5);
-    QVERIFY(f->ModoFrasi);
-    QCOMPARE(f->Check5->text(), QString("F\nr\na\ns\ne"));
-    QCOMPARE(f->superficie.ultimoMessaggio(),
-             QString("Comprende frasi o parole composte nella ricerca."));
-    QVERIFY(!f->CScarto->isVisible());
-    clic(f->Option2[2]);
-    QVERIFY(f->CScarto->isVisible());
-    QCOMPARE(f->superficie.ultimoMessaggio(),
-             QString("Trova le parole che si possono formare con quella scritta."));
-}
-
-void Form1ComandiTest::evidenziazioneDeiModi() {
-    f->Option1_Click(5);
-    muovi(f->Option1(2), QPoint(20, 10));
-    QVERIFY(evidenziato(f->Option1(2)));
-    QCOMPARE(f->Frame3->ultimoEvidenziato(), 2);
-    // Straight onto the next button: the first one goes back to normal.
-    muovi(f->Option1(3), QPoint(20, 10));
-    QVERIFY(!evidenziato(f->Option1(2)) && evidenziato(f->Option1(3)));
-    // The selected mode is never highlighted.
-    muovi(f->Option1(5), QPoint(20, 10));
-    QVERIFY(!evidenziato(f->Option1(5)) && !evidenziato(f->Option1(3)));
-    // The free surface of the column clears everything.
-    muovi(f->Option1(4), QPoint(20, 10));
-    muovi(f->Frame3, QPoint(2, f->Frame3->height() - 3));
-    QVERIFY(!evidenziato(f->Option1(4)));
-    QCOMPARE(f->Frame3->ultimoEvidenziato(), 100);
-    // Clicking a highlighted mode leaves it selected and plain.
-    muovi(f->Option1(0), QPoint(20, 10));
-    clic(f->Option1(0));
-    QVERIFY(!evidenziato(f->Option1(0)));
-}
-
-void Form1ComandiTest::accenti_data() {
-    QTest::addColumn<int>("modo");
-    QTest::addColumn<QString>("casella");
-    QTest::addColumn<QString>("prima");
-    QTest::addColumn<QString>("atteso");
-    auto riga = [](const char* nome, int modo, const char* casella, const char* prima,
-                   const char* atteso) {
-        QTest::newRow(nome) << modo << QString(casella) << QString(prima)
-                            << QString::fromUtf8(atteso);
-    };
-    riga("cerca parola in Text2", 5, "Text2", "casa", "ca\u00E8sa");
-    riga("cruci maiuscola", 7, "Text1", "CASA", "CA\u00C8SA");
-    riga("rime minuscola", 0, "Text1", "casa", "ca\u00E8sa");
-    riga("giochi nella chiave", 1, "TxtMeno", "CASA", "CA\u00C8SA");
-}
-
-void Form1ComandiTest::accenti() {
-    QFETCH(int, modo);
-    QFETCH(QString, casella);
-    QFETCH(QString, prima);
-    QFETCH(QString, atteso);
-    f->Option1_Click(modo);
-    auto* box = f->findChild<QLineEdit*>(casella);
-    box->setText(prima);
-    box->setCursorPosition(2);
-    // A right click opens the accents menu, not the box's own menu.
-    QTest::mousePress(box, Qt::RightButton, {}, QPoint(5, 5));
-    QVERIFY(f->menu().mnaccenti()->isVisible());
-    f->menu().mnaccenti()->hide();
-    f->menu().mnacc_Click(2); // "è"
-    QCOMPARE(box->text(), atteso);
-    QCOMPARE(box->cursorPosition(), 3);
-}
-
-void Form1ComandiTest::invioAvviaOFerma() {
-    QSignalSpy avvio(f, &Form1::richiestaAvvio);
-    f->Option1_Click(7);
-    f->Text1->setFocus();
-    QTest::keyClick(f->Text1, Qt::Key_Return);
-    QTest::mouseClick(f->Command1, Qt::LeftButton);
-    QCOMPARE(avvio.count(), 2);
-    a->ctx->ricercaInCorso = true;
-    f->mostraStop(true);
-    QVERIFY(f->Command10->isVisible());
-    QTest::keyClick(f->Text1, Qt::Key_Return);
-    QCOMPARE(avvio.count(), 2);
-    QVERIFY(a->ctx->interrompi);
-    f->concludiRicerca();
-    QVERIFY(!a->ctx->ricercaInCorso && !a->ctx->interrompi);
-}
-
-void Form1ComandiTest::menuFileSecondoLaLista() {
-    f->Option1_Click(0);
-    f->menu().preparaFile();
-    auto azioni = f->menu().mnfile()->actions();
-    QCOMPARE(azioni.size(), 5);
-    QVERIFY(azioni[0]->isEnabled() && !azioni[1]->isEnabled() && !azioni[4]->isEnabled());
-    f->List1->modello().aggiungi(QStringList{"casa", "cane\tanimale"});
-    f->List1->seleziona(1);
-    f->menu().preparaFile();
-    QVERIFY(azioni[1]->isEnabled() && azioni[2]->isEnabled() && azioni[4]->isEnabled());
-    QSignalSpy scelta(f, &Form1::richiestaMenuFile);
-    azioni[2]->trigger();
-    QCOMPARE(scelta.count(), 1);
-    QCOMPARE(scelta[0][0].toInt(), 2);
-    // A double click copies the term, without its comment, into Text1.
-    emit f->List1->doubleClicked(f->List1->modello().index(1));
-    QCOMPARE(f->Text1->text(), QString("cane"));
-}
-
-void Form1ComandiTest::disposizioneSenzaSovrapposizioni_data() {
-    QTest::addColumn<QSize>("dimensione");
-    QTest::newRow("progetto") << QSize(640, 467);
-    QTest::newRow("doppia") << QSize(1280, 934);
-    QTest::newRow("piccola") << QSize(420, 306);
-}
-
-void Form1ComandiTest::disposizioneSenzaSovrapposizioni() {
-    QFETCH(QSize, dimensione);
-    f->setWindowState(Qt::WindowNoState);
-    f->resize(dimensione);
-    QCoreApplication::processEvents();
-    const double k = (dimensione.width() / 640.0 + dimensione.height() / 467.0) / 2;
-    const int banda = dimensione.height() - qRound(56 * k);
-    // The start and stop buttons share one place on purpose.
-    auto avvioStop = [&](QWidget* w) { return w == f->Command1 || w == f->Command10; };
-    for (int modo = 0; modo < 10; ++modo) {
+    void filtroText1() {
+        QFETCH(int, modo);
+        QFETCH(QString, chiave);
+        QFETCH(bool, contenitori);
+        QFETCH(QString, digitato);
+        QFETCH(QString, atteso);
         f->Option1_Click(modo);
-        QList<QWidget*> v;
-        for (QWidget* w : f->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
-            if (w->isVisible() && w->width() > 0 && !w->isWindow()) v << w;
-        for (int i = 0; i < v.size(); ++i) {
-            const QRect r = v[i]->geometry();
-            QVERIFY2(f->rect().contains(r) && r.bottom() < banda, qPrintable(v[i]->objectName()));
-            for (int j = i + 1; j < v.size(); ++j)
-                QVERIFY2((avvioStop(v[i]) && avvioStop(v[j])) || !r.intersects(v[j]->geometry()),
-                         qPrintable(QString("modo %1: %2 / %3")
-                                        .arg(modo)
-                                        .arg(v[i]->objectName(), v[j]->objectName())));
+        if (contenitori) clic(f->Option2[3]);
+        f->TxtMeno->setText(chiave);
+        f->Text1->clear();
+        f->Text1->setFocus();
+        if (digitato.startsWith('^')) {
+            QGuiApplication::clipboard()->setText(digitato.mid(1));
+            QTest::keySequence(f->Text1, QKeySequence::Paste);
+        } else {
+            prova::digita(f->Text1, digitato);
         }
-        // Captions fit: each mode button shows its whole caption.
-        QRadioButton* b = f->Option1(modo);
-        QVERIFY2(b->sizeHint().width() <= b->width() + 2, qPrintable(b->text()));
+        QCOMPARE(f->Text1->text(), atteso);
     }
-}
+
+    void filtroTxtMeno() {
+        f->Option1_Click(9);
+        f->Text1->setText("12");
+        prova::digita(f->TxtMeno, QString::fromUtf8("ab9\u00E9-"));
+        QCOMPARE(f->TxtMeno->text(), QString::fromUtf8("AB\u00C9-"));
+        // A new key makes the digits typed for the old one meaningless.
+        QCOMPARE(f->Text1->text(), QString());
+    }
+
+    void aiutiDeiModelli_data() {
+        QTest::addColumn<int>("modo");
+        QTest::addColumn<QString>("prima");
+        QTest::addColumn<int>("cursorePrima");
+        QTest::addColumn<int>("tasto");
+        QTest::addColumn<QString>("atteso");
+        QTest::addColumn<int>("cursore");
+        auto riga = [](const char* nome, int modo, const char* prima, int c0, Qt::Key tasto,
+                       const char* atteso, int c) {
+            QTest::newRow(nome) << modo << QString(prima) << c0 << int(tasto) << QString(atteso)
+                                << c;
+        };
+        riga("spazio in coda", 7, "P", 1, Qt::Key_Space, "P?", 2);
+        // A blank typed in the middle becomes the missing-letter sign where it was typed.
+        riga("spazio in mezzo", 7, "P?V", 1, Qt::Key_Space, "P??V", 2);
+        riga("ctrl aggiunge asterisco", 7, "PR", 2, Qt::Key_Control, "PR*", 3);
+        riga("mnemos spazio", 9, "AB", 2, Qt::Key_Space, "AB?", 3);
+        riga("altri modi niente", 0, "ab", 2, Qt::Key_Space, "ab ", 3);
+    }
+
+    void aiutiDeiModelli() {
+        QFETCH(int, modo);
+        QFETCH(QString, prima);
+        QFETCH(int, cursorePrima);
+        QFETCH(int, tasto);
+        QFETCH(QString, atteso);
+        QFETCH(int, cursore);
+        f->Option1_Click(modo);
+        f->Text1->setText(prima);
+        f->Text1->setCursorPosition(cursorePrima);
+        f->Text1->setFocus();
+        QTest::keyClick(f->Text1, static_cast<Qt::Key>(tasto));
+        QCOMPARE(f->Text1->text(), atteso);
+        QCOMPARE(f->Text1->cursorPosition(), cursore);
+    }
+
+    void commentoScartaISuggerimenti() {
+        clic(f->Check2);
+        QVERIFY(a->ctx->modoCommento);
+        a->ctx->occupato = true;
+        f->ScriviMessaggio("Ricerca in corso...", 1, true);
+        QVERIFY(a->ctx->occupato);
+        QVERIFY(f->superficie.ultimoMessaggio() != "Ricerca in corso...");
+        f->ScriviMessaggio("Errore nel caricamento del nuovo dizionario.", 1, false);
+        QCOMPARE(f->superficie.ultimoMessaggio(),
+                 QString("Errore nel caricamento del nuovo dizionario."));
+        QVERIFY(!a->ctx->occupato);
+        // The band really shows it: some pixel of the drawing layer is set near the bottom.
+        const QImage& d = f->superficie.disegno();
+        bool disegnato = false;
+        for (int y = d.height() - 56; y < d.height() && !disegnato; ++y)
+            for (int x = 0; x < d.width() && !disegnato; ++x)
+                disegnato = qAlpha(d.pixel(x, y)) != 0;
+        QVERIFY(disegnato);
+        // Switching comment mode on wipes what the band shows.
+        clic(f->Check2);
+        clic(f->Check2);
+        for (int y = 0; y < d.height(); y += 3)
+            for (int x = 0; x < d.width(); x += 3) QCOMPARE(qAlpha(d.pixel(x, y)), 0);
+    }
+
+    void caselleDiControllo() {
+        f->Option1_Click(9);
+        clic(f->CkFilter);
+        QVERIFY(!f->CkFilter->isChecked());
+        QCOMPARE(f->superficie.ultimoMessaggio(), QString(" "));
+        clic(f->CkDoppie);
+        QVERIFY(f->CkDoppie->isChecked() && f->CkFilter->isChecked());
+        QCOMPARE(f->superficie.ultimoMessaggio(), QString("Considera doppie due cifre"));
+        clic(f->CkFilter);
+        QVERIFY(!f->CkDoppie->isChecked());
+        clic(f->ckOrder);
+        QCOMPARE(f->superficie.ultimoMessaggio(), QString("Lista ordinata in ordine alfabetico"));
+
+        // "Top" checked makes the window an ordinary one; cleared keeps it on top.
+        QVERIFY(f->windowFlags() & Qt::WindowStaysOnTopHint);
+        clic(f->Check1);
+        QVERIFY(!(f->windowFlags() & Qt::WindowStaysOnTopHint));
+        QVERIFY(f->isVisible());
+        clic(f->Check1);
+        QVERIFY(f->windowFlags() & Qt::WindowStaysOnTopHint);
+
+        f->Option1_Click(2);
+        QCOMPARE(f->Check5->text(), QString("P\na\nr\no\nl\na"));
+        clic(f->Check5);
+        QVERIFY(f->ModoFrasi);
+        QCOMPARE(f->Check5->text(), QString("F\nr\na\ns\ne"));
+        QCOMPARE(f->superficie.ultimoMessaggio(),
+                 QString("Comprende frasi o parole composte nella ricerca."));
+        QVERIFY(!f->CScarto->isVisible());
+        clic(f->Option2[2]);
+        QVERIFY(f->CScarto->isVisible());
+        QCOMPARE(f->superficie.ultimoMessaggio(),
+                 QString("Trova le parole che si possono formare con quella scritta."));
+    }
+
+    void evidenziazioneDeiModi() {
+        f->Option1_Click(5);
+        muovi(f->Option1(2), QPoint(20, 10));
+        QVERIFY(evidenziato(f->Option1(2)));
+        QCOMPARE(f->Frame3->ultimoEvidenziato(), 2);
+        // Straight onto the next button: the first one goes back to normal.
+        muovi(f->Option1(3), QPoint(20, 10));
+        QVERIFY(!evidenziato(f->Option1(2)) && evidenziato(f->Option1(3)));
+        // The selected mode is never highlighted.
+        muovi(f->Option1(5), QPoint(20, 10));
+        QVERIFY(!evidenziato(f->Option1(5)) && !evidenziato(f->Option1(3)));
+        // The free surface of the column clears everything.
+        muovi(f->Option1(4), QPoint(20, 10));
+        muovi(f->Frame3, QPoint(2, f->Frame3->height() - 3));
+        QVERIFY(!evidenziato(f->Option1(4)));
+        QCOMPARE(f->Frame3->ultimoEvidenziato(), 100);
+        // Clicking a highlighted mode leaves it selected and plain.
+        muovi(f->Option1(0), QPoint(20, 10));
+        clic(f->Option1(0));
+        QVERIFY(!evidenziato(f->Option1(0)));
+    }
+
+    void accenti_data() {
+        QTest::addColumn<int>("modo");
+        QTest::addColumn<QString>("casella");
+        QTest::addColumn<QString>("prima");
+        QTest::addColumn<QString>("atteso");
+        auto riga = [](const char* nome, int modo, const char* casella, const char* prima,
+                       const char* atteso) {
+            QTest::newRow(nome) << modo << QString(casella) << QString(prima)
+                                << QString::fromUtf8(atteso);
+        };
+        riga("cerca parola in Text2", 5, "Text2", "casa", "ca\u00E8sa");
+        riga("cruci maiuscola", 7, "Text1", "CASA", "CA\u00C8SA");
+        riga("rime minuscola", 0, "Text1", "casa", "ca\u00E8sa");
+        riga("giochi nella chiave", 1, "TxtMeno", "CASA", "CA\u00C8SA");
+    }
+
+    void accenti() {
+        QFETCH(int, modo);
+        QFETCH(QString, casella);
+        QFETCH(QString, prima);
+        QFETCH(QString, atteso);
+        f->Option1_Click(modo);
+        auto* box = f->findChild<QLineEdit*>(casella);
+        box->setText(prima);
+        box->setCursorPosition(2);
+        // A right click opens the accents menu, not the box's own menu.
+        QTest::mousePress(box, Qt::RightButton, {}, QPoint(5, 5));
+        QVERIFY(f->menu().mnaccenti()->isVisible());
+        f->menu().mnaccenti()->hide();
+        f->menu().mnacc_Click(2); // "è"
+        QCOMPARE(box->text(), atteso);
+        QCOMPARE(box->cursorPosition(), 3);
+    }
+
+    void invioAvviaOFerma() {
+        QSignalSpy avvio(f, &Form1::richiestaAvvio);
+        f->Option1_Click(7);
+        f->Text1->setFocus();
+        QTest::keyClick(f->Text1, Qt::Key_Return);
+        QTest::mouseClick(f->Command1, Qt::LeftButton);
+        QCOMPARE(avvio.count(), 2);
+        a->ctx->ricercaInCorso = true;
+        f->mostraStop(true);
+        QVERIFY(f->Command10->isVisible());
+        QTest::keyClick(f->Text1, Qt::Key_Return);
+        QCOMPARE(avvio.count(), 2);
+        QVERIFY(a->ctx->interrompi);
+        f->concludiRicerca();
+        QVERIFY(!a->ctx->ricercaInCorso && !a->ctx->interrompi);
+    }
+
+    void menuFileSecondoLaLista() {
+        f->Option1_Click(0);
+        f->menu().preparaFile();
+        auto azioni = f->menu().mnfile()->actions();
+        QCOMPARE(azioni.size(), 5);
+        QVERIFY(azioni[0]->isEnabled() && !azioni[1]->isEnabled() && !azioni[4]->isEnabled());
+        f->List1->modello().aggiungi(QStringList{"casa", "cane\tanimale"});
+        f->List1->seleziona(1);
+        f->menu().preparaFile();
+        QVERIFY(azioni[1]->isEnabled() && azioni[2]->isEnabled() && azioni[4]->isEnabled());
+        QSignalSpy scelta(f, &Form1::richiestaMenuFile);
+        azioni[2]->trigger();
+        QCOMPARE(scelta.count(), 1);
+        QCOMPARE(scelta[0][0].toInt(), 2);
+        // A double click copies the term, without its comment, into Text1.
+        emit f->List1->doubleClicked(f->List1->modello().index(1));
+        QCOMPARE(f->Text1->text(), QString("cane"));
+    }
+
+    void disposizioneSenzaSovrapposizioni_data() {
+        QTest::addColumn<QSize>("dimensione");
+        QTest::newRow("progetto") << QSize(640, 467);
+        QTest::newRow("doppia") << QSize(1280, 934);
+        QTest::newRow("piccola") << QSize(420, 306);
+    }
+
+    void disposizioneSenzaSovrapposizioni() {
+        QFETCH(QSize, dimensione);
+        f->setWindowState(Qt::WindowNoState);
+        f->resize(dimensione);
+        QCoreApplication::processEvents();
+        const double k = (dimensione.width() / 640.0 + dimensione.height() / 467.0) / 2;
+        const int banda = dimensione.height() - qRound(56 * k);
+        // The start and stop buttons share one place on purpose.
+        auto avvioStop = [&](QWidget* w) { return w == f->Command1 || w == f->Command10; };
+        for (int modo = 0; modo < 10; ++modo) {
+            f->Option1_Click(modo);
+            QList<QWidget*> v;
+            for (QWidget* w : f->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+                if (w->isVisible() && w->width() > 0 && !w->isWindow()) v << w;
+            for (int i = 0; i < v.size(); ++i) {
+                const QRect r = v[i]->geometry();
+                QVERIFY2(f->rect().contains(r) && r.bottom() < banda,
+                         qPrintable(v[i]->objectName()));
+                for (int j = i + 1; j < v.size(); ++j)
+                    QVERIFY2((avvioStop(v[i]) && avvioStop(v[j])) ||
+                                 !r.intersects(v[j]->geometry()),
+                             qPrintable(QString("modo %1: %2 / %3")
+                                            .arg(modo)
+                                            .arg(v[i]->objectName(), v[j]->objectName())));
+            }
+            // Captions fit: each mode button shows its whole caption.
+            QRadioButton* b = f->Option1(modo);
+            QVERIFY2(b->sizeHint().width() <= b->width() + 2, qPrintable(b->text()));
+        }
+    }
+};
 
 QTEST_MAIN(Form1ComandiTest)
 #include "Form1ComandiTest.moc"
