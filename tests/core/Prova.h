@@ -11,14 +11,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <random>
 #include <sstream>
-#include <string>
-#include <string_view>
-#include <vector>
 
 namespace verbolario::prova {
 
@@ -79,8 +75,6 @@ public:
     }
     ~CartellaTemporanea() {
         std::error_code ec;
-        std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
-                                     std::filesystem::perm_options::add, ec);
         std::filesystem::remove_all(path_, ec);
     }
     const std::string& path() const { return path_; }

@@ -7,15 +7,8 @@
 using namespace verbolario;
 using namespace verbolario::prova;
 
-namespace {
-struct Caso {
-    V voci, dopo;
-    int64_t vocali, doppioni;
-};
-} // namespace
-
 TEST(EraseAccent, FoldsKeepsFinalAccentAndBlanksRepeats) {
-    const Caso casi[] = {
+    const std::tuple<V, V, int64_t, int64_t> casi[] = {
         {{"citt\xE0", "citta"}, {"citta", "citt\xE0"}, 0, 0},
         {{"\xE0ncora", "ancora"}, {"", "ancora"}, 1, 1},
         {{"perch\xE9", "zona", "\xE8"}, {"perch\xE9", "zona", "\xE8"}, 0, 0},
@@ -29,14 +22,14 @@ TEST(EraseAccent, FoldsKeepsFinalAccentAndBlanksRepeats) {
         {{"PERCH\xC9"}, {"PERCH\xC9"}, 0, 0},
     };
     NoPoll poll;
-    for (const Caso& c : casi) {
-        Voci v = dizionario(c.voci);
+    for (const auto& [voci, dopo, vocali, doppioni] : casi) {
+        Voci v = dizionario(voci);
         EsitoEraseAccent e = EraseAccent(v, poll);
         EXPECT_FALSE(e.interrotto);
-        EXPECT_EQ(elenco(v), c.dopo) << c.voci[0];
-        EXPECT_EQ(e.vocali, c.vocali) << c.voci[0];
-        EXPECT_EQ(e.doppioni, c.doppioni) << c.voci[0];
-        EXPECT_EQ(e.modificato(), c.vocali > 0 || c.doppioni > 0);
+        EXPECT_EQ(elenco(v), dopo) << voci[0];
+        EXPECT_EQ(e.vocali, vocali) << voci[0];
+        EXPECT_EQ(e.doppioni, doppioni) << voci[0];
+        EXPECT_EQ(e.modificato(), vocali > 0 || doppioni > 0);
     }
 }
 

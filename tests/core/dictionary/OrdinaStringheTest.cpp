@@ -5,9 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <random>
-
 using namespace verbolario;
 using namespace verbolario::prova;
 

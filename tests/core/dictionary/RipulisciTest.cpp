@@ -6,8 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <random>
-
 using namespace verbolario;
 using namespace verbolario::prova;
 
@@ -74,46 +72,35 @@ Esito Ripulisci(const V& voci) {
 
 } // namespace letterale
 
-struct Caso {
-    V voci;
-    V parole;
-    int64_t doppioni, nonValidi;
-    std::string rapporto;
-};
-
 } // namespace
 
 TEST(Ripulisci, WordsCountsAndReport) {
     const std::string fatta = "Formattazione dizionario eseguita.\r\n";
+    const std::string doppio = "Eliminati [ 1 ] doppioni risultanti";
     const std::string nessuna = fatta + "Non \xE8 stata effettuata nessuna modifica..";
-    const Caso casi[] = {
-        {{"l'amico", "casa bella", "casa"},
-         {"amico", "bella", "casa", "l"},
-         1,
-         0,
-         fatta + "Eliminati [ 1 ] doppioni risultanti"},
+    auto nonValidi = [&](int n) {
+        return fatta + "Eliminati [ " + std::to_string(n) + " ] caratteri non validi\r\n";
+    };
+    // Entries, words left, repeats, characters dropped, report.
+    const std::tuple<V, V, int64_t, int64_t, std::string> casi[] = {
+        {{"l'amico", "casa bella", "casa"}, {"amico", "bella", "casa", "l"}, 1, 0, fatta + doppio},
         {{"cane\tanimale"}, {"animale", "cane"}, 0, 0, nessuna},
-        {{"a--b"}, {"a", "b"}, 0, 1, fatta + "Eliminati [ 1 ] caratteri non validi\r\n"},
-        {{"alba", "casa", "zeta"}, {"alba", "casa", "zeta"}, 0, 0, nessuna},
-        {{"Citt\xE0", "CITT\xC0!", "  "},
-         {"citt\xE0"},
-         1,
-         4,
-         fatta + "Eliminati [ 4 ] caratteri non validi\r\nEliminati [ 1 ] doppioni risultanti"},
+        {{"a--b"}, {"a", "b"}, 0, 1, nonValidi(1)},
+        {{"Citt\xE0", "CITT\xC0!", "  "}, {"citt\xE0"}, 1, 4, nonValidi(4) + doppio},
         // Nothing but separators: the empty dictionary of an empty file.
-        {{"12", "--"}, {""}, 0, 6, fatta + "Eliminati [ 6 ] caratteri non validi\r\n"},
+        {{"12", "--"}, {""}, 0, 6, nonValidi(6)},
     };
     NoPoll poll;
-    for (const Caso& c : casi) {
-        Voci v = dizionario(c.voci);
+    for (const auto& [voci, parole, doppioni, caratteri, rapporto] : casi) {
+        Voci v = dizionario(voci);
         StatisticheLettere stat;
         EsitoRipulisci e = Ripulisci(v, stat, poll);
         EXPECT_TRUE(e.ok);
-        EXPECT_EQ(elenco(v), c.parole) << c.voci[0];
-        EXPECT_EQ(e.doppioni, c.doppioni) << c.voci[0];
-        EXPECT_EQ(e.nonValidi, c.nonValidi) << c.voci[0];
-        EXPECT_EQ(e.rapporto, c.rapporto) << c.voci[0];
-        EXPECT_EQ(e.modificato(), c.doppioni > 0 || c.nonValidi > 0);
+        EXPECT_EQ(elenco(v), parole) << voci[0];
+        EXPECT_EQ(e.doppioni, doppioni) << voci[0];
+        EXPECT_EQ(e.nonValidi, caratteri) << voci[0];
+        EXPECT_EQ(e.rapporto, rapporto) << voci[0];
+        EXPECT_EQ(e.modificato(), doppioni > 0 || caratteri > 0);
         EXPECT_TRUE(e.messaggio.empty());
     }
 }

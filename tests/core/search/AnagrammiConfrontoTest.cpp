@@ -16,8 +16,6 @@
 
 #include <gtest/gtest.h>
 
-#include <random>
-
 using namespace verbolario;
 
 namespace {

@@ -4,9 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <random>
-
 namespace verbolario {
 namespace {
 

@@ -14,8 +14,6 @@
 
 #include <gtest/gtest.h>
 
-#include <random>
-
 namespace verbolario {
 namespace {
 

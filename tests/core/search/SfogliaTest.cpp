@@ -7,8 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 using namespace verbolario;
 using namespace verbolario::prova;
 

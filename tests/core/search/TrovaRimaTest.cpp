@@ -9,8 +9,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 using namespace verbolario;
 using namespace verbolario::prova;
 
