@@ -26,6 +26,9 @@ QSize dimensionePredefinita() {
     return {qRound(ImpostazioniForm1::twipsInPixel(9600, s)),
             qRound(ImpostazioniForm1::twipsInPixel(7000, s))};
 }
+void clic(QWidget* w) {
+    QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(8, w->height() / 2));
+}
 bool sulloSchermo(const QWidget& w) {
     return QGuiApplication::primaryScreen()->availableGeometry().contains(w.geometry());
 }
@@ -36,14 +39,14 @@ class Form1AvvioTest : public QObject {
 
 private slots:
 
-    void primoAvvioConValoriPredefiniti() {
+    // The first start with no settings, then a start over what the first one stored.
+    void primoAvvioERiavvio() {
         Ambiente a;
         a.conDizionario();
         Form1& f = a.avvia();
         QVERIFY(a.ctx->dialoghi.registro.empty());
         QCOMPARE(f.ModoCorrente, 5);
-        QVERIFY(f.Option1(5)->isChecked());
-        QVERIFY(f.ckOrder->isChecked() && f.CkFilter->isChecked());
+        QVERIFY(f.Option1(5)->isChecked() && f.ckOrder->isChecked() && f.CkFilter->isChecked());
         QVERIFY(!f.Check2->isChecked() && !f.Check3->isChecked() && !f.CkDoppie->isChecked());
         QCOMPARE(f.windowTitle(), QString("Verbolario  ->  7 voci nel dizionario"));
         // No pool was stored: the statistics were computed.
@@ -52,32 +55,22 @@ private slots:
         const QPoint centro = QGuiApplication::primaryScreen()->geometry().center();
         QVERIFY((f.frameGeometry().center() - centro).manhattanLength() <= 8);
 
+        f.Option1_Click(7);
+        clic(f.Check2);
+        clic(f.ckOrder);
+        f.TxtMeno->setText(QString::fromUtf8("ABC\u00C8"));
+        f.superficie.coloreMessaggi = 0x123456;
+        f.giochi.maxTime = 45;
         QVERIFY(a.chiudi());
-        QVERIFY(a.ctx->dialoghi.registro.empty()); // nothing changed, nothing asked
-        QCOMPARE(a.leggi("Opzioni", "Option"), std::string("5"));
+        QVERIFY(a.ctx->dialoghi.registro.empty()); // the dictionary is unchanged: nothing asked
+        QCOMPARE(a.leggi("Opzioni", "Option"), std::string("7"));
         QCOMPARE(a.leggi("Pos", "FWidth"), std::string("9600"));
         QCOMPARE(a.leggi("Pos", "FHeight"), std::string("7000"));
         QCOMPARE(a.leggi("String", "Stringa"), a.ctx->statistiche.stringaLettere);
         QVERIFY(a.leggi("String", "a") != "<assente>");
         // The recorded dictionary is only written when the user makes one the default.
         QCOMPARE(a.leggi("Dizionario", "Dizionario"), std::string("<assente>"));
-    }
 
-    void impostazioniTornanoAlRiavvio() {
-        Ambiente a;
-        a.conDizionario();
-        {
-            Form1& f = a.avvia();
-            f.Option1_Click(7);
-            QTest::mouseClick(f.Check2, Qt::LeftButton, {}, QPoint(8, f.Check2->height() / 2));
-            QTest::mouseClick(f.ckOrder, Qt::LeftButton, {}, QPoint(8, f.ckOrder->height() / 2));
-            f.TxtMeno->setText(QString::fromUtf8("ABC\u00C8"));
-            f.superficie.coloreMessaggi = 0x123456;
-            f.giochi.maxTime = 45;
-            f.resize(700, 500);
-            f.move(40, 30);
-            QVERIFY(a.chiudi());
-        }
         Form1& g = a.avvia();
         QCOMPARE(g.ModoCorrente, 7);
         QVERIFY(g.Check2->isChecked() && a.ctx->modoCommento);
@@ -85,10 +78,14 @@ private slots:
         QCOMPARE(g.TxtMeno->text(), QString::fromUtf8("ABC\u00C8"));
         QCOMPARE(g.superficie.coloreMessaggi, 0x123456u);
         QCOMPARE(g.giochi.maxTime, int64_t(45));
-        QCOMPARE(g.frameGeometry().topLeft(), QPoint(40, 30));
-        QCOMPARE(g.size(), QSize(700, 500));
+        g.resize(700, 500);
+        g.move(40, 30);
+        QVERIFY(a.chiudi());
+        Form1& h = a.avvia();
+        QCOMPARE(h.frameGeometry().topLeft(), QPoint(40, 30));
+        QCOMPARE(h.size(), QSize(700, 500));
         // Closed while maximised: the stored position and size stay as they were.
-        g.showMaximized();
+        h.showMaximized();
         QCoreApplication::processEvents();
         QVERIFY(a.chiudi());
         QCOMPARE(a.leggi("Pos", "FWidth"), std::string("10500"));

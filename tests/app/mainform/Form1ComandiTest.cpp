@@ -173,40 +173,51 @@ private slots:
         QCOMPARE(f->Text1->text(), QString());
     }
 
-    void aiutiDeiModelli_data() {
+    // Keys that help with patterns, and the accents menu of a right click; "|" is the cursor.
+    void tasti_data() {
         QTest::addColumn<int>("modo");
+        QTest::addColumn<QString>("casella");
+        QTest::addColumn<int>("tasto"); // 0: "è" from the accents menu
         QTest::addColumn<QString>("prima");
-        QTest::addColumn<int>("cursorePrima");
-        QTest::addColumn<int>("tasto");
-        QTest::addColumn<QString>("atteso");
-        QTest::addColumn<int>("cursore");
-        auto riga = [](const char* nome, int modo, const char* prima, int c0, Qt::Key tasto,
-                       const char* atteso, int c) {
-            QTest::newRow(nome) << modo << QString(prima) << c0 << int(tasto) << QString(atteso)
-                                << c;
+        QTest::addColumn<QString>("dopo");
+        auto riga = [](const char* nome, int modo, const char* casella, int tasto,
+                       const char* prima, const char* dopo) {
+            QTest::newRow(nome) << modo << QString(casella) << tasto << QString(prima)
+                                << QString::fromUtf8(dopo);
         };
-        riga("spazio in coda", 7, "P", 1, Qt::Key_Space, "P?", 2);
+        riga("spazio in coda", 7, "Text1", Qt::Key_Space, "P|", "P?|");
         // A blank typed in the middle becomes the missing-letter sign where it was typed.
-        riga("spazio in mezzo", 7, "P?V", 1, Qt::Key_Space, "P??V", 2);
-        riga("ctrl aggiunge asterisco", 7, "PR", 2, Qt::Key_Control, "PR*", 3);
-        riga("mnemos spazio", 9, "AB", 2, Qt::Key_Space, "AB?", 3);
-        riga("altri modi niente", 0, "ab", 2, Qt::Key_Space, "ab ", 3);
+        riga("spazio in mezzo", 7, "Text1", Qt::Key_Space, "P|?V", "P?|?V");
+        riga("ctrl aggiunge asterisco", 7, "Text1", Qt::Key_Control, "PR|", "PR*|");
+        riga("mnemos spazio", 9, "Text1", Qt::Key_Space, "AB|", "AB?|");
+        riga("altri modi niente", 0, "Text1", Qt::Key_Space, "ab|", "ab |");
+        riga("accento in Text2", 5, "Text2", 0, "ca|sa", "ca\u00E8|sa");
+        riga("accento cruci maiuscolo", 7, "Text1", 0, "CA|SA", "CA\u00C8|SA");
+        riga("accento rime", 0, "Text1", 0, "ca|sa", "ca\u00E8|sa");
+        riga("accento nella chiave dei giochi", 1, "TxtMeno", 0, "CA|SA", "CA\u00C8|SA");
     }
 
-    void aiutiDeiModelli() {
+    void tasti() {
         QFETCH(int, modo);
-        QFETCH(QString, prima);
-        QFETCH(int, cursorePrima);
+        QFETCH(QString, casella);
         QFETCH(int, tasto);
-        QFETCH(QString, atteso);
-        QFETCH(int, cursore);
+        QFETCH(QString, prima);
+        QFETCH(QString, dopo);
         f->Option1_Click(modo);
-        f->Text1->setText(prima);
-        f->Text1->setCursorPosition(cursorePrima);
-        f->Text1->setFocus();
-        QTest::keyClick(f->Text1, static_cast<Qt::Key>(tasto));
-        QCOMPARE(f->Text1->text(), atteso);
-        QCOMPARE(f->Text1->cursorPosition(), cursore);
+        auto* box = f->findChild<QLineEdit*>(casella);
+        box->setText(QString(prima).remove('|'));
+        box->setCursorPosition(int(prima.indexOf('|')));
+        box->setFocus();
+        if (tasto) {
+            QTest::keyClick(box, Qt::Key(tasto));
+        } else {
+            // A right click opens the accents menu, not the box's own menu.
+            QTest::mousePress(box, Qt::RightButton, {}, QPoint(5, 5));
+            QVERIFY(f->menu().mnaccenti()->isVisible());
+            f->menu().mnaccenti()->hide();
+            f->menu().mnacc_Click(2); // "è"
+        }
+        QCOMPARE(box->text().insert(box->cursorPosition(), '|'), dopo);
     }
 
     void commentoScartaISuggerimenti() {
@@ -289,40 +300,6 @@ private slots:
         muovi(f->Option1(0), QPoint(20, 10));
         clic(f->Option1(0));
         QVERIFY(!evidenziato(f->Option1(0)));
-    }
-
-    void accenti_data() {
-        QTest::addColumn<int>("modo");
-        QTest::addColumn<QString>("casella");
-        QTest::addColumn<QString>("prima");
-        QTest::addColumn<QString>("atteso");
-        auto riga = [](const char* nome, int modo, const char* casella, const char* prima,
-                       const char* atteso) {
-            QTest::newRow(nome) << modo << QString(casella) << QString(prima)
-                                << QString::fromUtf8(atteso);
-        };
-        riga("cerca parola in Text2", 5, "Text2", "casa", "ca\u00E8sa");
-        riga("cruci maiuscola", 7, "Text1", "CASA", "CA\u00C8SA");
-        riga("rime minuscola", 0, "Text1", "casa", "ca\u00E8sa");
-        riga("giochi nella chiave", 1, "TxtMeno", "CASA", "CA\u00C8SA");
-    }
-
-    void accenti() {
-        QFETCH(int, modo);
-        QFETCH(QString, casella);
-        QFETCH(QString, prima);
-        QFETCH(QString, atteso);
-        f->Option1_Click(modo);
-        auto* box = f->findChild<QLineEdit*>(casella);
-        box->setText(prima);
-        box->setCursorPosition(2);
-        // A right click opens the accents menu, not the box's own menu.
-        QTest::mousePress(box, Qt::RightButton, {}, QPoint(5, 5));
-        QVERIFY(f->menu().mnaccenti()->isVisible());
-        f->menu().mnaccenti()->hide();
-        f->menu().mnacc_Click(2); // "è"
-        QCOMPARE(box->text(), atteso);
-        QCOMPARE(box->cursorPosition(), 3);
     }
 
     void invioAvviaOFerma() {
