@@ -143,22 +143,5 @@ TEST(Comuni, LettereComuniDallInput) {
     EXPECT_NE(e.err.find("non rappresentabile"), std::string::npos);
 }
 
-// Texts the program's own controls could never hold.
-TEST(TestiImpossibili, ErroreDUso) {
-    CartellaTemp t;
-    const std::string d = t.scrivi("d.dic", dizionario({"ramo"}));
-    for (const Righe& args : std::vector<Righe>{{"lettera", "à"},
-                                                {"lettera", "ab"},
-                                                {"lettera", "7"},
-                                                {"parolando", "ram0"},
-                                                {"parolando", "àbc"},
-                                                {"parolando", std::string(31, 'a')}}) {
-        Esito e = esegui({"-d", d, args[0], args[1]});
-        EXPECT_EQ(e.codice, 2) << args[1];
-        EXPECT_EQ(e.out, "");
-        EXPECT_EQ(e.err.rfind("verbolario-cli: ", 0), 0u) << e.err;
-    }
-}
-
 } // namespace
 } // namespace verbolario::cli::test

@@ -29,6 +29,13 @@ const CasoUso kCasi[] = {
     {{"formatta", "-o"}, "l'opzione -o richiede un valore"},
     {{"rime", "amore", "-d"}, "l'opzione -d richiede un valore"},
     {{"--frasi=si", "tutti"}, "opzione sconosciuta: --frasi=si"},
+    // Texts the program's own controls could never hold.
+    {{"lettera", "à"}, "verbolario-cli: la lettera deve essere una sola, da A a Z"},
+    {{"lettera", "ab"}, "la lettera deve essere una sola"},
+    {{"lettera", "7"}, "la lettera deve essere una sola"},
+    {{"parolando", "ram0"}, "le lettere estratte possono essere solo lettere da A a Z"},
+    {{"parolando", "àbc"}, "le lettere estratte possono essere solo lettere"},
+    {{"parolando", std::string(31, 'a')}, "si possono estrarre al massimo 30 lettere"},
 };
 
 // A usage error is found before any dictionary is looked for, so the missing -d file never

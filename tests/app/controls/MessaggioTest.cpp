@@ -60,21 +60,15 @@ private slots:
         }
     }
 
-    void ombraETesto() {
-        const QImage img = scrivi(QSize(640, 480), 1, "Ricerca in corso. . . . . . .", 1);
-        const QRect testo = ingombro(img, kTesto);
-        const QRect ombra = ingombro(img, Qt::black);
-        QVERIFY(!testo.isNull());
-        QVERIFY(!ombra.isNull());
-        QVERIFY(RettangoloTesto(QSizeF(640, 480), 1).contains(testo));
-        QVERIFY(RettangoloOmbra(QSizeF(640, 480), 1).contains(ombra));
-        // The shadow lies one pixel right and one down; the text hides only its top left.
-        QCOMPARE(ombra.bottomRight() - testo.bottomRight(), QPoint(1, 1));
-    }
-
     // Centred or from the left; a CR LF or a long line adds lines below, inside the band.
+    // The shadow lies one pixel right and one down; the text hides only its top left.
     void righe() {
-        const QRect una = ingombro(scrivi(QSize(640, 480), 1, "Prima riga", 1), kTesto);
+        const QImage img = scrivi(QSize(640, 480), 1, "Prima riga", 1);
+        const QRect una = ingombro(img, kTesto), ombra = ingombro(img, Qt::black);
+        QVERIFY(!una.isNull() && !ombra.isNull());
+        QVERIFY(RettangoloTesto(QSizeF(640, 480), 1).contains(una));
+        QVERIFY(RettangoloOmbra(QSizeF(640, 480), 1).contains(ombra));
+        QCOMPARE(ombra.bottomRight() - una.bottomRight(), QPoint(1, 1));
         QVERIFY(std::abs(una.center().x() - 320) <= 2);
         const QRect sinistra = ingombro(scrivi(QSize(640, 480), 1, "Prima riga", 0), kTesto);
         QVERIFY2(sinistra.left() <= 12, qPrintable(QString::number(sinistra.left())));

@@ -1,5 +1,4 @@
 #include "controls/ucTast.h"
-#include "controls/Colori.h"
 
 #include <QSignalSpy>
 #include <QtTest>
@@ -53,7 +52,7 @@ private slots:
     }
 
     // Text after the last separator is ignored, empty captions keep their place, captions
-    // past the 28 cells are dropped, and earlier captions never survive.
+    // past the 28 cells are dropped, and earlier captions never survive a new text.
     void didascalie() {
         QString trenta;
         for (int i = 0; i < 30; ++i) trenta += QString::number(i) + "/";
@@ -62,7 +61,9 @@ private slots:
             {"A\\B\\Coda", "\\", "A|B"},
             {"\\X\\", "\\", "|X"},
             {"uno;due;", ";", "uno|due"},
-            {trenta, "/", trenta.left(trenta.indexOf("28")).replace('/', '|')}};
+            {trenta, "/", trenta.left(trenta.indexOf("28")).replace('/', '|')},
+            {"nessun separatore", "\\", "Z|Z|Z|Z|Z"}, // no separator: nothing changes
+            {"X\\Y\\", "", "Z|Z|Z|Z|Z"}};
         for (const QStringList& c : casi) {
             ucTast t;
             t.setButtonsCaption("Z\\Z\\Z\\Z\\Z\\");
@@ -73,19 +74,6 @@ private slots:
             attese += QString("|").repeated(ucTast::kCelle - 1 - attese.count('|'));
             QCOMPARE(tutte(t), attese);
         }
-    }
-
-    // A text without the separator, or an empty separator, leaves the captions alone.
-    void didascalieSenzaSeparatore() {
-        ucTast t;
-        comeTast1(t);
-        const QString lettere = "A|B|C|D|E|F|G|H|I|J|K|L|M|N|O|P|Q|R|S|T|U|V|W|X|Y|Z||";
-        QCOMPARE(tutte(t), lettere);
-        t.setButtonsCaption("nessun separatore");
-        QCOMPARE(tutte(t), lettere);
-        t.setSeparatore("");
-        t.setButtonsCaption("X\\Y\\");
-        QCOMPARE(tutte(t), lettere);
     }
 
     void clicSinistroSelezionaPrimaDelSegnale() {
@@ -228,6 +216,7 @@ private slots:
         ucTast t;
         comeTast1(t);
         QCOMPARE(t.SelColor(), QColor(0, 0, 255)); // 0xFF0000 is blue in 0x00BBGGRR
+        QCOMPARE(tutte(t), "A|B|C|D|E|F|G|H|I|J|K|L|M|N|O|P|Q|R|S|T|U|V|W|X|Y|Z||");
         const QVariantMap bag = t.WriteProperties();
         QCOMPARE(bag["SelColor"].toUInt(), 0xFF0000u);
         QCOMPARE(bag["Buttons_Caption"], ucTast::valoriTast1()["Buttons_Caption"]);

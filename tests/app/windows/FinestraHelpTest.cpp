@@ -2,13 +2,11 @@
 
 #include "mainform/AmbienteForm1.h"
 
-#include "mainform/MenuForm1.h"
 #include "windows/FinestraHelp.h"
 #include "windows/FinestreAusiliarie.h"
 
 #include <QApplication>
 #include <QFile>
-#include <QMenu>
 #include <QRegularExpression>
 #include <QtTest>
 
