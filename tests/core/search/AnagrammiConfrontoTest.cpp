@@ -134,9 +134,9 @@ int64_t lentoInterno(std::string parola, std::string_view escludi, bool scarti, 
 
 // ---- Awkward dictionaries full of anagrams ----
 
-class Generatore {
+class Generatore : public prova::Generatore {
 public:
-    explicit Generatore(uint32_t seme) : rng_(seme) {}
+    using prova::Generatore::Generatore;
 
     std::string pezzi(size_t massimo) {
         static constexpr std::string_view kPezzi[] = {
@@ -144,8 +144,8 @@ public:
             "\xE0", "\xE8", "\xE9", "\xF2", "\xEC", "\xF9", " ",    "-",  "'",
             "A",    "\xC0", "\xBD", "1",    "\xDE", "\xFE", "\xFF", "ss", "\xE0"};
         std::string w;
-        const size_t n = rng_() % (massimo + 1);
-        while (w.size() < n) w += kPezzi[rng_() % std::size(kPezzi)];
+        const size_t n = rng()() % (massimo + 1);
+        while (w.size() < n) w += kPezzi[rng()() % std::size(kPezzi)];
         return w;
     }
 
@@ -156,20 +156,10 @@ public:
             commento = w.substr(t);
             w.resize(t);
         }
-        switch (rng_() % 4) {
-        case 0:
-            std::shuffle(w.begin(), w.end(), rng_);
-            break;
-        case 1:
-            w = accenti::NoAcc(w);
-            break;
-        case 2:
-            std::shuffle(w.begin(), w.end(), rng_);
-            w += uno(2) ? " " : "";
-            break;
-        default:
-            break;
-        }
+        const unsigned come = rng()() % 4;
+        if (come == 0 || come == 2) std::shuffle(w.begin(), w.end(), rng());
+        if (come == 1) w = accenti::NoAcc(w);
+        if (come == 2 && uno(2)) w += " ";
         return uno(6) ? w + "\tx" : (uno(3) ? w + commento : w);
     }
 
@@ -179,18 +169,12 @@ public:
             if (uno(12))
                 v.emplace_back();
             else if (!v.empty() && uno(2))
-                v.push_back(variante(v[rng_() % v.size()]));
+                v.push_back(variante(v[rng()() % v.size()]));
             else
                 v.push_back(pezzi(7) + (uno(10) ? "\tnota" : ""));
         }
         return v;
     }
-
-    bool uno(unsigned su) { return rng_() % su == 0; }
-    std::mt19937& rng() { return rng_; }
-
-private:
-    std::mt19937 rng_;
 };
 
 // One dictionary, searched by the program and by the loops.

@@ -36,8 +36,8 @@ void discriminaPiano(std::vector<std::string>& lista, const std::string& modello
             lista.erase(lista.begin() + static_cast<std::ptrdiff_t>(i));
 }
 
-RisultatoRicerca cercaPiano(const std::string& testo, const OpzioniModello& o, const Voci& voci,
-                            int64_t capienza = 32736) {
+RisultatoRicerca cercaPiano(const std::string& testo, const OpzioniModello& o, const Voci& voci) {
+    const int64_t capienza = 32736;
     RisultatoRicerca r;
     std::string escl = cp1252::lowered(prova::trim(o.chiave));
     std::string t(prova::trim(testo));
@@ -123,12 +123,9 @@ TEST(RicercaModelloConfronto, RandomDictionariesAndPatterns) {
             voci.append(componi(rng, kPezziVoce, std::size(kPezziVoce), 6));
         }
         for (int q = 0; q < 40; ++q) {
-            OpzioniModello o;
-            o.mnemos = rng() % 2;
-            o.chiave = kChiavi[rng() % std::size(kChiavi)];
-            o.filtro = rng() % 2;
-            o.doppie = rng() % 2;
-            o.ordine = rng() % 2;
+            // Braced lists are evaluated left to right.
+            const OpzioniModello o{rng() % 2 == 1, kChiavi[rng() % std::size(kChiavi)],
+                                   rng() % 2 == 1, rng() % 2 == 1, rng() % 2 == 1};
             const std::string testo = componi(rng, kPezziTesto, std::size(kPezziTesto), 5);
             NoPoll np;
             confronta(RicercaModello(testo, o, voci, np), cercaPiano(testo, o, voci), testo);
