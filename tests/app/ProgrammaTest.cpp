@@ -90,8 +90,7 @@ private slots:
                      QString::fromUtf8("L'ultimo dizionario usato non \u00E8 pi\u00F9 presente!\n"
                                        "Carico quello predefinito?"));
         QCOMPARE(o.ruolo(), frmOpt::Ruolo::Dizionario);
-        QVERIFY(!o.Frame6->isVisible());
-        QVERIFY(o.Label1->isVisible());
+        QVERIFY(!o.Frame6->isVisible() && o.Label1->isVisible());
         QCOMPARE(o.Label1->text(), frmOpt::kAvviso);
         for (QPushButton* b : o.Command1) QVERIFY(b->isVisible());
         QCOMPARE(o.argomentoHelp(), 1000);
@@ -111,8 +110,7 @@ private slots:
         a.scegliFile("cartella.dic");
         o.Command1_Click(1);
         QCOMPARE(a.ultima().tipo, Dialoghi::Tipo::Messaggio);
-        QVERIFY(a.ultima().testo.contains("cartella"));
-        QVERIFY(o.isVisible());
+        QVERIFY(a.ultima().testo.contains("cartella") && o.isVisible());
         QCOMPARE(o.Label1->text(), frmOpt::kAvviso);
         QCOMPARE(a.programma->form1(), nullptr);
         QVERIFY(!a.ctx->dizionarioSostituito);
@@ -120,8 +118,7 @@ private slots:
         a.scegliFile("mio.txt");
         o.Command1[1]->click();
         a.finestra = a.programma->form1();
-        QVERIFY(a.finestra && a.finestra->isVisible());
-        QVERIFY(!o.isVisible());
+        QVERIFY(a.finestra && a.finestra->isVisible() && !o.isVisible());
         QCOMPARE(a.finestra->windowTitle(), QString("Verbolario  ->  2 voci nel dizionario"));
         QVERIFY(!a.ctx->statistiche.stringaLettere.empty());
         QCOMPARE(a.ultima().testo,

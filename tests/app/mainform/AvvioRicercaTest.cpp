@@ -162,8 +162,7 @@ private slots:
         QCOMPARE(f->superficie.ultimoMessaggio(),
                  QString::fromUtf8("5 parole trovate, la pi\u00F9 lunga delle quali con 4 lettere."
                                    "\r\n\r\n   Anche tu ne hai trovata una, di 4 lettere."));
-        QVERIFY(avvio.LettereEstratte.empty());
-        QVERIFY(!f->Command1->isEnabled());
+        QVERIFY(avvio.LettereEstratte.empty() && !f->Command1->isEnabled());
     }
 
     void sfogliaDigitando() {

@@ -192,8 +192,7 @@ private slots:
         a->risposte = {R::Si};
         emit f->richiestaApriDizionario();
         QCOMPARE(voci(*a->ctx), (QStringList{"cane", "gatto", "topo"}));
-        QVERIFY(a->ctx->dizionarioModificato);
-        QVERIFY(!a->ctx->ricercaInCorso);
+        QVERIFY(a->ctx->dizionarioModificato && !a->ctx->ricercaInCorso);
     }
 
     void formatta() {
@@ -308,14 +307,12 @@ private slots:
         f->Text2->setText("ca");
         emit f->richiestaApriDizionario();
         QCOMPARE(voci(*a->ctx), (QStringList{"uno", "due", "tre", "precipitevolissimevolmente"}));
-        QVERIFY(righe(*f).isEmpty());
-        QVERIFY(f->Text2->text().isEmpty());
+        QVERIFY(righe(*f).isEmpty() && f->Text2->text().isEmpty());
         QCOMPARE(f->superficie.ultimoMessaggio(),
                  QString("Terminato di caricare il nuovo dizionario."));
         QCOMPARE(f->windowTitle(), QString("Verbolario  ->  3 voci nel dizionario"));
         QCOMPARE(a->ctx->percorsoDizionario, a->cartella + "/altro.dic");
-        QVERIFY(a->ctx->dizionarioSostituito);
-        QVERIFY(!a->ctx->dizionarioModificato);
+        QVERIFY(a->ctx->dizionarioSostituito && !a->ctx->dizionarioModificato);
         QCOMPARE(scala(), int64_t{26});
         QCOMPARE(f->giochi.max, int64_t{26});
         QVERIFY(!a->ctx->ricercaInCorso && !a->ctx->interrompi);
@@ -372,8 +369,7 @@ private slots:
             QVERIFY(!a->ctx->dizionarioModificato);
         }
         // The stop button is back behind, and the next command is not stopped at once.
-        QVERIFY(!stopDavanti());
-        QVERIFY(!a->ctx->interrompi && !a->ctx->ricercaInCorso);
+        QVERIFY(!stopDavanti() && !a->ctx->interrompi && !a->ctx->ricercaInCorso);
     }
 };
 

@@ -73,8 +73,7 @@ private slots:
 
         Form1& g = a.avvia();
         QCOMPARE(g.ModoCorrente, 7);
-        QVERIFY(g.Check2->isChecked() && a.ctx->modoCommento);
-        QVERIFY(!g.ckOrder->isChecked());
+        QVERIFY(g.Check2->isChecked() && a.ctx->modoCommento && !g.ckOrder->isChecked());
         QCOMPARE(g.TxtMeno->text(), QString::fromUtf8("ABC\u00C8"));
         QCOMPARE(g.superficie.coloreMessaggi, 0x123456u);
         QCOMPARE(g.giochi.maxTime, int64_t(45));
@@ -137,8 +136,7 @@ private slots:
         QCOMPARE(f.superficie.coloreSfondo, 255);
         QCOMPARE(f.superficie.coloreMessaggi, 0xC3C3C2u);
         QCOMPARE(f.giochi.maxTime, int64_t(30));
-        QVERIFY(f.CkFilter->isChecked());
-        QVERIFY(!f.ckOrder->isChecked());
+        QVERIFY(f.CkFilter->isChecked() && !f.ckOrder->isChecked());
         QCOMPARE(f.size(), dimensionePredefinita());
         QVERIFY(sulloSchermo(f));
         // A pool that is not made of capitals is not the letter game's pool.
