@@ -120,7 +120,8 @@ TEST(CercaScambi, StopTieneLePrimeTrovate) {
     Voci v;
     for (int i = 0; i < 8000; ++i) v.append(i % 2 ? "cene" : "cono");
     NoPoll tutto;
+    const V completo = CercaScambi(0, "cane", true, v, tutto).righe;
+    ASSERT_EQ(completo.size(), 8000u);
     StopDopo ferma(1);
-    prefissoInterrotto(CercaScambi(0, "cane", true, v, ferma),
-                       CercaScambi(0, "cane", true, v, tutto).righe);
+    prefissoInterrotto(CercaScambi(0, "cane", true, v, ferma), completo);
 }
