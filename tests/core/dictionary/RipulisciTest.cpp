@@ -74,34 +74,31 @@ Esito Ripulisci(const V& voci) {
 
 } // namespace
 
-TEST(Ripulisci, WordsCountsAndReport) {
+// Words and counts are held to the long way by the randomized comparison; here the report.
+TEST(Ripulisci, Report) {
     const std::string fatta = "Formattazione dizionario eseguita.\r\n";
     const std::string doppio = "Eliminati [ 1 ] doppioni risultanti";
     const std::string nessuna = fatta + "Non \xE8 stata effettuata nessuna modifica..";
     auto nonValidi = [&](int n) {
         return fatta + "Eliminati [ " + std::to_string(n) + " ] caratteri non validi\r\n";
     };
-    // Entries, words left, repeats, characters dropped, report.
-    const std::tuple<V, V, int64_t, int64_t, std::string> casi[] = {
-        {{"l'amico", "casa bella", "casa"}, {"amico", "bella", "casa", "l"}, 1, 0, fatta + doppio},
-        {{"cane\tanimale"}, {"animale", "cane"}, 0, 0, nessuna},
-        {{"a--b"}, {"a", "b"}, 0, 1, nonValidi(1)},
-        {{"Citt\xE0", "CITT\xC0!", "  "}, {"citt\xE0"}, 1, 4, nonValidi(4) + doppio},
-        // Nothing but separators: the empty dictionary of an empty file.
-        {{"12", "--"}, {""}, 0, 6, nonValidi(6)},
+    const std::pair<V, std::string> casi[] = {
+        {{"l'amico", "casa bella", "casa"}, fatta + doppio},
+        {{"cane\tanimale"}, nessuna},
+        {{"Citt\xE0", "CITT\xC0!", "  "}, nonValidi(4) + doppio},
+        {{"12", "--"}, nonValidi(6)},
     };
     NoPoll poll;
-    for (const auto& [voci, parole, doppioni, caratteri, rapporto] : casi) {
+    for (const auto& [voci, rapporto] : casi) {
         Voci v = dizionario(voci);
         StatisticheLettere stat;
         EsitoRipulisci e = Ripulisci(v, stat, poll);
-        EXPECT_TRUE(e.ok);
-        EXPECT_EQ(elenco(v), parole) << voci[0];
-        EXPECT_EQ(e.doppioni, doppioni) << voci[0];
-        EXPECT_EQ(e.nonValidi, caratteri) << voci[0];
         EXPECT_EQ(e.rapporto, rapporto) << voci[0];
-        EXPECT_EQ(e.modificato(), doppioni > 0 || caratteri > 0);
-        EXPECT_TRUE(e.messaggio.empty());
+        EXPECT_EQ(e.modificato(), rapporto != nessuna) << voci[0];
+        // Nothing but separators: the empty dictionary of an empty file.
+        if (voci[0] == "12") {
+            EXPECT_EQ(elenco(v), V{""});
+        }
     }
 }
 

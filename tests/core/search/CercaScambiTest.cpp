@@ -57,27 +57,14 @@ V scambi(int tipo, std::string_view parola, bool tutte, const Voci& v) {
 
 } // namespace
 
-TEST(CercaScambi, Cane) {
-    const Voci v = dizionario({"cane", "cene", "cine", "cone",  "cana",    "cani",       "cano",
-                               "pane", "rane", "cono", "sale",  "c\xE0ne", "cen\xE9",    "ca-e",
-                               "ca e", "Cane", "cyne", "canne", "can",     "cane\tnota", "cave"});
-    const std::tuple<int, bool, V> casi[] = {
-        {0, false, {"cene", "cine", "cone", "cana", "cani", "cano", "cen\xE9"}},
-        {0, true, {"cene", "cine", "cone", "cana", "cani", "cano", "cono", "cen\xE9"}},
-        {1, false, {"pane", "rane", "cave"}},
-        {1, true, {"pane", "rane", "sale", "cave"}},
-        {7, false, {"pane", "rane", "cave"}}, // any kind but 0 is consonants
-    };
-    for (const auto& [tipo, tutte, attese] : casi) {
-        EXPECT_EQ(scambi(tipo, "cane", tutte, v), attese) << tipo << tutte;
-        // An accented or padded word is the same word; so are capitals.
-        EXPECT_EQ(scambi(tipo, " C\xE0ne ", tutte, v), attese) << tipo << tutte;
-    }
-    // Wildcard signs in the word are plain characters.
-    const Voci segni = dizionario({"cane", "c?na", "c*ni", "cxne"});
-    EXPECT_EQ(scambi(0, "c?ne", false, segni), V{"c?na"});
-    EXPECT_EQ(scambi(0, "c*ne", true, segni), V{"c*ni"});
-    EXPECT_TRUE(scambi(0, "[ane", true, segni).empty());
+// The randomized comparison passes trimmed, lower-case words without wildcard signs.
+TEST(CercaScambi, TheWordIsTrimmedFoldedAndTakenLiterally) {
+    const Voci v = dizionario({"cane", "cene", "c\xE0ne", "pane", "c?na", "c*ni", "cxne"});
+    EXPECT_EQ(scambi(0, " C\xE0ne ", false, v), V{"cene"});
+    EXPECT_EQ(scambi(7, " C\xE0ne ", false, v), V{"pane"}); // any kind but 0 is consonants
+    EXPECT_EQ(scambi(0, "c?ne", false, v), V{"c?na"});
+    EXPECT_EQ(scambi(0, "c*ne", true, v), V{"c*ni"});
+    EXPECT_TRUE(scambi(0, "[ane", true, v).empty());
 }
 
 TEST(CercaScambi, StatoEIngresso) {

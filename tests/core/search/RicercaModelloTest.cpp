@@ -15,77 +15,15 @@ RisultatoRicerca cruci(const Voci& v, const char* testo) {
     return RicercaModello(testo, {}, v, np);
 }
 
-RisultatoRicerca mnemos(const Voci& v, const char* testo, const char* chiave) {
-    NoPoll np;
-    return RicercaModello(testo, {true, chiave, false, false, false}, v, np);
-}
-
-TEST(RicercaModello, CrosswordPatterns) {
-    const Voci v = dizionario({"prova", "privo", "piove", "pravo", "approvare", "provare",
-                               "citt\xE0", "citta", "cittadino", "a capo", "acapo", "capo",
-                               "casa\tabitazione", "pavia", "pr3", "Prova", ""});
-    const std::pair<const char*, Righe> casi[] = {
-        {"P??V?", {"piove", "pravo", "privo", "prova"}},
-        {"PRV", {"approvare", "pravo", "privo", "prova", "provare"}},
-        // Folded entries: città answers CITTA; an accented pattern compares unfolded.
-        {"CITTA", {"citta", "citt\xE0", "cittadino"}},
-        {"CITT\xC0", {"citt\xE0"}},
-        // Blanks and hyphens are cut out of the entry before comparing.
-        {"ACAPO", {"a capo", "acapo"}},
-        // A comment after a TAB is part of what is compared and what is listed.
-        {"CASA", {"casa\tabitazione"}},
-        {"CAS?", {}},
-        {"PR#", {"pr3"}},
-        // An entry stored with a capital keeps it: patterns are lower case.
-        {"[!p]????", {"a capo", "acapo", "citta", "citt\xE0", "Prova"}},
-    };
-    for (const auto& [testo, attese] : casi) EXPECT_EQ(cruci(v, testo).righe, attese) << testo;
-    EXPECT_EQ(cruci(v, "xyz").stato, "Nessuna parola trovata");
-    EXPECT_EQ(cruci(v, "CITT\xC0").stato, "Una parola trovata");
-    EXPECT_EQ(cruci(v, "P??V?").stato, "4 parole trovate");
-}
-
-TEST(RicercaModello, EmptyTextEmptyOrEditedDictionary) {
+// Matching, status texts and the number key are held to the plain loop by the randomized
+// comparison; here the parts it does not reach.
+TEST(RicercaModello, EditsShowAtOnce) {
     Voci v = dizionario({"casa", "cosa"});
-    for (const char* testo : {"", "   "}) {
-        auto r = cruci(v, testo);
-        EXPECT_FALSE(r.eseguita);
-        EXPECT_TRUE(r.beep);
-        EXPECT_EQ(r.stato, "Scrivi qualcosa . . . . ");
-        EXPECT_TRUE(r.righe.empty());
-    }
-    auto r = cruci(Voci{}, "*");
-    EXPECT_TRUE(r.eseguita);
-    EXPECT_TRUE(r.righe.empty());
-    EXPECT_EQ(r.stato, "Nessuna parola trovata");
-    // Blanks around the text are not part of the pattern; edits show at once.
     EXPECT_EQ(cruci(v, " C?SA ").righe, (Righe{"casa", "cosa"}));
     v.set(0, "a-casa");
     v.append("c\xF2sa");
     EXPECT_EQ(cruci(v, "C?SA").righe, (Righe{"cosa", "c\xF2sa"}));
     EXPECT_EQ(cruci(v, "ACASA").righe, (Righe{"a-casa"}));
-}
-
-TEST(RicercaModello, NumberKey) {
-    const std::string ab = std::string("\xE0") + "b"; // àb
-    const Voci v = dizionario({"abito", "cabina", "bar", "baba", "tab", "aba", "ab3", "boa", ab,
-                               "abba", "citt\xE0", "citta"});
-    const std::tuple<const char*, const char*, Righe> casi[] = {
-        // *a*b*: entries holding c go, and so do those with a or b twice.
-        {"12", "ABC", {ab, "ab3", "abito", "tab"}},
-        // Every key letter in the pattern: the repetition check still holds.
-        {"12", "AB", {ab, "ab3", "abito", "tab"}},
-        // A digit beyond the key stays a digit.
-        {"123", "AB", {"ab3"}},
-        // An accented key compares unfolded.
-        {"1", "\xC0Z", {ab, "citt\xE0"}},
-        // An accent typed in the pattern counts even when the key has none.
-        {"CITT\xC0", "XYZ", {"citt\xE0"}},
-        // Without a key nothing but the pattern counts.
-        {"AB", "", {ab, "ab3", "aba", "abba", "abito", "baba", "cabina", "tab"}},
-    };
-    for (const auto& [testo, chiave, attese] : casi)
-        EXPECT_EQ(mnemos(v, testo, chiave).righe, attese) << testo;
 }
 
 // Not "literal" + std::string, which trips a false -Wrestrict warning in GCC 12.

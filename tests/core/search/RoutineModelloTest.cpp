@@ -56,25 +56,6 @@ TEST(ContaConsonanti, DoublesCountOnceUnlessAsked) {
     }
 }
 
-TEST(Discrimina, DropsHitsWithMoreConsonantsThanThePattern) {
-    NoPoll np;
-    const std::vector<std::string> hits = {"atta", "attezza", "tetto", "tot", "ta\tcommento lungo"};
-    auto due = hits;
-    Discrimina(due, "*t*t*", true, np);
-    EXPECT_EQ(due, (std::vector<std::string>{"atta", "tot", "ta\tcommento lungo"}));
-    auto una = hits;
-    Discrimina(una, "*t*t*", false, np);
-    EXPECT_EQ(una, hits);
-    // The pattern's own double counts once too, so an extra consonant still shows.
-    std::vector<std::string> doppia = {"atta", "attz"};
-    Discrimina(doppia, "?tt?", false, np);
-    EXPECT_EQ(doppia, (std::vector<std::string>{"atta"}));
-    // No consonant in the pattern: nothing to compare with.
-    auto nessuna = hits;
-    Discrimina(nessuna, "*a*", true, np);
-    EXPECT_EQ(nessuna, hits);
-}
-
 // The compiled pattern must agree with the plain matcher on every text.
 TEST(Modello, AgreesWithTheWildcardMatcher) {
     const char* pezzi[] = {"a", "b", "?", "*",    "#",  "[ab]", "[!a]", "[a-c]", "[c-a]",

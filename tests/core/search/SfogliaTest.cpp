@@ -61,6 +61,8 @@ RisultatoRicerca lettera(char c, const Voci& v) {
 
 } // namespace
 
+// Which entries are listed is held to the loops by the randomized comparison; here the
+// status texts, the selection helpers and edits.
 TEST(Sfoglia, ScrivendoCAS) {
     const Voci v = dizionario(
         {"casa", "cane", "barca", "cassa", "c\xE0sa", "ca", "cas\tnota", "cbs", "c", "", "CAsa"});
@@ -76,16 +78,13 @@ TEST(Sfoglia, ScrivendoCAS) {
         EXPECT_EQ(r.righe, righe) << t;
         EXPECT_EQ(r.stato, stato) << t;
         EXPECT_EQ(r.selezionato, righe.empty() ? -1 : 0) << t;
-        EXPECT_TRUE(r.messaggio.empty());
     }
     // Up to two letters, or another pair, rebuilds; further letters move the selection.
-    EXPECT_TRUE(serveRicostruire("", "c"));
-    EXPECT_TRUE(serveRicostruire("c", "ca"));
-    EXPECT_TRUE(serveRicostruire("ca", "ca"));
-    EXPECT_TRUE(serveRicostruire("ca", "cb"));
-    EXPECT_TRUE(serveRicostruire("ca", ""));
-    EXPECT_FALSE(serveRicostruire("ca", "cas"));
-    EXPECT_FALSE(serveRicostruire(" ca ", " cass "));
+    const std::tuple<const char*, const char*, bool> tasti[] = {
+        {"", "c", true},  {"c", "ca", true},    {"ca", "ca", true},       {"ca", "cb", true},
+        {"ca", "", true}, {"ca", "cas", false}, {" ca ", " cass ", false}};
+    for (const auto& [prima, dopo, ricostruisce] : tasti)
+        EXPECT_EQ(serveRicostruire(prima, dopo), ricostruisce) << prima << "/" << dopo;
     const V ca = std::get<1>(casi[1]);
     EXPECT_EQ(selezionaInizio(ca, "cas"), 2);
     EXPECT_EQ(selezionaInizio(ca, " CASS"), 4);
@@ -94,19 +93,11 @@ TEST(Sfoglia, ScrivendoCAS) {
     EXPECT_EQ(statoSfoglia(ca.size(), 3, "casa"), "5 voci presenti.");
 }
 
-TEST(Sfoglia, TastoE) {
-    const std::string eclair = std::string("\xE9") + "clair";
-    const Voci v = dizionario(
-        {"fare", eclair, "ebano", "\xE8ra", "\xEAx", "\xEBz", "e", "Elena", "", "\xE8\tnota"});
-    for (char k : {'E', 'e'}) {
-        RisultatoRicerca r = lettera(k, v);
-        EXPECT_EQ(r.righe, (V{"e", "\xE8\tnota", "ebano", eclair, "\xE8ra", "\xEAx", "\xEBz"}));
-        EXPECT_EQ(r.stato, "7 voci presenti.");
-        EXPECT_TRUE(r.messaggio.empty());
-    }
+TEST(Sfoglia, TastoEModifiche) {
+    const Voci v = dizionario({"fare", "ebano", "\xE8ra", "\xEAx", "e", "", "\xE8\tnota"});
+    EXPECT_EQ(lettera('E', v).stato, "5 voci presenti.");
     EXPECT_EQ(lettera('q', v).stato, "0 voci presenti.");
     EXPECT_EQ(lettera('e', Voci{}).stato, "0 voci presenti.");
-    // Edits show at once.
     Voci d = dizionario({"casa"});
     EXPECT_EQ(testo("ca", d).righe, V{"casa"});
     d.append("cane");
