@@ -103,11 +103,10 @@ std::string componi(std::mt19937& rng, const char* const* pezzi, size_t quanti, 
 
 void confronta(const RisultatoRicerca& veloce, const RisultatoRicerca& piano,
                const std::string& testo) {
-    ASSERT_EQ(veloce.eseguita, piano.eseguita) << testo;
     ASSERT_EQ(veloce.righe, piano.righe) << testo;
-    ASSERT_EQ(veloce.stato, piano.stato) << testo;
-    ASSERT_EQ(veloce.messaggio, piano.messaggio) << testo;
-    ASSERT_EQ(veloce.beep, piano.beep) << testo;
+    ASSERT_EQ(std::tie(veloce.eseguita, veloce.stato, veloce.messaggio, veloce.beep),
+              std::tie(piano.eseguita, piano.stato, piano.messaggio, piano.beep))
+        << testo;
 }
 
 TEST(RicercaModelloConfronto, RandomDictionariesAndPatterns) {

@@ -21,7 +21,6 @@ protected:
 
 TEST_F(WRiniTest, MissingFileSectionOrKeyGivesTheDefault) {
     ini.setSezione("Opzioni");
-    EXPECT_EQ(ini.iniPath(), file());
     EXPECT_EQ(ini.LeggiINI("MaxTime", "30"), "30");
     EXPECT_FALSE(fs::exists(file())); // reading creates nothing
 
@@ -133,10 +132,6 @@ TEST_F(WRiniTest, WinSelectsThePerUserFile) {
     ::setenv("XDG_CONFIG_HOME", (dir / "config").c_str(), 1);
     WRini utente(dir / "programma");
     const std::string atteso = dir / "config/Verbolario/Verbolario.ini";
-    utente.setIniPath("win");
-    EXPECT_EQ(utente.iniPath(), atteso);
-    utente.setIniPath("altro.ini");
-    EXPECT_EQ(utente.iniPath(), "altro.ini");
     utente.setIniPath("wIn"); // any letter case
     EXPECT_EQ(utente.iniPath(), atteso);
     utente.setSezione("S");
