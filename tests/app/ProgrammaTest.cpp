@@ -22,11 +22,7 @@ namespace {
 frmOpt& soloOpzioni(Ambiente& a) {
     a.avviaProgramma();
     frmOpt* o = a.programma->opzioni();
-    [&] {
-        QVERIFY(a.continua);
-        QVERIFY(a.finestra == nullptr);
-        QVERIFY(o && o->isVisible());
-    }();
+    [&] { QVERIFY(a.continua && !a.finestra && o && o->isVisible()); }();
     return *o;
 }
 
@@ -40,15 +36,13 @@ private slots:
     void splashDuranteIlCaricamento() {
         Ambiente a;
         a.conDizionario();
-        bool vista = false, nota = false;
+        bool vista = false;
         // The first pending events run with the splash up, before the load starts.
         QTimer::singleShot(0, [&] {
             frmSplash* s = a.programma->splash();
-            vista = s && s->isVisible();
-            nota = s && s->Label3->isVisible();
+            vista = s && s->isVisible() && s->Label3->isVisible();
         });
-        QVERIFY(a.avvia().isVisible());
-        QVERIFY(vista && nota);
+        QVERIFY(a.avvia().isVisible() && vista);
         QCOMPARE(a.programma->splash(), nullptr); // gone once the main window is up
     }
 
@@ -57,11 +51,8 @@ private slots:
         a.conDizionario();
         QTimer::singleShot(0, [&] { a.programma->splash()->Command1->click(); });
         a.avviaProgramma();
-        QVERIFY(!a.continua);
-        QVERIFY(a.finestra == nullptr);
-        QVERIFY(a.ctx->voci.empty());
-        QCOMPARE(a.programma->splash(), nullptr);
-        QVERIFY(a.ini().isEmpty()); // nothing recorded: the program never ran
+        QVERIFY(!a.continua && !a.finestra && a.ctx->voci.empty() && !a.programma->splash());
+        QCOMPARE(a.ini(), QByteArray("<assente>")); // nothing recorded: the program never ran
     }
 
     void senzaDizionarioSoloOpzioni_data() {
@@ -77,23 +68,17 @@ private slots:
         QFETCH(bool, registrato);
         Ambiente a;
         if (predefinito) a.conDizionario();
-        if (registrato)
-            a.conIni("[Dizionario]\r\nDizionario=" + QFile::encodeName(a.cartella) +
-                     "/sparito.dic\r\n");
+        if (registrato) a.conRegistrato("sparito.dic");
         a.risposte = {R::No};
         frmOpt& o = soloOpzioni(a);
         QCOMPARE(a.ctx->dialoghi.beepSuonati, 1);
         // The question comes only when there is a default to offer.
         QCOMPARE(a.ctx->dialoghi.registro.size(), size_t(predefinito ? 1 : 0));
-        if (predefinito)
-            QCOMPARE(a.ultima().testo,
-                     QString::fromUtf8("L'ultimo dizionario usato non \u00E8 pi\u00F9 presente!\n"
-                                       "Carico quello predefinito?"));
+        if (predefinito) QCOMPARE(a.ultima().testo, prova::kSparito);
         QCOMPARE(o.ruolo(), frmOpt::Ruolo::Dizionario);
-        QVERIFY(!o.Frame6->isVisible() && o.Label1->isVisible());
+        QVERIFY(!o.Frame6->isVisible() && o.Label1->isVisible() && o.argomentoHelp() == 1000);
         QCOMPARE(o.Label1->text(), frmOpt::kAvviso);
         for (QPushButton* b : o.Command1) QVERIFY(b->isVisible());
-        QCOMPARE(o.argomentoHelp(), 1000);
         QCOMPARE(o.focusWidget(), o.Command1[1]);
         QCOMPARE(a.fini, 0);
     }
@@ -109,28 +94,24 @@ private slots:
         QVERIFY(a.ultima().filtri.startsWith("Dizionari  *.dic"));
         a.scegliFile("cartella.dic");
         o.Command1_Click(1);
-        QCOMPARE(a.ultima().tipo, Dialoghi::Tipo::Messaggio);
-        QVERIFY(a.ultima().testo.contains("cartella") && o.isVisible());
-        QCOMPARE(o.Label1->text(), frmOpt::kAvviso);
-        QCOMPARE(a.programma->form1(), nullptr);
-        QVERIFY(!a.ctx->dizionarioSostituito);
+        QVERIFY(a.ultima().tipo == Dialoghi::Tipo::Messaggio &&
+                a.ultima().testo.contains("cartella"));
+        QVERIFY(o.isVisible() && !a.programma->form1() && !a.ctx->dizionarioSostituito);
 
         a.scegliFile("mio.txt");
         o.Command1[1]->click();
         a.finestra = a.programma->form1();
-        QVERIFY(a.finestra && a.finestra->isVisible() && !o.isVisible());
-        QCOMPARE(a.finestra->windowTitle(), QString("Verbolario  ->  2 voci nel dizionario"));
+        QVERIFY(a.finestra && a.finestra->isVisible() && !o.isVisible() && a.fini == 0);
         QVERIFY(!a.ctx->statistiche.stringaLettere.empty());
+        QCOMPARE(a.finestra->windowTitle(), QString("Verbolario  ->  2 voci nel dizionario"));
         QCOMPARE(a.ultima().testo,
                  QString::fromUtf8("Nel caso il file caricato non rispetti il formato previsto\n"
                                    "ricordo che \u00E8 possibile formattarlo selezionando il "
                                    "men\u00F9 Formatta e ordina..."));
-        QCOMPARE(a.fini, 0);
         // The exit offers to make the found file the default, and records it on Yes.
         a.risposte = {R::Si};
         QVERIFY(a.chiudi());
-        QCOMPARE(a.ultima().testo,
-                 QString("Devo considerare l'attuale il dizionario predefinito?"));
+        QCOMPARE(a.ultima().testo, prova::kPredefinito);
         QCOMPARE(QString::fromStdString(a.leggi("Dizionario", "Dizionario")),
                  a.cartella + "/mio.txt");
     }
@@ -139,10 +120,7 @@ private slots:
         Ambiente a;
         frmOpt& o = soloOpzioni(a);
         QString aperto;
-        o.apriConProgramma = [&](const QString& p) {
-            aperto = p;
-            return true;
-        };
+        o.apriConProgramma = [&](const QString& p) { return !(aperto = p).isEmpty(); };
         o.Command1[0]->click();
         QCOMPARE(aperto, a.cartella + "/dizionario.dic");
         QCOMPARE(
@@ -157,20 +135,17 @@ private slots:
         QCOMPARE(a.fini, 1);
     }
 
+    // The recorded dictionary lived in a folder that is gone: the user is told and the program
+    // stays, instead of ending with nothing made.
     void creaDizionarioInCartellaMancante() {
-        // The recorded dictionary lived in a folder that is gone: nothing can be written there,
-        // so the user is told and the program stays, instead of ending with nothing made.
         Ambiente a;
-        a.conIni("[Dizionario]\r\nDizionario=" + QFile::encodeName(a.cartella) +
-                 "/via/mio.dic\r\n");
+        a.conRegistrato("via/mio.dic");
         frmOpt& o = soloOpzioni(a);
         bool aperto = false;
         o.apriConProgramma = [&](const QString&) { return aperto = true; };
         o.Command1_Click(0);
-        QVERIFY(!aperto);
         QCOMPARE(a.ultima().icona, Dialoghi::Icona::Stop);
-        QVERIFY(o.isVisible());
-        QCOMPARE(a.fini, 0);
+        QVERIFY(!aperto && o.isVisible() && a.fini == 0);
     }
 
     void fineEChiusuraTerminano_data() {
@@ -188,9 +163,8 @@ private slots:
             o.close();
         else
             o.Command1[static_cast<size_t>(comando)]->click();
-        QVERIFY(!o.isVisible());
+        QVERIFY(!o.isVisible() && !a.programma->form1());
         QCOMPARE(a.fini, 1);
-        QCOMPARE(a.programma->form1(), nullptr);
         QVERIFY(!QFileInfo::exists(a.cartella + "/dizionario.dic"));
     }
 };

@@ -4,18 +4,25 @@
 // a context whose dialogs are answered by the test, and the started main window.
 
 #include "Contesto.h"
+#include "PollEventi.h"
 #include "Programma.h"
 #include "TestoCp.h"
 #include "mainform/Form1.h"
 #include "mainform/ListaRisultati.h"
 
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <deque>
+#include <functional>
 #include <memory>
+#include <utility>
 
 namespace verbolario::prova {
 
@@ -30,6 +37,20 @@ inline void digita(QWidget* w, const QString& testo) {
         QTest::sendKeyEvent(QTest::Press, w, tasto, QString(c), Qt::NoModifier);
         QTest::sendKeyEvent(QTest::Release, w, tasto, QString(c), Qt::NoModifier);
     }
+}
+
+// Clicks a check or radio button on its box.
+inline void clic(QWidget* w) {
+    QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(8, w->height() / 2));
+}
+
+// Runs `azione` once, at the first progress report of the window's next long command.
+inline void alPrimoProgresso(Form1& f, std::function<void()> azione) {
+    f.poll().suProgresso = [progresso = f.poll().suProgresso, azione,
+                            fatto = false](int64_t pos, int64_t tot) mutable {
+        progresso(pos, tot);
+        if (!std::exchange(fatto, true)) azione();
+    };
 }
 
 inline QStringList righe(const Form1& f) {
@@ -49,6 +70,13 @@ inline QByteArray leggiFile(const QString& percorso) {
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<assente>");
 }
 
+inline const QString kSparito = QString::fromUtf8(
+    "L'ultimo dizionario usato non \u00E8 pi\u00F9 presente!\nCarico quello predefinito?");
+inline const QString kPredefinito = "Devo considerare l'attuale il dizionario predefinito?";
+inline const QString kSalvo = "Salvo le modifiche fatte al dizionario?";
+inline const QString kSenzaAccenti =
+    "\n\nSono stati eliminati gli accenti dal dizionario in uso!\n";
+
 class Ambiente {
 public:
     Ambiente() { cartella = dir.path(); }
@@ -60,10 +88,12 @@ public:
     }
     void conDizionario() { scrivi("dizionario.dic", kDizionario); }
     void conIni(const QByteArray& testo) { scrivi("Verbolario.ini", testo); }
-    QByteArray ini() const {
-        QFile f(cartella + "/Verbolario.ini");
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    // Settings whose recorded dictionary is this file of the test folder.
+    void conRegistrato(const char* nome, const QByteArray& altro = {}) {
+        conIni("[Dizionario]\r\nDizionario=" + QFile::encodeName(cartella) + "/" + nome + "\r\n" +
+               altro);
     }
+    QByteArray ini() const { return leggiFile(cartella + "/Verbolario.ini"); }
     // The value of a key in the settings file, as the program reads it.
     std::string leggi(const char* sezione, const char* chiave) {
         WRini w(QFile::encodeName(cartella).toStdString());

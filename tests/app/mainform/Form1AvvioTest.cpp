@@ -5,19 +5,15 @@
 #include "mainform/ColonnaModi.h"
 #include "mainform/ImpostazioniForm1.h"
 
-#include "PollEventi.h"
-
-#include <QCheckBox>
 #include <QElapsedTimer>
 #include <QGuiApplication>
-#include <QLineEdit>
-#include <QRadioButton>
 #include <QScreen>
 #include <QTimer>
 #include <QtTest>
 
 using namespace verbolario;
 using prova::Ambiente;
+using prova::clic;
 using R = Dialoghi::Risposta;
 
 namespace {
@@ -25,9 +21,6 @@ QSize dimensionePredefinita() {
     QScreen* s = QGuiApplication::primaryScreen();
     return {qRound(ImpostazioniForm1::twipsInPixel(9600, s)),
             qRound(ImpostazioniForm1::twipsInPixel(7000, s))};
-}
-void clic(QWidget* w) {
-    QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(8, w->height() / 2));
 }
 bool sulloSchermo(const QWidget& w) {
     return QGuiApplication::primaryScreen()->availableGeometry().contains(w.geometry());
@@ -45,12 +38,10 @@ private slots:
         a.conDizionario();
         Form1& f = a.avvia();
         QVERIFY(a.ctx->dialoghi.registro.empty());
-        QCOMPARE(f.ModoCorrente, 5);
-        QVERIFY(f.Option1(5)->isChecked() && f.ckOrder->isChecked() && f.CkFilter->isChecked());
+        QVERIFY(f.ModoCorrente == 5 && f.Option1(5)->isChecked() && f.ckOrder->isChecked() &&
+                f.CkFilter->isChecked());
         QVERIFY(!f.Check2->isChecked() && !f.Check3->isChecked() && !f.CkDoppie->isChecked());
         QCOMPARE(f.windowTitle(), QString("Verbolario  ->  7 voci nel dizionario"));
-        // No pool was stored: the statistics were computed.
-        QVERIFY(!a.ctx->statistiche.stringaLettere.empty());
         QCOMPARE(f.size(), dimensionePredefinita());
         const QPoint centro = QGuiApplication::primaryScreen()->geometry().center();
         QVERIFY((f.frameGeometry().center() - centro).manhattanLength() <= 8);
@@ -63,20 +54,18 @@ private slots:
         f.giochi.maxTime = 45;
         QVERIFY(a.chiudi());
         QVERIFY(a.ctx->dialoghi.registro.empty()); // the dictionary is unchanged: nothing asked
-        QCOMPARE(a.leggi("Opzioni", "Option"), std::string("7"));
-        QCOMPARE(a.leggi("Pos", "FWidth"), std::string("9600"));
         QCOMPARE(a.leggi("Pos", "FHeight"), std::string("7000"));
+        // No pool was stored at the first start: the computed one is.
+        QVERIFY(!a.ctx->statistiche.stringaLettere.empty());
         QCOMPARE(a.leggi("String", "Stringa"), a.ctx->statistiche.stringaLettere);
-        QVERIFY(a.leggi("String", "a") != "<assente>");
         // The recorded dictionary is only written when the user makes one the default.
         QCOMPARE(a.leggi("Dizionario", "Dizionario"), std::string("<assente>"));
 
         Form1& g = a.avvia();
-        QCOMPARE(g.ModoCorrente, 7);
-        QVERIFY(g.Check2->isChecked() && a.ctx->modoCommento && !g.ckOrder->isChecked());
+        QVERIFY(g.ModoCorrente == 7 && g.Check2->isChecked() && a.ctx->modoCommento &&
+                !g.ckOrder->isChecked());
         QCOMPARE(g.TxtMeno->text(), QString::fromUtf8("ABC\u00C8"));
-        QCOMPARE(g.superficie.coloreMessaggi, 0x123456u);
-        QCOMPARE(g.giochi.maxTime, int64_t(45));
+        QVERIFY(g.superficie.coloreMessaggi == 0x123456u && g.giochi.maxTime == 45);
         g.resize(700, 500);
         g.move(40, 30);
         QVERIFY(a.chiudi());
@@ -96,18 +85,15 @@ private slots:
         QTest::addColumn<QByteArray>("ini");
         QTest::addColumn<int>("min");
         QTest::addColumn<int>("max");
+        auto riga = [](const char* nome, const char* ini, int min, int max) {
+            QTest::newRow(nome) << QByteArray(ini) << min << max;
+        };
         // The longest entry has 26 letters.
-        QTest::newRow("min vicino a max")
-            << QByteArray("[Opzioni]\r\nMin=10\r\nMax=11\r\n") << 9 << 11;
-        QTest::newRow("min troppo basso")
-            << QByteArray("[Opzioni]\r\nMin=1\r\nMax=11\r\n") << 3 << 11;
-        QTest::newRow("max oltre la parola piu lunga")
-            << QByteArray("[Opzioni]\r\nMin=4\r\nMax=40\r\n") << 4 << 26;
-        QTest::newRow("nessun valore") << QByteArray() << 3 << 26;
-        QTest::newRow("fuori schermo")
-            << QByteArray(
-                   "[Pos]\r\nFLeft=140000\r\nFTop=-140000\r\nFWidth=9600\r\nFHeight=7000\r\n")
-            << 3 << 26;
+        riga("min vicino a max", "[Opzioni]\r\nMin=10\r\nMax=11\r\n", 9, 11);
+        riga("min troppo basso", "[Opzioni]\r\nMin=1\r\nMax=11\r\n", 3, 11);
+        riga("max oltre la parola piu lunga", "[Opzioni]\r\nMin=4\r\nMax=40\r\n", 4, 26);
+        riga("nessun valore", "", 3, 26);
+        riga("fuori schermo", "[Pos]\r\nFLeft=140000\r\nFTop=-140000\r\nFWidth=9600\r\n", 3, 26);
     }
 
     void impostazioniCorrette() {
@@ -118,8 +104,8 @@ private slots:
         a.conDizionario();
         if (!ini.isEmpty()) a.conIni(ini);
         Form1& f = a.avvia();
-        QCOMPARE(f.giochi.min, int64_t(min));
-        QCOMPARE(f.giochi.max, int64_t(max));
+        QVERIFY2(f.giochi.min == min && f.giochi.max == max,
+                 qPrintable(QString("%1..%2").arg(f.giochi.min).arg(f.giochi.max)));
         QVERIFY(f.isVisible() && sulloSchermo(f));
     }
 
@@ -131,14 +117,11 @@ private slots:
                  "[Pos]\r\nFWidth=-5\r\nFHeight=99999999999999999999999\r\nFLeft=x\r\nFTop=\r\n"
                  "[String]\r\nStringa=12\xE8\r\n");
         Form1& f = a.avvia();
-        QCOMPARE(f.ModoCorrente, 5);
-        QVERIFY(!f.Check2->isChecked());
-        QCOMPARE(f.superficie.coloreSfondo, 255);
-        QCOMPARE(f.superficie.coloreMessaggi, 0xC3C3C2u);
-        QCOMPARE(f.giochi.maxTime, int64_t(30));
-        QVERIFY(f.CkFilter->isChecked() && !f.ckOrder->isChecked());
-        QCOMPARE(f.size(), dimensionePredefinita());
-        QVERIFY(sulloSchermo(f));
+        QVERIFY(f.ModoCorrente == 5 && !f.Check2->isChecked() && f.CkFilter->isChecked() &&
+                !f.ckOrder->isChecked());
+        QVERIFY(f.superficie.coloreSfondo == 255 && f.superficie.coloreMessaggi == 0xC3C3C2u &&
+                f.giochi.maxTime == 30);
+        QVERIFY(f.size() == dimensionePredefinita() && sulloSchermo(f));
         // A pool that is not made of capitals is not the letter game's pool.
         const std::string& pool = a.ctx->statistiche.stringaLettere;
         QVERIFY(!pool.empty() && pool.find_first_not_of("ABCDEFGHIJKLMNOPQRSTUVWXYZ") == pool.npos);
@@ -146,20 +129,23 @@ private slots:
 
     // Closing with a changed dictionary: the question, its default, and what each answer does.
     void uscita_data() {
-        QTest::addColumn<bool>("accenti"); // the accents were removed
+        QTest::addColumn<QString>("avviso"); // what the question adds after a clean-up
         QTest::addColumn<R>("risposta");
         QTest::addColumn<QByteArray>("file");
         const QByteArray salvato =
             "anna\r\nape\r\ncane\r\ncasa\r\ncitt\xE0\r\n"
             "precipitevolissimevolmente\r\nprivo\r\nprova\r\nradar\r\nzebra\r\n";
-        QTest::newRow("annulla") << false << R::Annulla << QByteArray(prova::kDizionario);
-        QTest::newRow("si") << false << R::Si << salvato;
-        QTest::newRow("no dopo accenti eliminati")
-            << true << R::No << QByteArray(prova::kDizionario);
+        const QByteArray intatto = prova::kDizionario;
+        QTest::newRow("annulla") << QString() << R::Annulla << intatto;
+        QTest::newRow("si") << QString() << R::Si << salvato;
+        QTest::newRow("no dopo accenti eliminati") << prova::kSenzaAccenti << R::No << intatto;
+        QTest::newRow("no dopo formattazione")
+            << "\nE' stata eseguita la formattazione del dizionario in uso!\n"
+            << R::No << intatto;
     }
 
     void uscita() {
-        QFETCH(bool, accenti);
+        QFETCH(QString, avviso);
         QFETCH(R, risposta);
         QFETCH(QByteArray, file);
         Ambiente a;
@@ -168,21 +154,20 @@ private slots:
         a.ctx->voci.append("zebra");
         a.ctx->voci.append("ape");
         a.ctx->dizionarioModificato = true;
-        a.ctx->accentiEliminati = accenti;
+        a.ctx->accentiEliminati = avviso.contains("accenti");
+        a.ctx->dizionarioRiformattato = avviso.contains("formattazione");
         a.risposte = {risposta};
         QCOMPARE(a.chiudi(), risposta != R::Annulla);
         QCOMPARE(a.ctx->dialoghi.registro.size(), size_t(1));
         const Dialoghi::Richiesta& d = a.ultima();
-        QVERIFY(d.testo.startsWith("Salvo le modifiche fatte al dizionario?"));
-        QCOMPARE(d.testo.contains("Sono stati eliminati gli accenti dal dizionario in uso!"),
-                 accenti);
-        QCOMPARE(d.predefinito, accenti ? 1 : 0);
-        QCOMPARE(d.pulsanti, Dialoghi::Pulsanti::SiNoAnnulla);
-        QCOMPARE(d.icona, Dialoghi::Icona::Domanda);
+        QCOMPARE(d.testo, prova::kSalvo + avviso);
+        QVERIFY(d.pulsanti == Dialoghi::Pulsanti::SiNoAnnulla &&
+                d.icona == Dialoghi::Icona::Domanda);
+        QCOMPARE(d.predefinito, avviso.isEmpty() ? 0 : 1);
         QCOMPARE(prova::leggiFile(a.cartella + "/dizionario.dic"), file);
         if (risposta != R::Annulla) return;
-        QVERIFY(f.isVisible());
-        QCOMPARE(a.ini(), QByteArray()); // nothing written while the program keeps running
+        // Nothing written while the program keeps running.
+        QVERIFY(f.isVisible() && a.ini() == "<assente>");
         // The anagram search over the whole dictionary holds a scrambled copy: never saved.
         a.ctx->anagrammiInCorso = true;
         QVERIFY(a.chiudi());
@@ -192,38 +177,32 @@ private slots:
     void dizionarioRegistratoSparito() {
         Ambiente a;
         a.conDizionario();
-        a.conIni("[Dizionario]\r\nDizionario=" + QFile::encodeName(a.cartella) +
-                 "/sparito.dic\r\n[String]\r\nStringa=ABC\r\nA=1\r\n");
+        a.conRegistrato("sparito.dic", "[String]\r\nStringa=ABC\r\nA=1\r\n");
         a.risposte = {R::Si};
         a.avvia();
         QCOMPARE(a.ctx->dialoghi.registro.size(), size_t(1));
-        QCOMPARE(a.ultima().testo,
-                 QString::fromUtf8("L'ultimo dizionario usato non \u00E8 pi\u00F9 presente!\n"
-                                   "Carico quello predefinito?"));
-        QVERIFY(a.ctx->dizionarioSostituito);
-        QCOMPARE(a.ctx->voci.size(), size_t(8));
+        QCOMPARE(a.ultima().testo, prova::kSparito);
+        QVERIFY(a.ctx->dizionarioSostituito && a.ctx->voci.size() == 8);
         // The default file's own statistics, not the stored pool of the lost dictionary.
         QVERIFY(a.ctx->statistiche.stringaLettere != "ABC");
         a.risposte = {R::Si};
         QVERIFY(a.chiudi());
-        QCOMPARE(a.ultima().testo,
-                 QString("Devo considerare l'attuale il dizionario predefinito?"));
+        QCOMPARE(a.ultima().testo, prova::kPredefinito);
         QCOMPARE(QString::fromStdString(a.leggi("Dizionario", "Dizionario")),
                  a.cartella + "/dizionario.dic");
         QCOMPARE(a.leggi("String", "Stringa"), a.ctx->statistiche.stringaLettere);
     }
 
+    // A folder holds the settings file's name: the program still runs and closes.
     void impostazioniNonScrivibili() {
-        // A folder holds the settings file's name: the program still runs and closes.
         Ambiente a;
         a.conDizionario();
         QVERIFY(QDir(a.cartella).mkdir("Verbolario.ini"));
-        QVERIFY(a.avvia().isVisible());
-        QVERIFY(a.chiudi());
+        QVERIFY(a.avvia().isVisible() && a.chiudi());
     }
 
+    // A stop request raised by an event (the stop button) reaches a loop that only polls.
     void pollLasciaPassareGliEventi() {
-        // A stop request raised by an event (the stop button) reaches a loop that only polls.
         Contesto ctx(QDir::tempPath());
         PollEventi poll(ctx);
         QTimer::singleShot(30, [&ctx] { ctx.interrompi = true; });
@@ -231,8 +210,7 @@ private slots:
         t.start();
         int64_t giri = 0;
         while (!poll.stop() && t.elapsed() < 2000) ++giri;
-        QVERIFY(ctx.interrompi);
-        QVERIFY(t.elapsed() < 200);
+        QVERIFY(ctx.interrompi && t.elapsed() < 200);
         QVERIFY(giri > 1000); // most calls are only a counter
     }
 
