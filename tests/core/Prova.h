@@ -14,8 +14,8 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <random>
-#include <sstream>
 
 namespace verbolario::prova {
 
@@ -59,9 +59,7 @@ inline void prefissoInterrotto(const RisultatoRicerca& r, const V& completo) {
 
 inline std::string leggiFile(const std::string& p) {
     std::ifstream f(p, std::ios::binary);
-    std::stringstream ss;
-    ss << f.rdbuf();
-    return ss.str();
+    return {std::istreambuf_iterator<char>(f), {}};
 }
 
 inline void scriviFile(const std::string& p, const std::string& testo) {

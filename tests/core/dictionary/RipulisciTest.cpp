@@ -78,28 +78,24 @@ Esito Ripulisci(const V& voci) {
 TEST(Ripulisci, Report) {
     const std::string fatta = "Formattazione dizionario eseguita.\r\n";
     const std::string doppio = "Eliminati [ 1 ] doppioni risultanti";
-    const std::string nessuna = fatta + "Non \xE8 stata effettuata nessuna modifica..";
     auto nonValidi = [&](int n) {
         return fatta + "Eliminati [ " + std::to_string(n) + " ] caratteri non validi\r\n";
     };
-    const std::pair<V, std::string> casi[] = {
-        {{"l'amico", "casa bella", "casa"}, fatta + doppio},
-        {{"cane\tanimale"}, nessuna},
-        {{"Citt\xE0", "CITT\xC0!", "  "}, nonValidi(4) + doppio},
-        {{"12", "--"}, nonValidi(6)},
-    };
     NoPoll poll;
-    for (const auto& [voci, rapporto] : casi) {
-        Voci v = dizionario(voci);
-        StatisticheLettere stat;
-        EsitoRipulisci e = Ripulisci(v, stat, poll);
-        EXPECT_EQ(e.rapporto, rapporto) << voci[0];
-        EXPECT_EQ(e.modificato(), rapporto != nessuna) << voci[0];
-        // Nothing but separators: the empty dictionary of an empty file.
-        if (voci[0] == "12") {
-            EXPECT_EQ(elenco(v), V{""});
-        }
-    }
+    StatisticheLettere stat;
+    auto ripulisci = [&](Voci v) { return Ripulisci(v, stat, poll); };
+    EXPECT_EQ(ripulisci(dizionario({"l'amico", "casa bella", "casa"})).rapporto, fatta + doppio);
+    EXPECT_EQ(ripulisci(dizionario({"Citt\xE0", "CITT\xC0!", "  "})).rapporto,
+              nonValidi(4) + doppio);
+    const EsitoRipulisci nulla = ripulisci(dizionario({"cane\tanimale"}));
+    EXPECT_EQ(nulla.rapporto, fatta + "Non \xE8 stata effettuata nessuna modifica..");
+    EXPECT_FALSE(nulla.modificato());
+    // Nothing but separators: the empty dictionary of an empty file.
+    Voci v = dizionario({"12", "--"});
+    EsitoRipulisci e = Ripulisci(v, stat, poll);
+    EXPECT_EQ(e.rapporto, nonValidi(6));
+    EXPECT_TRUE(e.modificato());
+    EXPECT_EQ(elenco(v), V{""});
 }
 
 TEST(Ripulisci, AgreesWithJoiningAndSplittingOnRandomLists) {
