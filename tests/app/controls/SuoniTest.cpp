@@ -70,10 +70,7 @@ private slots:
         s.setSuonoAttivo(true);
         QElapsedTimer t;
         t.start();
-        for (int n = 0; n <= 4; ++n) {
-            QVERIFY(!s.Suona(n, Suoni::kAsincrono));
-            QVERIFY(!s.Suona(n, Suoni::kSincrono));
-        }
+        for (int n = 0; n <= 4; ++n) QVERIFY(!s.Suona(n, Suoni::kSincrono));
         QVERIFY(t.elapsed() < 500);
         creaFile(dir.filePath("Click.wav"));
         Suoni spento(dir.path());
@@ -88,21 +85,14 @@ private slots:
     // compressed or not a WAV at all is not whole.
     void wavCompleto() {
         const QByteArray buono = wav(500);
-        const std::pair<QByteArray, bool> casi[] = {
-            {buono, true},
-            {wav(500, true), true},
-            {QByteArray(), false},
-            {buono.left(4), false},
-            {buono.left(30), false},
-            {buono.left(44), false},
-            {buono.left(300), false},
-            {wav(0), false},
-            {wav(500, false, 2), false},
-            {"RIFF....WAVE not really a sound file", false}};
+        QList<QByteArray> casi{buono, wav(500, true), wav(0), wav(500, false, 2),
+                               "RIFF....WAVE not really a sound file"};
+        for (int n : {0, 4, 30, 44, 300}) casi << buono.left(n);
         QTemporaryDir dir;
-        for (const auto& [contenuto, completo] : casi) {
-            creaFile(dir.filePath("x.wav"), contenuto);
-            QVERIFY2(Suoni::wavCompleto(dir.filePath("x.wav")) == completo, contenuto.left(40));
+        for (const QByteArray& b : casi) {
+            creaFile(dir.filePath("x.wav"), b);
+            QVERIFY2(Suoni::wavCompleto(dir.filePath("x.wav")) == (b == buono || b == casi[1]),
+                     b.left(40));
         }
     }
 
@@ -130,37 +120,24 @@ private slots:
 
     // The sounds made at build time: 16-bit PCM mono at 22050 Hz, short, starting and ending
     // in silence so they don't pop.
-    void fileGenerati_data() {
-        QTest::addColumn<QString>("nome");
-        QTest::addColumn<int>("minimoMs");
-        QTest::addColumn<int>("massimoMs");
-        QTest::newRow("blip") << "Blip.wav" << 40 << 100;
-        QTest::newRow("click") << "Click.wav" << 5 << 30;
-        QTest::newRow("beep") << "Beep.wav" << 150 << 250;
-    }
     void fileGenerati() {
-        QFETCH(QString, nome);
-        QFETCH(int, minimoMs);
-        QFETCH(int, massimoMs);
-        QFile f(QStringLiteral(VERBOLARIO_BIN_DIR "/") + nome);
-        if (!f.open(QIODevice::ReadOnly)) QSKIP("the sounds are not built");
-        const QByteArray b = f.readAll();
-        QVERIFY(b.size() > 44);
-        QCOMPARE(b.mid(0, 4), QByteArray("RIFF"));
-        QCOMPARE(b.mid(8, 28), "WAVE" + formato());
-        const quint32 dati = qFromLittleEndian<quint32>(b.constData() + 40);
-        QCOMPARE(qsizetype(dati) + 44, b.size());
-        const int ms = static_cast<int>(dati / 2 * 1000 / 22050);
-        QVERIFY(ms >= minimoMs && ms <= massimoMs);
-        const auto campione = [&](int i) {
-            return qFromLittleEndian<qint16>(b.constData() + 44 + 2 * i);
-        };
-        const int n = static_cast<int>(dati / 2);
-        QVERIFY(std::abs(campione(0)) < 200);
-        QVERIFY(std::abs(campione(n - 1)) < 200);
-        int picco = 0;
-        for (int i = 0; i < n; ++i) picco = std::max(picco, std::abs(int(campione(i))));
-        QVERIFY(picco > 5000);
+        for (const auto& [nome, minimoMs, massimoMs] :
+             {std::tuple("Blip.wav", 40, 100), {"Click.wav", 5, 30}, {"Beep.wav", 150, 250}}) {
+            QFile f(QStringLiteral(VERBOLARIO_BIN_DIR "/") + nome);
+            if (!f.open(QIODevice::ReadOnly)) QSKIP("the sounds are not built");
+            const QByteArray b = f.readAll();
+            QVERIFY(b.size() > 44);
+            QCOMPARE(b.left(4) + b.mid(8, 28), "RIFFWAVE" + formato());
+            const int n = qFromLittleEndian<qint32>(b.constData() + 40) / 2;
+            QCOMPARE(2 * qsizetype(n) + 44, b.size());
+            QVERIFY2(n * 1000 / 22050 >= minimoMs && n * 1000 / 22050 <= massimoMs, nome);
+            const auto campione = [&](int i) {
+                return std::abs(qFromLittleEndian<qint16>(b.constData() + 44 + 2 * i));
+            };
+            int picco = 0;
+            for (int i = 0; i < n; ++i) picco = std::max(picco, campione(i));
+            QVERIFY(campione(0) < 200 && campione(n - 1) < 200 && picco > 5000);
+        }
     }
 };
 
