@@ -54,9 +54,8 @@ inline void alPrimoProgresso(Form1& f, std::function<void()> azione) {
 }
 
 inline QStringList righe(const Form1& f) {
-    QStringList out;
-    for (const QString& r : f.List1->modello().righe()) out << r;
-    return out;
+    const auto& r = f.List1->modello().righe();
+    return QStringList(r.begin(), r.end());
 }
 
 inline QStringList voci(const Contesto& ctx) {

@@ -5,7 +5,6 @@
 #include "AmbienteForm1.h"
 
 #include "mainform/ApriDizionario.h"
-#include "mainform/ComandiDizionario.h"
 #include "mainform/MenuForm1.h"
 
 #include <QAction>

@@ -48,34 +48,35 @@ private slots:
 
     void modi_data() {
         QTest::addColumn<int>("modo");
-        QTest::addColumn<QStringList>("visibili");
+        QTest::addColumn<QString>("visibili");
         QTest::addColumn<bool>("avvio");
-        QTest::newRow("0") << 0 << QStringList{"List1", "Text1"} << true;
-        QTest::newRow("1") << 1 << QStringList{} << false;
-        QTest::newRow("2") << 2 << QStringList{"List1", "Text1", "Frame2"} << true;
-        QTest::newRow("3") << 3 << QStringList{"List1", "Text1", "ImgPal"} << true;
-        QTest::newRow("4") << 4 << QStringList{"List1", "Text1", "Frame5"} << true;
-        QTest::newRow("5") << 5 << QStringList{"List1", "Tast1", "Text2"} << false;
-        QTest::newRow("6") << 6 << QStringList{"List1", "Text1"} << false;
-        QTest::newRow("7") << 7 << QStringList{"List1", "Text1", "CruciPic"} << true;
-        QTest::newRow("8") << 8 << QStringList{} << false;
-        QTest::newRow("9") << 9 << QStringList{"List1",   "Text1",    "TxtMeno",
-                                               "ckOrder", "CkFilter", "CkDoppie"}
-                           << true;
+        auto riga = [](int modo, const char* visibili, bool avvio) {
+            QTest::addRow("%d", modo) << modo << QString(visibili) << avvio;
+        };
+        riga(0, "List1 Text1", true);
+        riga(1, "", false);
+        riga(2, "List1 Text1 Frame2", true);
+        riga(3, "List1 Text1 ImgPal", true);
+        riga(4, "List1 Text1 Frame5", true);
+        riga(5, "List1 Tast1 Text2", false);
+        riga(6, "List1 Text1", false);
+        riga(7, "List1 Text1 CruciPic", true);
+        riga(8, "", false);
+        riga(9, "List1 Text1 TxtMeno ckOrder CkFilter CkDoppie", true);
     }
 
     void modi() {
         QFETCH(int, modo);
-        QFETCH(QStringList, visibili);
+        QFETCH(QString, visibili);
         QFETCH(bool, avvio);
         QSignalSpy cambiato(f, &Form1::modoCambiato);
         clic(f->Option1(modo));
-        QCOMPARE(f->ModoCorrente, modo);
-        QCOMPARE(cambiato.count(), 1);
+        QVERIFY(f->ModoCorrente == modo && cambiato.count() == 1);
         QCOMPARE(f->superficie.ultimoMessaggio(), CambioModo::testiAiuto()[size_t(modo)]);
         for (QString n : {"List1", "Tast1", "Text1", "Text2", "TxtMeno", "Frame2", "Frame5",
                           "ImgPal", "CruciPic", "ckOrder", "CkFilter", "CkDoppie"})
-            QVERIFY2(f->findChild<QWidget*>(n)->isVisible() == visibili.contains(n), qPrintable(n));
+            QVERIFY2(f->findChild<QWidget*>(n)->isVisible() == visibili.split(' ').contains(n),
+                     qPrintable(n));
         QCOMPARE(f->Command1->isEnabled(), avvio);
     }
 
@@ -112,47 +113,71 @@ private slots:
         a->ctx->anagrammiInCorso = false;
     }
 
-    void filtroText1_data() {
+    // What typing, pasting, the pattern keys and the accents menu of a right click do to the
+    // input boxes; "|" is the cursor.
+    void digitazione_data() {
         QTest::addColumn<int>("modo");
+        QTest::addColumn<QString>("casella");
         QTest::addColumn<QString>("chiave");
-        QTest::addColumn<bool>("contenitori");
-        QTest::addColumn<QString>("digitato"); // starting with "^": pasted
-        QTest::addColumn<QString>("atteso");
-        auto riga = [](const char* nome, int modo, const char* chiave, bool contenitori,
-                       const char* digitato, const char* atteso) {
-            QTest::newRow(nome) << modo << QString::fromUtf8(chiave) << contenitori
-                                << QString::fromUtf8(digitato) << QString::fromUtf8(atteso);
+        QTest::addColumn<QString>("prima");
+        QTest::addColumn<QString>("azione"); // typed text, "^" + pasted text, or <key>
+        QTest::addColumn<QString>("dopo");
+        auto riga = [](const char* nome, int modo, const char* casella, const char* chiave,
+                       const char* prima, const char* azione, const char* dopo) {
+            QTest::newRow(nome) << modo << QString(casella) << QString(chiave) << QString(prima)
+                                << QString::fromUtf8(azione) << QString::fromUtf8(dopo);
         };
-        riga("cruci maiuscole", 7, "", false, "p?v\u00E8", "P?V\u00C8");
-        riga("cruci cifre rifiutate anche con chiave", 7, "ABC", false, "a1b", "AB");
-        riga("cruci incolla", 7, "", false, "^pr1vo\nx", "PRVO X");
-        riga("mnemos cifre senza chiave", 9, "", false, "1a2", "A");
-        riga("mnemos cifre con chiave", 9, "ABC", false, "12c", "12C");
-        riga("rime minuscole", 0, "", false, "CaSa", "casa");
-        riga("rime niente cifre", 0, "XY", false, "ca5a", "caa");
-        riga("contenitori con chiave", 2, "AB", true, "Ab3", "ab3");
-        riga("contenitori senza chiave", 2, "", true, "ab3", "ab");
-        riga("accento maiuscolo resta", 0, "", false, "\u00C8", "\u00C8");
+        riga("cruci maiuscole", 7, "Text1", "", "|", "p?v\u00E8", "P?V\u00C8|");
+        riga("cruci cifre rifiutate anche con chiave", 7, "Text1", "ABC", "|", "a1b", "AB|");
+        riga("cruci incolla", 7, "Text1", "", "|", "^pr1vo\nx", "PRVO X|");
+        riga("mnemos cifre senza chiave", 9, "Text1", "", "|", "1a2", "A|");
+        riga("mnemos cifre con chiave", 9, "Text1", "ABC", "|", "12c", "12C|");
+        riga("rime minuscole", 0, "Text1", "", "|", "CaSa", "casa|");
+        riga("rime niente cifre", 0, "Text1", "XY", "|", "ca5a", "caa|");
+        riga("contenitori con chiave", 2, "Text1", "AB", "|", "Ab3", "ab3|");
+        riga("contenitori senza chiave", 2, "Text1", "", "|", "ab3", "ab|");
+        riga("accento maiuscolo resta", 0, "Text1", "", "|", "\u00C8", "\u00C8|");
+        riga("spazio in coda", 7, "Text1", "", "P|", "<spazio>", "P?|");
+        // A blank typed in the middle becomes the missing-letter sign where it was typed.
+        riga("spazio in mezzo", 7, "Text1", "", "P|?V", "<spazio>", "P?|?V");
+        riga("ctrl aggiunge asterisco", 7, "Text1", "", "PR|", "<ctrl>", "PR*|");
+        riga("mnemos spazio", 9, "Text1", "", "AB|", "<spazio>", "AB?|");
+        riga("altri modi niente", 0, "Text1", "", "ab|", "<spazio>", "ab |");
+        riga("accento in Text2", 5, "Text2", "", "ca|sa", "<menu>", "ca\u00E8|sa");
+        riga("accento cruci maiuscolo", 7, "Text1", "", "CA|SA", "<menu>", "CA\u00C8|SA");
+        riga("accento rime", 0, "Text1", "", "ca|sa", "<menu>", "ca\u00E8|sa");
+        riga("accento nella chiave dei giochi", 1, "TxtMeno", "", "CA|SA", "<menu>", "CA\u00C8|SA");
     }
 
-    void filtroText1() {
+    void digitazione() {
         QFETCH(int, modo);
+        QFETCH(QString, casella);
         QFETCH(QString, chiave);
-        QFETCH(bool, contenitori);
-        QFETCH(QString, digitato);
-        QFETCH(QString, atteso);
+        QFETCH(QString, prima);
+        QFETCH(QString, azione);
+        QFETCH(QString, dopo);
         f->Option1_Click(modo);
-        if (contenitori) clic(f->Option2[3]);
+        if (modo == 2) clic(f->Option2[3]); // the containers, where digits may count
         f->TxtMeno->setText(chiave);
-        f->Text1->clear();
-        f->Text1->setFocus();
-        if (digitato.startsWith('^')) {
-            QGuiApplication::clipboard()->setText(digitato.mid(1));
-            QTest::keySequence(f->Text1, QKeySequence::Paste);
+        auto* box = f->findChild<QLineEdit*>(casella);
+        box->setText(QString(prima).remove('|'));
+        box->setCursorPosition(int(prima.indexOf('|')));
+        box->setFocus();
+        if (azione == "<spazio>" || azione == "<ctrl>") {
+            QTest::keyClick(box, azione == "<ctrl>" ? Qt::Key_Control : Qt::Key_Space);
+        } else if (azione == "<menu>") {
+            // A right click opens the accents menu, not the box's own menu.
+            QTest::mousePress(box, Qt::RightButton, {}, QPoint(5, 5));
+            QVERIFY(f->menu().mnaccenti()->isVisible());
+            f->menu().mnaccenti()->hide();
+            f->menu().mnacc_Click(2); // "è"
+        } else if (azione.startsWith('^')) {
+            QGuiApplication::clipboard()->setText(azione.mid(1));
+            QTest::keySequence(box, QKeySequence::Paste);
         } else {
-            prova::digita(f->Text1, digitato);
+            prova::digita(box, azione);
         }
-        QCOMPARE(f->Text1->text(), atteso);
+        QCOMPARE(box->text().insert(box->cursorPosition(), '|'), dopo);
     }
 
     void filtroTxtMeno() {
@@ -162,53 +187,6 @@ private slots:
         QCOMPARE(f->TxtMeno->text(), QString::fromUtf8("AB\u00C9-"));
         // A new key makes the digits typed for the old one meaningless.
         QCOMPARE(f->Text1->text(), QString());
-    }
-
-    // Keys that help with patterns, and the accents menu of a right click; "|" is the cursor.
-    void tasti_data() {
-        QTest::addColumn<int>("modo");
-        QTest::addColumn<QString>("casella");
-        QTest::addColumn<int>("tasto"); // 0: "è" from the accents menu
-        QTest::addColumn<QString>("prima");
-        QTest::addColumn<QString>("dopo");
-        auto riga = [](const char* nome, int modo, const char* casella, int tasto,
-                       const char* prima, const char* dopo) {
-            QTest::newRow(nome) << modo << QString(casella) << tasto << QString(prima)
-                                << QString::fromUtf8(dopo);
-        };
-        riga("spazio in coda", 7, "Text1", Qt::Key_Space, "P|", "P?|");
-        // A blank typed in the middle becomes the missing-letter sign where it was typed.
-        riga("spazio in mezzo", 7, "Text1", Qt::Key_Space, "P|?V", "P?|?V");
-        riga("ctrl aggiunge asterisco", 7, "Text1", Qt::Key_Control, "PR|", "PR*|");
-        riga("mnemos spazio", 9, "Text1", Qt::Key_Space, "AB|", "AB?|");
-        riga("altri modi niente", 0, "Text1", Qt::Key_Space, "ab|", "ab |");
-        riga("accento in Text2", 5, "Text2", 0, "ca|sa", "ca\u00E8|sa");
-        riga("accento cruci maiuscolo", 7, "Text1", 0, "CA|SA", "CA\u00C8|SA");
-        riga("accento rime", 0, "Text1", 0, "ca|sa", "ca\u00E8|sa");
-        riga("accento nella chiave dei giochi", 1, "TxtMeno", 0, "CA|SA", "CA\u00C8|SA");
-    }
-
-    void tasti() {
-        QFETCH(int, modo);
-        QFETCH(QString, casella);
-        QFETCH(int, tasto);
-        QFETCH(QString, prima);
-        QFETCH(QString, dopo);
-        f->Option1_Click(modo);
-        auto* box = f->findChild<QLineEdit*>(casella);
-        box->setText(QString(prima).remove('|'));
-        box->setCursorPosition(int(prima.indexOf('|')));
-        box->setFocus();
-        if (tasto) {
-            QTest::keyClick(box, Qt::Key(tasto));
-        } else {
-            // A right click opens the accents menu, not the box's own menu.
-            QTest::mousePress(box, Qt::RightButton, {}, QPoint(5, 5));
-            QVERIFY(f->menu().mnaccenti()->isVisible());
-            f->menu().mnaccenti()->hide();
-            f->menu().mnacc_Click(2); // "è"
-        }
-        QCOMPARE(box->text().insert(box->cursorPosition(), '|'), dopo);
     }
 
     void commentoScartaISuggerimenti() {
@@ -266,25 +244,25 @@ private slots:
     }
 
     void evidenziazioneDeiModi() {
+        auto sopra = [this](int modo) { muovi(f->Option1(modo), QPoint(20, 10)); };
+        auto acceso = [this](int modo) { return evidenziato(f->Option1(modo)); };
         f->Option1_Click(5);
-        muovi(f->Option1(2), QPoint(20, 10));
-        QVERIFY(evidenziato(f->Option1(2)));
-        QCOMPARE(f->Frame3->ultimoEvidenziato(), 2);
+        sopra(2);
+        QVERIFY(acceso(2) && f->Frame3->ultimoEvidenziato() == 2);
         // Straight onto the next button: the first one goes back to normal.
-        muovi(f->Option1(3), QPoint(20, 10));
-        QVERIFY(!evidenziato(f->Option1(2)) && evidenziato(f->Option1(3)));
+        sopra(3);
+        QVERIFY(!acceso(2) && acceso(3));
         // The selected mode is never highlighted.
-        muovi(f->Option1(5), QPoint(20, 10));
-        QVERIFY(!evidenziato(f->Option1(5)) && !evidenziato(f->Option1(3)));
+        sopra(5);
+        QVERIFY(!acceso(5) && !acceso(3));
         // The free surface of the column clears everything.
-        muovi(f->Option1(4), QPoint(20, 10));
+        sopra(4);
         muovi(f->Frame3, QPoint(2, f->Frame3->height() - 3));
-        QVERIFY(!evidenziato(f->Option1(4)));
-        QCOMPARE(f->Frame3->ultimoEvidenziato(), 100);
+        QVERIFY(!acceso(4) && f->Frame3->ultimoEvidenziato() == 100);
         // Clicking a highlighted mode leaves it selected and plain.
-        muovi(f->Option1(0), QPoint(20, 10));
+        sopra(0);
         clic(f->Option1(0));
-        QVERIFY(!evidenziato(f->Option1(0)));
+        QVERIFY(!acceso(0));
     }
 
     void invioAvviaOFerma() {
