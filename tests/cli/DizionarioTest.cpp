@@ -23,10 +23,7 @@ protected:
 // folder; a registered file that is gone falls back to dizionario.dic.
 TEST_F(CartellaProgramma, QualeDizionario) {
     t_.scrivi("dizionario.dic", dizionario({"amore", "dolore", "colore"}));
-    Esito e = esegui({"rime", "amore"});
-    EXPECT_EQ(e.codice, 0);
-    EXPECT_EQ(e.out, "dolore\ncolore\n");
-    EXPECT_EQ(e.err, "2 parole in rima.\n");
+    EXPECT_EQ(esegui({"rime", "amore"}).out, "dolore\ncolore\n");
     fs::create_directory(t_.file("altri"));
     t_.scrivi("altri/mio.dic", dizionario({"amore", "valore", "sapore"}));
     for (const auto& [valore, out] : std::vector<std::pair<std::string, std::string>>{
@@ -60,7 +57,6 @@ TEST(DizionarioDelProgramma, IlDizionarioInclusoRisponde) {
     Esito e = esegui({"cruci", "p??v?"});
     EXPECT_EQ(e.codice, 0) << e.err;
     EXPECT_NE(e.out.find("privo\nprova\n"), std::string::npos) << e.out;
-    EXPECT_EQ(e.err.back(), '\n');
 }
 
 } // namespace

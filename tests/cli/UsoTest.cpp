@@ -16,7 +16,6 @@ const CasoUso kCasi[] = {
     {{"rime"}, "manca il testo del comando rime"},
     {{"parolando"}, "manca il testo del comando parolando"},
     {{"rime", "amore", "cuore"}, "troppi argomenti per il comando rime: cuore"},
-    {{"tutti", "roma"}, "troppi argomenti"},
     {{"scambi", "cane", "--vocali", "--consonanti"}, "si escludono a vicenda"},
     {{"scambi", "cane"}, "richiede --vocali oppure --consonanti"},
     {{"mnemos", "12", "--doppie", "--senza-filtro"}, "si escludono a vicenda"},

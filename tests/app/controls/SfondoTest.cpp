@@ -47,8 +47,6 @@ private slots:
     }
 
     void dissolvenze() {
-        QCOMPARE(coloreLinea(Fade1, 0, 300, 255), QColor(0, 0, 255));
-        QCOMPARE(coloreLinea(Fade1, 300, 300, 255), QColor(255, 255, 255));
         QCOMPARE(coloreLinea(Fade1, 150, 300, -1), QColor(128, 128, 128)); // 127.5 to even
         const QImage img = DisegnaSfondo(QSize(40, 300), parametri(Fade1, 255));
         QCOMPARE(img.pixelColor(20, 299), QColor(255, 255, 255));
@@ -123,10 +121,9 @@ private slots:
         QCOMPARE(estrazioni, 151 * 4);
         QCOMPARE(colori(bianco), QSet<QRgb>{QColor(Qt::white).rgb()});
         const QColor piano(100, 120, 250);
-        const ParametriSfondo p = parametri(NoFade, -1, true, piano);
-        const QImage img = DisegnaSfondo(QSize(300, 200), p, sequenza(3));
+        const QImage img =
+            DisegnaSfondo(QSize(300, 200), parametri(NoFade, -1, true, piano), sequenza(3));
         QCOMPARE(colori(img), (QSet<QRgb>{piano.rgb(), QColor(120, 140, 255).rgb()}));
-        QCOMPARE(img, DisegnaSfondo(QSize(300, 200), p, sequenza(3))); // reproducible
     }
 
     // Odd random numbers and empty sizes paint nothing wrong and never crash.

@@ -58,8 +58,7 @@ private slots:
             QWidget* w = figlio(&b.host, c.tag, QRect(100, 40, 50, 20));
             b.arma();
             b.porta(c.nuova);
-            QVERIFY2(w->geometry() == c.attesa, c.tag);
-            QCOMPARE(w->font().pointSizeF(), c.punti);
+            QVERIFY2(w->geometry() == c.attesa && w->font().pointSizeF() == c.punti, c.tag);
         }
     }
 
