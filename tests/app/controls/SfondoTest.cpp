@@ -17,14 +17,9 @@ Casuale sequenza(uint32_t seme = 7) {
     };
 }
 
-ParametriSfondo parametri(int stile, int colore, bool motivo = false,
-                          QColor sfondo = QColor(192, 192, 192)) {
-    ParametriSfondo p;
-    p.stile = stile;
-    p.colore = colore;
-    p.sfondo = sfondo;
-    p.motivo = motivo;
-    return p;
+ParametriSfondo parametri(int stile, int colore, bool motivo = false, QColor sfondo = Qt::lightGray,
+                          const QImage& mattonella = {}) {
+    return {stile, colore, motivo, sfondo, mattonella};
 }
 
 QSet<QRgb> colori(const QImage& img) {
@@ -86,9 +81,7 @@ private slots:
         QImage tile(40, 30, QImage::Format_RGB32);
         tile.fill(Qt::green);
         tile.setPixelColor(0, 0, Qt::red);
-        ParametriSfondo p = parametri(Tile, -1);
-        p.mattonella = tile;
-        const QImage img = DisegnaSfondo(QSize(100, 70), p);
+        const QImage img = DisegnaSfondo(QSize(100, 70), parametri(Tile, -1, false, {}, tile));
         QList<QPoint> rossi, attesi;
         for (int y = 0; y < img.height(); ++y)
             for (int x = 0; x < img.width(); ++x)

@@ -41,12 +41,7 @@ bool stessaArea(const QRegion& a, const QRegion& b) {
 // drawn on its surface when asked, and a count of its paints.
 class FinestraProva : public QWidget {
 public:
-    FinestraProva() {
-        QPalette p = palette();
-        p.setColor(QPalette::Window, kChiave);
-        setPalette(p);
-        resize(200, 120);
-    }
+    FinestraProva() { resize(200, 120); }
     bool messaggio = false;
     int dipinture = 0;
 
@@ -106,8 +101,6 @@ private slots:
         img.fill(kChiave);
         {
             QPainter p(&img);
-            for (int i = 0; i < 12; ++i)
-                p.fillRect(QRect(20 + i * 100, 40 + (i % 3) * 60, 80, 30), Qt::white);
             p.fillRect(QRect(300, 300, 600, 500), QColor(255, 255, 240));
             p.setRenderHint(QPainter::Antialiasing);
             p.drawEllipse(QRect(950, 300, 300, 300));

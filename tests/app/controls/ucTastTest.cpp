@@ -13,9 +13,9 @@ QPoint centro(const ucTast& t, int cella) {
 }
 
 // The main window's letter bar.
-void comeTast1(ucTast& t) {
-    t.ReadProperties(ucTast::valoriTast1());
-}
+struct Tast1 : ucTast {
+    Tast1() { ReadProperties(valoriTast1()); }
+};
 
 QString tutte(const ucTast& t) {
     return QStringList(t.didascalie().begin(), t.didascalie().end()).join('|');
@@ -73,8 +73,7 @@ private slots:
     }
 
     void clicSinistroSelezionaPrimaDelSegnale() {
-        ucTast t;
-        comeTast1(t);
+        Tast1 t;
         QString vista;
         QList<double> argomenti;
         connect(&t, &ucTast::mouseDown, this, [&](int b, int s, double x, double y) {
@@ -100,8 +99,7 @@ private slots:
                                                {{2 + 6 * 22 + 10, 2 + 66 + 10}, 0},
                                                {{1, 1}, 0}};
         for (const auto& [punto, segnali] : casi) {
-            ucTast t;
-            comeTast1(t);
+            Tast1 t;
             t.PushButton(3);
             QSignalSpy giu(&t, &ucTast::mouseDown);
             QTest::mouseClick(&t, Qt::LeftButton, {}, punto);
@@ -113,8 +111,7 @@ private slots:
 
     void toggle() {
         for (bool toggle : {true, false}) {
-            ucTast t;
-            comeTast1(t);
+            Tast1 t;
             t.setToggle(toggle);
             QTest::mousePress(&t, Qt::LeftButton, {}, centro(t, 0));
             QVERIFY(t.premuto(0)); // down while held in both modes
@@ -131,8 +128,7 @@ private slots:
     }
 
     void clicDestroECentrale() {
-        ucTast t;
-        comeTast1(t);
+        Tast1 t;
         QTest::mouseClick(&t, Qt::LeftButton, {}, centro(t, 4));
         QSignalSpy giu(&t, &ucTast::mouseDown);
         QTest::mouseClick(&t, Qt::RightButton, {}, centro(t, 4));
@@ -154,8 +150,7 @@ private slots:
     // Raised keys show the back colour with lit top-left and shaded bottom-right edges; a
     // pressed key shows SelColor with the edges swapped.
     void aspettoDeiTasti() {
-        ucTast t;
-        comeTast1(t);
+        Tast1 t;
         t.setBackColor(QColor(200, 200, 200));
         QTest::mouseClick(&t, Qt::LeftButton, {}, centro(t, 8));
         const QRect su = t.rettangoloTasto(0);
@@ -192,8 +187,7 @@ private slots:
     }
 
     void proprietaAndataERitorno() {
-        ucTast t;
-        comeTast1(t);
+        Tast1 t;
         QCOMPARE(t.SelColor(), QColor(0, 0, 255)); // 0xFF0000 is blue in 0x00BBGGRR
         const QVariantMap bag = t.WriteProperties();
         ucTast copia;
