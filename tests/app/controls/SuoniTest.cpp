@@ -45,16 +45,16 @@ private slots:
     // Without a sound card only the two sounds that have a fallback count as available.
     void disponibili() {
         const struct {
-            QStringList file;
+            const char* file;
             bool scheda, attesa;
-        } casi[] = {{{}, true, false},
-                    {{"Click.wav"}, true, true},
-                    {{"Click.wav"}, false, false},
-                    {{"Blip.wav"}, false, true},
-                    {{"Beep.wav"}, false, true}};
+        } casi[] = {{"", true, false},
+                    {"Click.wav", true, true},
+                    {"Click.wav", false, false},
+                    {"Blip.wav", false, true},
+                    {"Beep.wav", false, true}};
         for (const auto& c : casi) {
             QTemporaryDir dir;
-            for (const QString& f : c.file) creaFile(dir.filePath(f));
+            if (*c.file) creaFile(dir.filePath(c.file));
             Suoni s(dir.path());
             s.setSchedaAudio(c.scheda);
             QCOMPARE(s.disponibili(), c.attesa);
