@@ -1,5 +1,7 @@
 #include "Contesto.h"
 
+#include "dictionary/AnalisiLetterale.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -25,6 +27,18 @@ QString Contesto::percorsoPredefinito() const {
 
 QString Contesto::fileProgramma(const QString& nome) const {
     return cartella_ + "/" + nome;
+}
+
+void Contesto::adottaDizionario(Voci&& nuove, const QString& percorso, bool completo, Poll& poll) {
+    voci = std::move(nuove);
+    dizionarioModificato = false;
+    percorsoDizionario = percorso;
+    if (completo) {
+        AnalisiLetterale(voci, statistiche, poll);
+        dizionarioSostituito = true;
+    }
+    accentiEliminati = false;
+    dizionarioRiformattato = false;
 }
 
 } // namespace verbolario

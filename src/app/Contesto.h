@@ -11,6 +11,8 @@
 
 namespace verbolario {
 
+class Poll;
+
 // Everything the program shares between its windows for the whole run: the dictionary, its
 // letter statistics, the settings store, the dialog service and the flags that keep long
 // work and user input apart. One instance lives from start-up to shutdown; tests build their
@@ -36,6 +38,11 @@ public:
     QString percorsoPredefinito() const;
     // A file in the program's folder (sounds, help, settings).
     QString fileProgramma(const QString& nome) const;
+
+    // A dictionary read from another file takes the place of the one in use: its own letter
+    // statistics, and the flags about the old one's changes go. A load the user stopped is
+    // incomplete: it is not recorded as a replacement, so exit never offers it as default.
+    void adottaDizionario(Voci&& nuove, const QString& percorso, bool completo, Poll& poll);
 
     Voci voci;
     StatisticheLettere statistiche;

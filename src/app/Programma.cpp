@@ -16,19 +16,14 @@ Programma::Programma(Contesto& ctx) : ctx_(ctx) {}
 Programma::~Programma() = default;
 
 bool Programma::avvia() {
-    switch (Avvio::scegliDizionario(ctx_)) {
-    case Avvio::Scelta::Registrato:
-        if (!caricaConSplash(true)) return false;
-        apriForm1();
-        break;
-    case Avvio::Scelta::Predefinito:
-        if (!caricaConSplash(false)) return false;
-        apriForm1();
-        break;
-    case Avvio::Scelta::Nessuno:
+    const Avvio::Scelta scelta = Avvio::scegliDizionario(ctx_);
+    if (scelta == Avvio::Scelta::Nessuno) {
         mostraOpzioni();
-        break;
+        return true;
     }
+    // The stored statistics describe the recorded dictionary, not the default one.
+    if (!caricaConSplash(scelta == Avvio::Scelta::Registrato)) return false;
+    apriForm1();
     return true;
 }
 

@@ -4,7 +4,6 @@
 #include "TestoCp.h"
 #include "controls/BarraProgresso.h"
 #include "controls/ucTast.h"
-#include "dictionary/AnalisiLetterale.h"
 #include "dictionary/CaricaDizionario.h"
 #include "mainform/ComandiDizionario.h"
 #include "mainform/Form1.h"
@@ -75,10 +74,7 @@ void ApriDizionario::carica(const QString& percorso) {
 void ApriDizionario::caricato(Voci& nuove, const EsitoCaricamento& e, const QString& percorso,
                               LavoroForm1& lavoro) {
     Contesto& ctx = f_.ctx;
-    ctx.voci = std::move(nuove);
-    ctx.dizionarioModificato = false;
-    ctx.percorsoDizionario = percorso;
-    if (!e.interrotto) AnalisiLetterale(ctx.voci, ctx.statistiche, f_.poll());
+    ctx.adottaDizionario(std::move(nuove), percorso, !e.interrotto, f_.poll());
     if (e.interrotto) {
         lavoro.stato("Caricamento interrotto!\r\nDizionario incompleto", true);
         ctx.dialoghi.beep();
@@ -88,9 +84,6 @@ void ApriDizionario::caricato(Voci& nuove, const EsitoCaricamento& e, const QStr
     f_.aggiornaTitolo();
     f_.Pic1->setScala(static_cast<double>(ctx.voci.upperBound()));
     comandi_.ricalcolaIntervallo();
-    if (!e.interrotto) ctx.dizionarioSostituito = true;
-    ctx.accentiEliminati = false;
-    ctx.dizionarioRiformattato = false;
 }
 
 } // namespace verbolario

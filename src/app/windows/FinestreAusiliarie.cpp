@@ -73,9 +73,9 @@ void installaFinestre(Form1& f) {
     });
     QObject::connect(&f, &Form1::richiestaAbout, &f, [&f] { mostraAbout(f); });
     QObject::connect(&f, &Form1::richiestaGrafico, &f, [&f] { apriGrafico(f); });
-    QObject::connect(&f, &Form1::richiestaSfondo, &f, [&f] { mostraSfondo(f); });
-    // Connected after the options window: the background has changed by now.
     QObject::connect(&f, &Form1::richiestaSfondo, &f, [&f] {
+        mostraSfondo(f);
+        // The background may have changed: an open graph is painted on it.
         if (frmGraf* g = graficoAperto(f)) g->Disegna();
     });
 }

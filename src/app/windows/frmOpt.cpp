@@ -5,7 +5,6 @@
 #include "TestoCp.h"
 #include "controls/DisegnaSfondo.h"
 #include "controls/Tras.h"
-#include "dictionary/AnalisiLetterale.h"
 #include "dictionary/CaricaDizionario.h"
 #include "dictionary/CreaDizionario.h"
 #include "mainform/ColonnaModi.h"
@@ -332,13 +331,7 @@ void frmOpt::cercaDizionario() {
         Label1->setText(avviso);
         return;
     }
-    ctx_.voci = std::move(nuove);
-    AnalisiLetterale(ctx_.voci, ctx_.statistiche, poll);
-    ctx_.dizionarioModificato = false;
-    ctx_.dizionarioSostituito = true;
-    ctx_.accentiEliminati = false;
-    ctx_.dizionarioRiformattato = false;
-    ctx_.percorsoDizionario = percorso;
+    ctx_.adottaDizionario(std::move(nuove), percorso, !e.interrotto, poll);
     // The main window opens before this one goes, so the program is never without a window.
     emit dizionarioCaricato();
     accept();
