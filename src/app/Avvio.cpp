@@ -6,6 +6,7 @@
 #include "controls/BarraProgresso.h"
 #include "dictionary/AnalisiLetterale.h"
 #include "dictionary/CaricaDizionario.h"
+#include "games/Giochi.h"
 #include "mainform/ComandiForm1.h"
 #include "mainform/Form1.h"
 #include "mainform/ImpostazioniForm1.h"
@@ -71,6 +72,7 @@ std::unique_ptr<Form1> Avvio::creaForm1(Contesto& ctx) {
     auto f = std::make_unique<Form1>(ctx);
     installaComandi(*f);
     installaFinestre(*f);
+    installaGiochi(*f);
     caricaForm1(*f);
     return f;
 }

@@ -1,0 +1,11 @@
+#include "Giochi.h"
+
+#include "mainform/Form1.h"
+
+namespace verbolario {
+
+void installaGiochi(Form1& f) {
+    (void)f;
+}
+
+} // namespace verbolario
