@@ -140,6 +140,9 @@ void PannelloParolando::Text1_Change() {
 }
 
 bool PannelloParolando::soluzione() {
+    // Enter acts as the start button, which is disabled once a round has ended: the list of
+    // solutions stays until the next draw.
+    if (!f_.Command1->isEnabled()) return false;
     f_.List1->modello().svuota();
     f_.List2.clear();
     f_.mostraStop(true);

@@ -131,6 +131,8 @@ private slots:
         QVERIFY(!p->gioco().inCorso() && !f->Command1->isEnabled());
         QCOMPARE(QApplication::focusWidget(), p->Cmd7[0]);
         QCOMPARE(p->Lblpar->text(), QString("R O M A S ")); // until the next draw
+        QTest::keyClick(p->Cmd7[0], Qt::Key_Return); // the round is over: Enter changes nothing
+        QCOMPARE(righe(*f), trovate);
 
         // The next draw starts a new game.
         estrai("E");
