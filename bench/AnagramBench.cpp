@@ -40,10 +40,11 @@ template <Lista L> void BM_ContenitoriQzu(benchmark::State& s) {
 template <Lista L> void BM_TuttiAnagrammi(benchmark::State& s) {
     anagrammi<L, kTutti, false>(s, "");
 }
-// With a word typed the list holds folded words and the word is looked up in it.
+// The end of a round with 10 letters drawn. With a word typed the list holds folded words
+// and the word is looked up in it.
 template <Lista L, bool Scritta> void BM_Parolando(benchmark::State& s) {
     misura(s, L, [](const Voci& v, Poll& p) {
-        return SoluzioneParolando("A E I R S T O N L ", Scritta ? "santo" : "", v, p);
+        return SoluzioneParolando("A E I R S T O N L C ", Scritta ? "santo" : "", v, p);
     });
 }
 

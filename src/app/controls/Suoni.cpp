@@ -125,7 +125,12 @@ QSoundEffect* Suoni::effetto(int numero) {
     return m_effetti[i];
 }
 
+int Suoni::richieste(int numero) const {
+    return numero >= 1 && numero <= 3 ? m_richieste[static_cast<size_t>(numero - 1)] : 0;
+}
+
 bool Suoni::Suona(int numero, unsigned modo) {
+    if (numero >= 1 && numero <= 3) ++m_richieste[static_cast<size_t>(numero - 1)];
     if (!esiste(numero) || !m_scheda || !m_attivo) return false;
     QSoundEffect* e = effetto(numero);
     if (!e || e->status() == QSoundEffect::Error) return false;

@@ -56,6 +56,9 @@ public:
     // Plays sound `numero`; `modo` 0 waits for the end, any odd value plays
     // asynchronously. True when the sound was handed to the player.
     bool Suona(int numero, unsigned modo = kAsincrono);
+    // How often sound `numero` (1-3) was asked for, whether it played or not: what a user
+    // with the sounds on would have heard.
+    int richieste(int numero) const;
 
 private:
     QSoundEffect* effetto(int numero);
@@ -68,6 +71,7 @@ private:
     int m_attesaMassima = 3000;
     std::array<QSoundEffect*, 3> m_effetti{};
     std::array<bool, 3> m_scartati{}; // files found unplayable
+    std::array<int, 3> m_richieste{};
 };
 
 } // namespace verbolario

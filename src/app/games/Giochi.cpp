@@ -1,11 +1,12 @@
 #include "Giochi.h"
 
+#include "games/PannelloParolando.h"
 #include "mainform/Form1.h"
 
 namespace verbolario {
 
 void installaGiochi(Form1& f) {
-    (void)f;
+    installaParolando(f);
 }
 
 } // namespace verbolario

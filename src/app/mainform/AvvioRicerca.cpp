@@ -11,7 +11,6 @@
 #include "search/CercaPalindromi.h"
 #include "search/CercaScambi.h"
 #include "search/RicercaModello.h"
-#include "search/SoluzioneParolando.h"
 #include "search/Spazi.h"
 #include "search/TrovaRima.h"
 #include "search/TuttiAnagrammi.h"
@@ -107,9 +106,6 @@ bool AvvioRicerca::esegui(int modo, const std::string& testo, LavoroForm1& lavor
         return cercaScambi(testo, lavoro);
     case 5:
         return true; // browsing follows the typing, not the button
-    case 6:
-        if (rami_[6]) return rami_[6]();
-        return soluzioneParolando(lavoro);
     case 7:
     case 9:
         return cercaModello(modo == 9, lavoro);
@@ -176,24 +172,6 @@ bool AvvioRicerca::cercaScambi(const std::string& testo, LavoroForm1& lavoro) {
     const int tipo = f_.Option3[1]->isChecked() ? 1 : 0;
     lavoro.stato(kRicercaInCorso);
     mostraRisultato(f_, CercaScambi(tipo, testo, f_.Check6->isChecked(), f_.ctx.voci, f_.poll()));
-    return true;
-}
-
-bool AvvioRicerca::soluzioneParolando(LavoroForm1& lavoro) {
-    f_.List1->modello().svuota();
-    f_.List2.clear();
-    f_.mostraStop(true);
-    QCoreApplication::processEvents();
-    if (!lettereSufficienti(LettereEstratte)) {
-        f_.ScriviMessaggio(testo::daCp1252(kTroppePocheLettere), 1, false);
-        return false;
-    }
-    lavoro.stato(kRicercaInCorso);
-    RisultatoRicerca r = SoluzioneParolando(LettereEstratte, testo::aCp1252(f_.Text1->text()),
-                                            f_.ctx.voci, f_.poll(), f_.ModoFrasi);
-    LettereEstratte.clear(); // the round is over
-    f_.Command1->setEnabled(false);
-    mostraRisultato(f_, std::move(r));
     return true;
 }
 

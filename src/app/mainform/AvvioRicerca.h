@@ -21,10 +21,6 @@ public:
 
     void Command1_Click();
 
-    // The letters drawn in the current round of the letter game, each followed by a blank.
-    // The game fills it; the solution search of mode 6 reads and empties it.
-    std::string LettereEstratte;
-
     // A game's step for its mode (1 guessing, 6 letter game, 8 completion). It runs inside
     // the start button's frame (busy, re-entry refused, final block afterwards) and returns
     // whether it ended normally (the list's extent and the font are then adjusted).
@@ -37,7 +33,6 @@ private:
     bool cercaAnagrammi(const std::string& testo, LavoroForm1& lavoro);
     bool cercaPalindromi(LavoroForm1& lavoro);
     bool cercaScambi(const std::string& testo, LavoroForm1& lavoro);
-    bool soluzioneParolando(LavoroForm1& lavoro);
     bool cercaModello(bool mnemos, LavoroForm1& lavoro);
 
     Form1& f_;

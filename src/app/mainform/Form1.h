@@ -51,6 +51,9 @@ class ControlliRicerca;
 //                               their letter boxes, stop their timer and hide their own
 //                               controls here (the owl, the time display, the drawn letters)
 //      modoCambiato(i)          after every completed mode switch (games prepare here)
+//      impostazioniLette        start-up has applied the stored settings (giochi among
+//                               them), before the stored mode is selected
+//      coloreGiochiCambiato     Ctrl+C gave giochi.parColor or giochi.comColor a new colour
 //    The start button's handler follows this frame: return at once when
 //    ctx.occupato or ctx.ricercaInCorso; set ricercaInCorso; clear interrompi; call
 //    mostraStop(true) before a long loop; ScriviMessaggio for the status; and in its final
@@ -171,6 +174,8 @@ signals:
     void richiestaGrafico();
     void cambioModoIniziato(int modo);
     void modoCambiato(int modo);
+    void impostazioniLette();
+    void coloreGiochiCambiato();
     // After the settings have been written back (the window is about to go away).
     void chiuso();
 

@@ -170,6 +170,7 @@ void ImpostazioniForm1::leggi(Form1& f) {
         it->second(f, LeggiImpostazione(ctx.impostazioni, riga, ci), l);
     }
     correggi(f, l);
+    emit f.impostazioniLette();
     // Sized first: a resize repaints the background, which would wipe the mode's help text.
     QRect g = geometriaDaTwips(l.left, l.top, l.width, l.height);
     f.resize(g.size());

@@ -31,6 +31,7 @@ constexpr std::array kPosti{
     PostoControllo{"Command10",  {392, 6, 42, 34},   "PS"},
     PostoControllo{"Command1",   {392, 6, 42, 34},   "PS"},
     PostoControllo{"TxtMeno",    {154, 44, 232, 26}, "PST"},
+    PostoControllo{"Lblpar",     {154, 41, 280, 32}, "PST"},
     PostoControllo{"List1",      {154, 76, 280, 330}, "PST"},
     // Commands.
     PostoControllo{"Command4",   {444, 6, 92, 34},   "PST"},
@@ -54,7 +55,10 @@ constexpr std::array kPosti{
     PostoControllo{"CkFilter",   {444, 78, 190, 26}, "PST"},
     PostoControllo{"CkDoppie",   {444, 108, 190, 26}, "PST"},
     PostoControllo{"Frame1",     {444, 48, 190, 250}, "PS"},
-    PostoControllo{"Frame4",     {444, 48, 190, 250}, "PS"},
+    PostoControllo{"Frame4",     {444, 48, 190, 148}, "PS"},
+    PostoControllo{"Cmd7_0",     {10, 10, 170, 40},  "PST"},
+    PostoControllo{"Cmd7_1",     {10, 56, 170, 40},  "PST"},
+    PostoControllo{"Check4",     {12, 106, 166, 30}, "PST"},
     PostoControllo{"Frame6",     {444, 48, 190, 250}, "PS"},
     // Progress, window options, and the button that only holds the focus.
     PostoControllo{"Pic1",       {444, 306, 190, 20}, "PS"},

@@ -130,32 +130,6 @@ private slots:
         QVERIFY(f->Text1->isEnabled() && f->ModoCorrente == modo);
     }
 
-    void soluzioneParolando() {
-        avvia(kParole);
-        f->Option1_Click(6);
-        AvvioRicerca& avvio = *ComandiForm1::di(*f)->avvio;
-        avvio.LettereEstratte = "R ";
-        f->Command1->setEnabled(true);
-        premiInvio("");
-        QCOMPARE(f->superficie.ultimoMessaggio(),
-                 QString("Troppe poche lettere per eseguire una ricerca!"));
-        QCOMPARE(avvio.LettereEstratte, std::string("R ")); // the round goes on
-
-        avvio.LettereEstratte = "R O M A S ";
-        premiInvio("rosa");
-        // Longest first; words of equal length in no promised order.
-        // With a word typed the drawn letters themselves (roma) count too.
-        const QStringList trovate = righe(*f);
-        QStringList ordinate = trovate;
-        ordinate.sort();
-        QCOMPARE(ordinate, (QStringList{"amor", "mora", "ramo", "roma", "rosa"}));
-        QCOMPARE(f->List1->selezionato(), trovate.indexOf("rosa"));
-        QCOMPARE(f->superficie.ultimoMessaggio(),
-                 QString::fromUtf8("5 parole trovate, la pi\u00F9 lunga delle quali con 4 lettere."
-                                   "\r\n\r\n   Anche tu ne hai trovata una, di 4 lettere."));
-        QVERIFY(avvio.LettereEstratte.empty() && !f->Command1->isEnabled());
-    }
-
     void sfogliaDigitando() {
         avvia(kParole);
         f->Option1_Click(5);
