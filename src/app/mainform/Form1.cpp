@@ -379,6 +379,7 @@ void Form1::CambiaColore(bool ctrl, bool alt) {
     if (ctrl) {
         if (ModoCorrente == 6) giochi.parColor = colore;
         if (ModoCorrente == 8) giochi.comColor = colore;
+        emit coloriGiochiCambiati();
         return;
     }
     if (alt) {

@@ -171,6 +171,8 @@ signals:
     void richiestaGrafico();
     void cambioModoIniziato(int modo);
     void modoCambiato(int modo);
+    // Ctrl+C gave the games' text a new colour (giochi.parColor or giochi.comColor).
+    void coloriGiochiCambiati();
     // After the settings have been written back (the window is about to go away).
     void chiuso();
 
