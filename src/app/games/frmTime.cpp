@@ -63,7 +63,10 @@ frmTime::frmTime(Form1& f) : QWidget(&f, Qt::Tool | Qt::FramelessWindowHint), f_
     griglia->addWidget(Label2, 1, 0);
     griglia->addWidget(HScroll1[1], 1, 1);
     griglia->addWidget(lblLunghezza, 1, 2);
-    setStyleSheet(QStringLiteral("frmTime { border: 1px solid #6078a8; }"));
+    // Without a title bar, a thin border sets it off from the window below.
+    setAttribute(Qt::WA_StyledBackground);
+    setStyleSheet(
+        QStringLiteral("#frmTime { border: 1px solid #6078a8; background: palette(window); }"));
 
     // The limit is set quietly; the length bar's own setting then brings both labels in.
     f_.ctx.occupato = true;
