@@ -235,6 +235,7 @@ private slots:
         QTest::mouseClick(g->PicTime, Qt::RightButton);
         frmTime* t = g->finestraTempo();
         QVERIFY(t && t->isVisible());
+        QVERIFY(t->geometry().contains(QCursor::pos())); // opened under the pointer
         t->Timer1().stop(); // the test moves the pointer itself
         QCOMPARE(t->Label1->text(), "Tempo");
         QCOMPARE(t->Label2->text(), "Lunghezza massima");
@@ -258,6 +259,7 @@ private slots:
         QVERIFY(t->controllaPuntatore(r.bottomLeft() + QPoint(-8, 0)));
         QTRY_VERIFY(!chiusa);
         QVERIFY(!g->finestraTempo());
+        QCOMPARE(f->focusWidget(), g->Text3); // the answer box has the focus back
 
         QVERIFY(a->chiudi());
         QCOMPARE(a->leggi("Opzioni", "MaxTime"), "45");

@@ -122,8 +122,6 @@ TEST(CompletaParole, CommutareLAllarmeFuoriGioco) {
     EXPECT_FALSE(g.allarmeAttivo());
     EXPECT_EQ(g.commutaAllarme(), S::DueBeep);
     EXPECT_TRUE(g.allarmeAttivo());
-    EXPECT_EQ(CompletaParole::messaggioAllarme(true), "Allarme attivato.");
-    EXPECT_EQ(CompletaParole::messaggioAllarme(false), "Allarme disattivato.");
 }
 
 TEST(CompletaParole, Risposte) {
@@ -175,7 +173,6 @@ TEST(CompletaParole, ArrendersiFermaMaLaParteResta) {
     EXPECT_EQ(g.scatto(true).suono, S::Nessuno);
     EXPECT_EQ(g.rispondi("CA"), CompletaParole::Risposta::Ignorata);
     EXPECT_EQ(g.parteMaiuscola(), "CA");
-    EXPECT_EQ(CompletaParole::messaggioLettere(3), "3 lettere mancanti per parola.");
 }
 
 TEST(Sfida, SoloLaPrimaVolteDellaParteVieneNascosta) {
