@@ -1,5 +1,7 @@
 #include "controls/Suoni.h"
 
+#include <algorithm>
+
 #include <QAudioDevice>
 #include <QCoreApplication>
 #include <QDir>
@@ -87,38 +89,46 @@ bool formatoAccettabile(const QByteArray& fmt) {
 
 } // namespace
 
-bool Suoni::wavCompleto(const QString& percorso) {
+int Suoni::durataWav(const QString& percorso) {
     QFile f(percorso);
-    if (!f.open(QIODevice::ReadOnly)) return false;
+    if (!f.open(QIODevice::ReadOnly)) return -1;
     const qint64 dimensione = f.size();
     const QByteArray testa = f.read(12);
-    if (testa.size() != 12 || !testa.startsWith("RIFF") || testa.mid(8, 4) != "WAVE") return false;
-    bool formato = false;
+    if (testa.size() != 12 || !testa.startsWith("RIFF") || testa.mid(8, 4) != "WAVE") return -1;
+    quint32 bytePerSecondo = 0;
     qint64 pos = 12;
     while (pos + 8 <= dimensione && f.seek(pos)) {
         const QByteArray blocco = f.read(8);
-        if (blocco.size() != 8) return false;
+        if (blocco.size() != 8) return -1;
         const qint64 lunghezza = numero32(blocco.constData() + 4);
         if (blocco.startsWith("fmt ")) {
             const QByteArray fmt = f.read(16);
-            if (lunghezza < 16 || fmt.size() != 16 || !formatoAccettabile(fmt)) return false;
-            formato = true;
+            if (lunghezza < 16 || fmt.size() != 16 || !formatoAccettabile(fmt)) return -1;
+            bytePerSecondo = std::max<quint32>(1, numero32(fmt.constData() + 8));
         } else if (blocco.startsWith("data")) {
-            return formato && lunghezza > 0 && pos + 8 + lunghezza <= dimensione;
+            if (bytePerSecondo == 0 || lunghezza <= 0 || pos + 8 + lunghezza > dimensione)
+                return -1;
+            return static_cast<int>(std::min<qint64>(lunghezza * 1000 / bytePerSecondo, 1 << 30));
         }
         pos += 8 + lunghezza + (lunghezza & 1);
     }
-    return false;
+    return -1;
+}
+
+bool Suoni::wavCompleto(const QString& percorso) {
+    return durataWav(percorso) >= 0;
 }
 
 QSoundEffect* Suoni::effetto(int numero) {
     const auto i = static_cast<size_t>(numero - 1);
     if (m_scartati[i]) return nullptr;
     if (!m_effetti[i]) {
-        if (!wavCompleto(percorso(numero))) {
+        const int durata = durataWav(percorso(numero));
+        if (durata < 0) {
             m_scartati[i] = true;
             return nullptr;
         }
+        m_durate[i] = durata;
         m_effetti[i] = new QSoundEffect;
         m_effetti[i]->setSource(QUrl::fromLocalFile(percorso(numero)));
     }
@@ -138,13 +148,14 @@ bool Suoni::Suona(int numero, unsigned modo) {
     for (QSoundEffect* altro : m_effetti)
         if (altro) altro->stop();
     e->play();
-    if ((modo & 1u) == 0) aspettaFine(e);
+    if ((modo & 1u) == 0) aspettaFine(e, m_durate[static_cast<size_t>(numero - 1)]);
     return true;
 }
 
-// Waits without handling user input, so nothing re-enters the caller meanwhile; a sound
-// that never starts or never ends is given up after attesaMassima().
-void Suoni::aspettaFine(QSoundEffect* e) {
+// Waits without handling user input, so nothing re-enters the caller meanwhile. A sound
+// that never starts or never ends is given up a little after its own length (the window
+// must not stay deaf for longer than the sound lasts), and never after attesaMassima().
+void Suoni::aspettaFine(QSoundEffect* e, int durataMs) {
     QEventLoop attesa;
     bool iniziato = e->isPlaying();
     connect(e, &QSoundEffect::playingChanged, &attesa, [&] {
@@ -156,7 +167,9 @@ void Suoni::aspettaFine(QSoundEffect* e) {
     connect(e, &QSoundEffect::statusChanged, &attesa, [&] {
         if (e->status() == QSoundEffect::Error) attesa.quit();
     });
-    QTimer::singleShot(m_attesaMassima, &attesa, &QEventLoop::quit);
+    constexpr int kMargineMs = 150;
+    QTimer::singleShot(std::min(m_attesaMassima, durataMs + kMargineMs), &attesa,
+                       &QEventLoop::quit);
     attesa.exec(QEventLoop::ExcludeUserInputEvents);
 }
 

@@ -36,7 +36,8 @@ public:
     // The system reported at least one sound output when this object was made.
     bool SchedaAudio() const { return m_scheda; }
     void setSchedaAudio(bool presente) { m_scheda = presente; }
-    // Longest wait of a synchronous sound, in milliseconds (3000 at start).
+    // Longest wait of a synchronous sound, in milliseconds (3000 at start); a sound is
+    // never waited for much longer than it lasts.
     int attesaMassima() const { return m_attesaMassima; }
     void setAttesaMassima(int ms) { m_attesaMassima = ms; }
 
@@ -52,6 +53,8 @@ public:
     // Whether the file is a complete PCM (or float) WAV sound. Anything else is never
     // handed to the player: a truncated file would keep its loader waiting for ever.
     static bool wavCompleto(const QString& percorso);
+    // The length of a complete WAV sound in milliseconds; -1 when it is not complete.
+    static int durataWav(const QString& percorso);
 
     // Plays sound `numero`; `modo` 0 waits for the end, any odd value plays
     // asynchronously. True when the sound was handed to the player.
@@ -62,7 +65,7 @@ public:
 
 private:
     QSoundEffect* effetto(int numero);
-    void aspettaFine(QSoundEffect* e);
+    void aspettaFine(QSoundEffect* e, int durataMs);
     void liberaEffetti();
 
     QString m_cartella;
@@ -72,6 +75,7 @@ private:
     std::array<QSoundEffect*, 3> m_effetti{};
     std::array<bool, 3> m_scartati{}; // files found unplayable
     std::array<int, 3> m_richieste{};
+    std::array<int, 3> m_durate{}; // ms
 };
 
 } // namespace verbolario

@@ -1,5 +1,6 @@
 #include "Giochi.h"
 
+#include "games/GiocoCompleta.h"
 #include "games/PannelloParolando.h"
 #include "mainform/Form1.h"
 
@@ -7,6 +8,7 @@ namespace verbolario {
 
 void installaGiochi(Form1& f) {
     installaParolando(f);
+    installaCompletaParole(f);
 }
 
 } // namespace verbolario

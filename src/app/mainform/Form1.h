@@ -175,6 +175,7 @@ signals:
     void cambioModoIniziato(int modo);
     void modoCambiato(int modo);
     void impostazioniLette();
+    // Ctrl+C gave the games' text a new colour (giochi.parColor or giochi.comColor).
     void coloreGiochiCambiato();
     // After the settings have been written back (the window is about to go away).
     void chiuso();

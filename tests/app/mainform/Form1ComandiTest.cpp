@@ -61,7 +61,7 @@ private slots:
         riga(5, "List1 Tast1 Text2", false);
         riga(6, "List1 Text1", false);
         riga(7, "List1 Text1 CruciPic", true);
-        riga(8, "", false);
+        riga(8, "", true);
         riga(9, "List1 Text1 TxtMeno ckOrder CkFilter CkDoppie", true);
     }
 
