@@ -65,7 +65,7 @@ void dipingiMattonelle(QImage& img, const QImage& tile) {
 }
 
 // An injected source may stray from [0, 1): keep it there so every draw stays in range.
-double estrai(const Casuale& rnd) {
+double estrai(const CasualeSfondo& rnd) {
     const double r = rnd ? rnd() : QRandomGenerator::global()->generateDouble();
     if (!(r >= 0)) return 0;
     return std::min(r, std::nextafter(1.0, 0.0));
@@ -78,7 +78,7 @@ void disegnaLettera(QPainter& p, QPoint dove, QChar lettera) {
 
 // Letters pressed into the background: a lighter copy one pixel down and right, covered
 // by a copy in the colour found at the letter's own corner one pixel further on.
-void dipingiMotivo(QImage& img, const QColor& sfondo, const Casuale& rnd) {
+void dipingiMotivo(QImage& img, const QColor& sfondo, const CasualeSfondo& rnd) {
     const QColor base = sfondo.toRgb();
     const QColor chiaro(std::min(base.red() + 20, 255), std::min(base.green() + 20, 255),
                         std::min(base.blue() + 20, 255));
@@ -131,7 +131,7 @@ QColor coloreAnello(int r, int colore) {
     return {0, 0, blu == -1 ? 0 : blu};
 }
 
-QImage DisegnaSfondo(QSize interno, const ParametriSfondo& parametri, const Casuale& rnd) {
+QImage DisegnaSfondo(QSize interno, const ParametriSfondo& parametri, const CasualeSfondo& rnd) {
     if (interno.width() <= 0 || interno.height() <= 0) return {};
     QImage img(interno, QImage::Format_RGB32);
     img.setDotsPerMeterX(kPuntiPerMetro96Dpi);

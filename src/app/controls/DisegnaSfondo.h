@@ -27,8 +27,9 @@ struct ParametriSfondo {
     QImage mattonella;             // the tile of style 4
 };
 
-// The uniform random source in [0, 1) behind the letter pattern.
-using Casuale = std::function<double()>;
+// The uniform random source in [0, 1) behind the letter pattern (a plain function, apart
+// from the games' Casuale).
+using CasualeSfondo = std::function<double()>;
 
 // The font family of the pattern letters: Times New Roman, or a metric twin of it.
 QString famigliaLettere();
@@ -39,7 +40,8 @@ QString famigliaLettere();
 // rings of style 3 are coloured per pixel by the rounded distance from the centre, and
 // pixels past the largest ring (radius = width) keep the plain colour. `rnd` may be empty
 // (a clock-seeded generator is used). A size with no pixels gives a null image.
-QImage DisegnaSfondo(QSize interno, const ParametriSfondo& parametri, const Casuale& rnd = {});
+QImage DisegnaSfondo(QSize interno, const ParametriSfondo& parametri,
+                     const CasualeSfondo& rnd = {});
 
 // Colour of line y of styles 1 and 2 for an inner height h (the lines run from 0 to h).
 QColor coloreLinea(int stile, int y, int h, int colore);

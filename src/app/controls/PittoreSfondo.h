@@ -13,14 +13,14 @@ namespace verbolario {
 // (the status band is cleared back to it).
 class PittoreSfondo {
 public:
-    explicit PittoreSfondo(Casuale rnd = {}) : m_rnd(std::move(rnd)) {}
+    explicit PittoreSfondo(CasualeSfondo rnd = {}) : m_rnd(std::move(rnd)) {}
 
     std::optional<QImage> DisegnaSfondo(QSize interno, const ParametriSfondo& parametri);
 
     bool primaChiamataFatta() const { return m_chiamato; }
 
 private:
-    Casuale m_rnd;
+    CasualeSfondo m_rnd;
     bool m_chiamato = false;
 };
 

@@ -1,11 +1,12 @@
 #include "Giochi.h"
 
+#include "games/GiocoIndovina.h"
 #include "mainform/Form1.h"
 
 namespace verbolario {
 
 void installaGiochi(Form1& f) {
-    (void)f;
+    installaIndovinaParola(f);
 }
 
 } // namespace verbolario

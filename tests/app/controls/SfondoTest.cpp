@@ -10,7 +10,7 @@ using namespace verbolario;
 namespace {
 
 // A fixed sequence standing in for the program's random numbers.
-Casuale sequenza(uint32_t seme = 7) {
+CasualeSfondo sequenza(uint32_t seme = 7) {
     return [seme]() mutable {
         seme = seme * 1103515245u + 12345u;
         return static_cast<double>((seme >> 8) & 0xFFFFFF) / 16777216.0;
@@ -105,7 +105,7 @@ private slots:
     // letter's corner, so on white nothing shows.
     void motivo() {
         int estrazioni = 0;
-        Casuale base = sequenza();
+        CasualeSfondo base = sequenza();
         const QImage bianco =
             DisegnaSfondo(QSize(300, 200), parametri(NoFade, -1, true, Qt::white), [&] {
                 ++estrazioni;
