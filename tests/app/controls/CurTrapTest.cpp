@@ -20,9 +20,7 @@ class CurTrapTest : public QObject {
     Q_OBJECT
     QString xdotool;
 
-    void xdo(const QStringList& argomenti) {
-        QCOMPARE(QProcess::execute(xdotool, argomenti), 0);
-    }
+    void xdo(const QStringList& argomenti) { QCOMPARE(QProcess::execute(xdotool, argomenti), 0); }
     void muovi(QPoint p) { xdo({"mousemove", QString::number(p.x()), QString::number(p.y())}); }
 
 private slots:
