@@ -189,9 +189,11 @@ void GiocoIndovina::nuovaPartita() {
     gioco_.nuovaParola(f_.ctx.voci[*voce]);
     T1->crea(static_cast<int>(gioco_.lunghezza()));
     mostraCaselle();
-    fuocoSu(std::min(1, T1->numero() - 1));
     f_.superficie.pulisciDisegno();
     mostraConteggi();
+    // The first box to guess: box 1, unless it holds a given character (l'alba).
+    const int prima = gioco_.PrimaCasellaAperta();
+    fuocoSu(prima == IndovinaParola::kNessuno ? IndovinaParola::kAltrove : prima);
     f_.ctx.occupato = false;
     if (f_.SoluzioneMostrata) f_.ScriviMessaggio(qs(gioco_.parola()), 1, true);
 }

@@ -11,6 +11,8 @@
 #include "games/GiocoIndovina.h"
 #include "games/Gufo.h"
 #include "games/RigaLettere.h"
+#include "mainform/ComandiDizionario.h"
+#include "mainform/ComandiForm1.h"
 #include "windows/NomeUtente.h"
 
 #include <QLabel>
@@ -231,6 +233,11 @@ private slots:
         QCOMPARE(f->giochi.min, 3);
         QCOMPARE(g->LblMin->text(), QString(" 3"));
         QCOMPARE(messaggio(), QString("8 parole rientrano nell'ntervallo."));
+        // A dictionary command that resets the range redraws the bar.
+        f->giochi.max = 9;
+        ComandiForm1::di(*f)->dizionario->ricalcolaIntervallo();
+        QCOMPARE(bar->intervallo().max, 26);
+        QCOMPARE(g->LblMax->text(), QString("26"));
     }
 
     void rigaEGufoSeguonoLaFinestra() {
