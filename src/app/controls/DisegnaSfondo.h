@@ -27,8 +27,7 @@ struct ParametriSfondo {
     QImage mattonella;             // the tile of style 4
 };
 
-// The uniform random source in [0, 1) behind the letter pattern (a plain function, apart
-// from the games' Casuale).
+// The uniform random source in [0, 1) behind the letter pattern.
 using CasualeSfondo = std::function<double()>;
 
 // The font family of the pattern letters: Times New Roman, or a metric twin of it.
