@@ -173,6 +173,7 @@ void ComandiDizionario::allungaIntervallo(int64_t lunghezza) {
     lungScala_ = nuova;
     f_.giochi.max = nuova;
     f_.giochi.min = 3;
+    emit intervalloCambiato();
 }
 
 void ComandiDizionario::ricalcolaIntervallo() {
@@ -180,6 +181,7 @@ void ComandiDizionario::ricalcolaIntervallo() {
     f_.giochi.min = 3;
     lungScala_ = std::min(piu, kScalaMassima);
     if (piu <= kScalaMassima) f_.giochi.max = piu;
+    emit intervalloCambiato();
 }
 
 } // namespace verbolario

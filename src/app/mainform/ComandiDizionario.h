@@ -43,6 +43,10 @@ public:
     // range opened to its full width.
     void ricalcolaIntervallo();
 
+signals:
+    // The range or its scale changed with the dictionary (the length bar redraws).
+    void intervalloCambiato();
+
 private:
     void allungaIntervallo(int64_t lunghezza);
     // The selected line's term (lower case, comment cut off); -1 row when none.

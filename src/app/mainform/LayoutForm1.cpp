@@ -54,7 +54,15 @@ constexpr std::array kPosti{
     PostoControllo{"ckOrder",    {444, 48, 190, 26}, "PST"},
     PostoControllo{"CkFilter",   {444, 78, 190, 26}, "PST"},
     PostoControllo{"CkDoppie",   {444, 108, 190, 26}, "PST"},
-    PostoControllo{"Frame1",     {444, 48, 190, 250}, "PS"},
+    PostoControllo{"Frame1",     {444, 48, 190, 124}, "PS"},
+    PostoControllo{"LblMin",     {6, 10, 26, 24},    "PST"},
+    PostoControllo{"PicSize",    {34, 10, 122, 24},  "PS"},
+    PostoControllo{"LblMax",     {158, 10, 26, 24},  "PST"},
+    PostoControllo{"Command3_0", {8, 44, 116, 32},   "PST"},
+    PostoControllo{"LbH_0",      {130, 44, 52, 32},  "PST"},
+    PostoControllo{"Command3_1", {8, 84, 116, 32},   "PST"},
+    PostoControllo{"LbH_1",      {130, 84, 52, 32},  "PST"},
+    PostoControllo{"Gufo",       {324, 292, 110, 114}, "PS"},
     PostoControllo{"Frame4",     {444, 48, 190, 148}, "PS"},
     PostoControllo{"Cmd7_0",     {10, 10, 170, 40},  "PST"},
     PostoControllo{"Cmd7_1",     {10, 56, 170, 40},  "PST"},
@@ -80,6 +88,18 @@ void applicaLayout(QWidget& finestra) {
         auto* w = finestra.findChild<QWidget*>(QString::fromLatin1(p.nome));
         if (!w) continue;
         w->setGeometry(p.rettangolo);
+        w->setProperty("Tag", QString::fromLatin1(p.tag));
+    }
+}
+
+void applicaLayout(QWidget& radice, double h, double v) {
+    for (const PostoControllo& p : kPosti) {
+        const QString nome = QString::fromLatin1(p.nome);
+        QWidget* w = radice.objectName() == nome ? &radice : radice.findChild<QWidget*>(nome);
+        if (!w) continue;
+        const QRect& r = p.rettangolo;
+        w->setGeometry(qRound(r.x() * h), qRound(r.y() * v), qRound(r.width() * h),
+                       qRound(r.height() * v));
         w->setProperty("Tag", QString::fromLatin1(p.tag));
     }
 }

@@ -22,5 +22,8 @@ std::span<const PostoControllo> LayoutForm1();
 
 // Places every control of the table found under `finestra` and tags it for the resizer.
 void applicaLayout(QWidget& finestra);
+// The same for controls made after the window (by the games): those of the table at or under
+// `radice`, their design places scaled by h and v (the window's size over its design size).
+void applicaLayout(QWidget& radice, double h, double v);
 
 } // namespace verbolario

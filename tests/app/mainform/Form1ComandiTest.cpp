@@ -54,7 +54,7 @@ private slots:
             QTest::addRow("%d", modo) << modo << QString(visibili) << avvio;
         };
         riga(0, "List1 Text1", true);
-        riga(1, "", false);
+        riga(1, "", true);
         riga(2, "List1 Text1 Frame2", true);
         riga(3, "List1 Text1 ImgPal", true);
         riga(4, "List1 Text1 Frame5", true);
