@@ -24,20 +24,22 @@ RisultatoRicerca tutteLeCoppie(const Voci& voci, Poll& poll) {
     std::vector<std::string> righe;
     size_t i = 0, j = 0;
     while (i < d.size() && j < r.size() && ascolto.arrivaA(static_cast<int64_t>(i))) {
-        const int c = d.confronta(voci, d[i], r, r[j]);
+        const int c = d.confronta(voci, i, r, j);
         if (c != 0) {
             c < 0 ? ++i : ++j;
             continue;
         }
         // Words with the same key (città, citta) meet all together.
         size_t fi = i + 1, fj = j + 1;
-        while (fi < d.size() && d.confronta(voci, d[fi], r, r[j]) == 0) ++fi;
-        while (fj < r.size() && d.confronta(voci, d[i], r, r[fj]) == 0) ++fj;
-        for (size_t a = i; a < fi; ++a)
-            for (size_t b = j; b < fj; ++b)
-                // Each pair meets twice, once from either word: kept from its first word.
-                // Palindromes meet themselves and are dropped.
-                if (d.confronta(voci, d[a], d, r[b]) < 0)
+        while (fi < d.size() && d.confronta(voci, fi, r, j) == 0) ++fi;
+        while (fj < r.size() && d.confronta(voci, i, r, fj) == 0) ++fj;
+        // Each pair meets twice, once from either word: it is kept from the word first in the
+        // alphabet. Palindromes meet themselves and are dropped.
+        const std::string chiave = Piegata(SoloTermine(voci[d[i]]));
+        const std::string rovescio = Piegata(SoloTermine(voci[r[j]]));
+        if (chiave < rovescio)
+            for (size_t a = i; a < fi; ++a)
+                for (size_t b = j; b < fj; ++b)
                     righe.push_back(std::string(SoloTermine(voci[d[a]])) + ' ' +
                                     std::string(SoloTermine(voci[r[b]])));
         i = fi;

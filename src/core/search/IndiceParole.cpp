@@ -70,6 +70,13 @@ struct Troncata {
     unsigned char operator[](size_t j) const { return c[j]; }
 };
 
+// The first n key characters as one number, zeros past the key's end.
+template <class K> uint64_t testaDi(const K& k, size_t n) {
+    uint64_t t = 0;
+    for (size_t j = 0; j < n; ++j) t = t << 8 | (j < k.size() ? k[j] : 0);
+    return t;
+}
+
 } // namespace
 
 unsigned char IndiceParole::piega(unsigned char c) {
@@ -102,10 +109,7 @@ IndiceParole::IndiceParole(const Voci& voci, bool rovescio) : rovescio_(rovescio
     for (size_t i = 0; i < voci.size(); ++i) {
         const std::string_view t = SoloTermine(voci[i]);
         if (!parola(t)) continue;
-        const Chiave k(t, rovescio);
-        uint64_t testa = 0;
-        for (size_t j = 0; j < 8; ++j) testa = testa << 8 | (j < k.size() ? k[j] : 0);
-        voce.push_back({testa, static_cast<uint32_t>(i)});
+        voce.push_back({testaDi(Chiave(t, rovescio), 8), static_cast<uint32_t>(i)});
     }
     std::sort(voce.begin(), voce.end(), [&](const Voce& a, const Voce& b) {
         if (a.testa != b.testa) return a.testa < b.testa;
@@ -114,7 +118,11 @@ IndiceParole::IndiceParole(const Voci& voci, bool rovescio) : rovescio_(rovescio
         return c != 0 ? c < 0 : a.indice < b.indice;
     });
     ordine_.reserve(voce.size());
-    for (const Voce& v : voce) ordine_.push_back(v.indice);
+    teste_.reserve(voce.size());
+    for (const Voce& v : voce) {
+        ordine_.push_back(v.indice);
+        teste_.push_back(static_cast<uint32_t>(v.testa >> 32));
+    }
 }
 
 int IndiceParole::confronta(const Voci& voci, uint32_t i, std::string_view chiave,
@@ -123,26 +131,46 @@ int IndiceParole::confronta(const Voci& voci, uint32_t i, std::string_view chiav
     return confrontaChiavi(Troncata{k, std::min(quanti, k.size())}, Testo{chiave});
 }
 
-int IndiceParole::confronta(const Voci& voci, uint32_t a, const IndiceParole& altro,
-                            uint32_t b) const {
-    return confrontaChiavi(Chiave(SoloTermine(voci[a]), rovescio_),
-                           Chiave(SoloTermine(voci[b]), altro.rovescio_));
+int IndiceParole::confronta(const Voci& voci, size_t a, const IndiceParole& altro, size_t b) const {
+    if (teste_[a] != altro.teste_[b]) return teste_[a] < altro.teste_[b] ? -1 : 1;
+    return confrontaChiavi(Chiave(SoloTermine(voci[ordine_[a]]), rovescio_),
+                           Chiave(SoloTermine(voci[altro.ordine_[b]]), altro.rovescio_), 4);
+}
+
+IndiceParole::Intervallo IndiceParole::tra(uint32_t minima, uint32_t massima) const {
+    auto da = std::lower_bound(teste_.begin(), teste_.end(), minima);
+    auto a = std::upper_bound(da, teste_.end(), massima);
+    return {static_cast<size_t>(da - teste_.begin()), static_cast<size_t>(a - teste_.begin())};
 }
 
 IndiceParole::Intervallo IndiceParole::uguali(const Voci& voci, std::string_view chiave) const {
-    auto da = std::partition_point(ordine_.begin(), ordine_.end(),
+    const uint32_t t = static_cast<uint32_t>(testaDi(Testo{chiave}, 4));
+    Intervallo r = tra(t, t);
+    // Keys shorter than four characters are settled by the heads alone.
+    if (chiave.size() < 4) return r;
+    const auto inizio = ordine_.begin();
+    auto da = std::partition_point(inizio + static_cast<ptrdiff_t>(r.da),
+                                   inizio + static_cast<ptrdiff_t>(r.a),
                                    [&](uint32_t i) { return confronta(voci, i, chiave) < 0; });
-    auto a = std::partition_point(da, ordine_.end(),
+    auto a = std::partition_point(da, inizio + static_cast<ptrdiff_t>(r.a),
                                   [&](uint32_t i) { return confronta(voci, i, chiave) == 0; });
-    return {static_cast<size_t>(da - ordine_.begin()), static_cast<size_t>(a - ordine_.begin())};
+    return {static_cast<size_t>(da - inizio), static_cast<size_t>(a - inizio)};
 }
 
 IndiceParole::Intervallo IndiceParole::conInizio(const Voci& voci, std::string_view inizio) const {
+    const size_t n = std::min<size_t>(inizio.size(), 4);
+    const auto minima = static_cast<uint32_t>(testaDi(Testo{inizio.substr(0, n)}, 4));
+    const uint32_t massima = minima | (n == 4 ? 0 : 0xFFFFFFFFu >> (8 * n));
+    Intervallo r = tra(minima, massima);
+    if (inizio.size() <= 4) return r;
     auto prima = [&](uint32_t i) { return confronta(voci, i, inizio, inizio.size()); };
-    auto da = std::partition_point(ordine_.begin(), ordine_.end(),
+    const auto base = ordine_.begin();
+    auto da = std::partition_point(base + static_cast<ptrdiff_t>(r.da),
+                                   base + static_cast<ptrdiff_t>(r.a),
                                    [&](uint32_t i) { return prima(i) < 0; });
-    auto a = std::partition_point(da, ordine_.end(), [&](uint32_t i) { return prima(i) == 0; });
-    return {static_cast<size_t>(da - ordine_.begin()), static_cast<size_t>(a - ordine_.begin())};
+    auto a = std::partition_point(da, base + static_cast<ptrdiff_t>(r.a),
+                                  [&](uint32_t i) { return prima(i) == 0; });
+    return {static_cast<size_t>(da - base), static_cast<size_t>(a - base)};
 }
 
 } // namespace verbolario

@@ -16,7 +16,9 @@ namespace verbolario {
 // (the reversed key of "arpa" is "apra"), so the words sharing a beginning (or an ending)
 // are neighbours and any look-up is a binary search.
 //
-// Only entry indexes are kept (four bytes a word): keys are read from the dictionary itself.
+// Each word costs eight bytes: its entry index and the first four characters of its key,
+// which settle most comparisons without reading the dictionary (a look-up then touches the
+// entries only among the few words that share those four characters).
 class IndiceParole {
 public:
     IndiceParole(const Voci& voci, bool rovescio);
@@ -42,6 +44,9 @@ public:
     Intervallo conInizio(const Voci& voci, std::string_view inizio) const;
 
     size_t size() const { return ordine_.size(); }
+    // The first four key characters of the word at position k, as one number (the key's
+    // order), zeros past the key's end.
+    uint32_t testa(size_t k) const { return teste_[k]; }
     // The entry at position k of the order.
     uint32_t operator[](size_t k) const { return ordine_[k]; }
     bool rovescio() const { return rovescio_; }
@@ -50,12 +55,16 @@ public:
     // entry's key characters (a prefix test); <0, 0 or >0.
     int confronta(const Voci& voci, uint32_t i, std::string_view chiave,
                   size_t quanti = SIZE_MAX) const;
-    // Compares the key of entry a in this order with the key of entry b in `altro`.
-    int confronta(const Voci& voci, uint32_t a, const IndiceParole& altro, uint32_t b) const;
+    // Compares the key at position a of this order with the key at position b of `altro`.
+    int confronta(const Voci& voci, size_t a, const IndiceParole& altro, size_t b) const;
 
 private:
+    // Positions [da, a) whose first four key characters lie in [minima, massima].
+    Intervallo tra(uint32_t minima, uint32_t massima) const;
+
     bool rovescio_;
     std::vector<uint32_t> ordine_;
+    std::vector<uint32_t> teste_;
 };
 
 } // namespace verbolario
