@@ -1,5 +1,7 @@
 #include "search/Relazioni.h"
 
+#include "dictionary/CaricaDizionario.h"
+
 #include "search/CercaAntipodi.h"
 #include "search/CercaBifronti.h"
 #include "search/CercaCambi.h"
@@ -58,6 +60,13 @@ const DescrizioneRelazione* TrovaRelazione(std::string_view comando) {
     for (const DescrizioneRelazione& d : kTabella)
         if (d.comando == comando) return &d;
     return nullptr;
+}
+
+std::string ParolaDellaRiga(std::string_view riga) {
+    std::string t(SoloTermine(riga));
+    std::erase(t, '(');
+    std::erase(t, ')');
+    return t.substr(0, t.find(' '));
 }
 
 RisultatoRicerca CercaRelazione(Relazione r, std::string_view testo,

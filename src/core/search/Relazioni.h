@@ -6,6 +6,7 @@
 #include "search/RisultatoRicerca.h"
 
 #include <span>
+#include <string>
 #include <string_view>
 
 namespace verbolario {
@@ -40,6 +41,10 @@ struct OpzioniRelazione {
     bool tre = false; // sciarada: three parts instead of two
     OpzioniFrasi frasi;
 };
+
+// The word a line of a result list stands for, to search it again: its term, brackets
+// dropped, up to the first blank (the first word of a pair or a phrase).
+std::string ParolaDellaRiga(std::string_view riga);
 
 // Runs one relation on the typed text.
 RisultatoRicerca CercaRelazione(Relazione r, std::string_view testo,
