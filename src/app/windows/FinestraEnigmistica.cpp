@@ -243,9 +243,8 @@ void FinestraEnigmistica::cambiaRelazione(int indice) {
     const bool frase = d.relazione == Relazione::Frase;
     findChild<QLabel*>("etichettaTesto")->setText(frase ? "&Testo:" : "&Parola:");
     Testo->setAccessibleName(frase ? "Testo da anagrammare" : "Parola da cercare");
-    Testo->setPlaceholderText(d.relazione == Relazione::Bifronte
-                                  ? "vuota: tutte le coppie del dizionario"
-                                  : QString());
+    Testo->setPlaceholderText(
+        d.relazione == Relazione::Bifronte ? "vuota: tutte le coppie del dizionario" : QString());
     scriviStato(qs(d.nome) + ". " + qs(d.suggerimento), true);
     scrivi(f_.ctx.impostazioni, "Relazione", std::to_string(indice));
 }

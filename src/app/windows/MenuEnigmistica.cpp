@@ -34,8 +34,7 @@ MenuEnigmistica::MenuEnigmistica(QListView& lista, ModelloRighe& modello, QLineE
     accenti_->setObjectName("menuAccenti");
     for (size_t i = 0; i < MenuForm1::kAccenti.size(); ++i) {
         QAction* a = accenti_->addAction(QString::fromUtf8(MenuForm1::kAccenti[i]));
-        connect(a, &QAction::triggered, this,
-                [this, i] { inserisciAccento(static_cast<int>(i)); });
+        connect(a, &QAction::triggered, this, [this, i] { inserisciAccento(static_cast<int>(i)); });
     }
 }
 
