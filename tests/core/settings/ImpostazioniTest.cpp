@@ -93,7 +93,7 @@ TEST(Impostazioni, ReadingRows) {
         {"Enigmistica", "Relazione", "10", false, 0, "0"},
         // No place stored, or one that makes no sense: the window places itself.
         {"Enigmistica", "ELeft", nullptr, true, 0, ""},
-        {"Enigmistica", "ETop", "abc", false, 0, ""},
+        {"Enigmistica", "ETop", "1e30", false, 0, ""},
         {"Enigmistica", "ETop", "-300", true, -300, "-300"},
         {"Enigmistica", "EWidth", nullptr, true, 7800, "7800"},
     };
