@@ -32,8 +32,10 @@ template <Lista L> void BM_FrasePrimeMille(benchmark::State& s) {
     });
 }
 
-template <Lista L> void BM_IndiceParole(benchmark::State& state) {
-    bench::misuraIndice(state, L, [](Voci& v) { return &IndiceParole::diritto(v); });
+template <Lista L, bool Rovescio> void BM_IndiceParole(benchmark::State& state) {
+    bench::misuraIndice(state, L, [](Voci& v) {
+        return Rovescio ? &IndiceParole::rovescio(v) : &IndiceParole::diritto(v);
+    });
 }
 
 struct Caso {
@@ -84,11 +86,18 @@ BENCHMARK(BM_SciaradaTre<bench::Grande>)
 BENCHMARK(BM_FrasePrimeMille<bench::Incluso>)
     ->Name("BM_FrasePrimeMille/incluso")
     ->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_IndiceParole<bench::Incluso>)
-    ->Name("BM_Indice/IndiceParole/incluso")
+BENCHMARK(BM_IndiceParole<bench::Incluso, false>)
+    ->Name("BM_Indice/IndiceParole/diritto/incluso")
     ->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_IndiceParole<bench::Grande>)
-    ->Name("BM_Indice/IndiceParole/grande")
+BENCHMARK(BM_IndiceParole<bench::Grande, false>)
+    ->Name("BM_Indice/IndiceParole/diritto/grande")
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3);
+BENCHMARK(BM_IndiceParole<bench::Incluso, true>)
+    ->Name("BM_Indice/IndiceParole/rovescio/incluso")
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_IndiceParole<bench::Grande, true>)
+    ->Name("BM_Indice/IndiceParole/rovescio/grande")
     ->Unit(benchmark::kMillisecond)
     ->Iterations(3);
 

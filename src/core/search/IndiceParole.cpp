@@ -70,11 +70,47 @@ struct Troncata {
     unsigned char operator[](size_t j) const { return c[j]; }
 };
 
-// The first n key characters as one number, zeros past the key's end.
-template <class K> uint64_t testaDi(const K& k, size_t n) {
+// Key characters [da, da + n) as one number, zeros past the key's end.
+template <class K> uint64_t testaDi(const K& k, size_t n, size_t da = 0) {
     uint64_t t = 0;
-    for (size_t j = 0; j < n; ++j) t = t << 8 | (j < k.size() ? k[j] : 0);
+    for (size_t j = da; j < da + n; ++j) t = t << 8 | (j < k.size() ? k[j] : 0);
     return t;
+}
+
+struct Voce {
+    uint64_t alta, bassa; // sixteen key characters from the depth being ordered
+    uint32_t indice;
+    uint32_t testa; // the first four key characters
+};
+
+void leggiChiave(Voce& v, const Chiave& c, size_t profondo) {
+    v.alta = testaDi(c, 8, profondo);
+    v.bassa = testaDi(c, 8, profondo + 8);
+}
+
+// Orders words [da, a) by key, sixteen characters at a time, going deeper only among the
+// words that agree so far: the sort itself never reaches into the dictionary, and the keys
+// (read in sorted order, which jumps around memory) are read again only for the few words
+// that share their first sixteen characters. Words with equal keys stay in dictionary order.
+void ordina(std::vector<Voce>& v, size_t da, size_t a, size_t profondo, const Voci& voci,
+            bool rovescio) {
+    // The first sixteen characters are already in place, read in memory order.
+    if (profondo > 0)
+        for (size_t k = da; k < a; ++k)
+            leggiChiave(v[k], Chiave(SoloTermine(voci[v[k].indice]), rovescio), profondo);
+    std::sort(v.begin() + static_cast<ptrdiff_t>(da), v.begin() + static_cast<ptrdiff_t>(a),
+              [](const Voce& x, const Voce& y) {
+                  if (x.alta != y.alta) return x.alta < y.alta;
+                  return x.bassa != y.bassa ? x.bassa < y.bassa : x.indice < y.indice;
+              });
+    for (size_t k = da; k < a;) {
+        size_t fine = k + 1;
+        while (fine < a && v[fine].alta == v[k].alta && v[fine].bassa == v[k].bassa) ++fine;
+        // Keys that end among these characters are equal: nothing more to order.
+        if (fine - k > 1 && (v[k].bassa & 0xFF) != 0)
+            ordina(v, k, fine, profondo + 16, voci, rovescio);
+        k = fine;
+    }
 }
 
 } // namespace
@@ -99,29 +135,21 @@ const IndiceParole& IndiceParole::rovescio(const Voci& voci) {
 }
 
 IndiceParole::IndiceParole(const Voci& voci, bool rovescio) : rovescio_(rovescio) {
-    // Most comparisons are settled by the first eight key characters taken as one number;
-    // only words that agree on them are compared in full.
-    struct Voce {
-        uint64_t testa;
-        uint32_t indice;
-    };
     std::vector<Voce> voce;
     for (size_t i = 0; i < voci.size(); ++i) {
         const std::string_view t = SoloTermine(voci[i]);
         if (!parola(t)) continue;
-        voce.push_back({testaDi(Chiave(t, rovescio), 8), static_cast<uint32_t>(i)});
+        Voce& v = voce.emplace_back();
+        v.indice = static_cast<uint32_t>(i);
+        leggiChiave(v, Chiave(t, rovescio), 0);
+        v.testa = static_cast<uint32_t>(v.alta >> 32);
     }
-    std::sort(voce.begin(), voce.end(), [&](const Voce& a, const Voce& b) {
-        if (a.testa != b.testa) return a.testa < b.testa;
-        const int c = confrontaChiavi(Chiave(SoloTermine(voci[a.indice]), rovescio),
-                                      Chiave(SoloTermine(voci[b.indice]), rovescio), 8);
-        return c != 0 ? c < 0 : a.indice < b.indice;
-    });
+    ordina(voce, 0, voce.size(), 0, voci, rovescio);
     ordine_.reserve(voce.size());
     teste_.reserve(voce.size());
     for (const Voce& v : voce) {
         ordine_.push_back(v.indice);
-        teste_.push_back(static_cast<uint32_t>(v.testa >> 32));
+        teste_.push_back(v.testa);
     }
 }
 
