@@ -134,16 +134,22 @@ QWidget* FinestraEnigmistica::costruisciComandi() {
     etichetta->setBuddy(Scelta);
     g->addWidget(etichetta, 0, 0);
     g->addWidget(Scelta, 0, 1, 1, 2);
+    aggiungiTesto(*g);
+    aggiungiOpzioni(*g);
+    g->setColumnStretch(1, 1);
+    return pannello;
+}
 
+void FinestraEnigmistica::aggiungiTesto(QGridLayout& g) {
+    QWidget* pannello = g.parentWidget();
     Testo = new QLineEdit(pannello);
     Testo->setObjectName("Testo");
     Testo->setContextMenuPolicy(Qt::CustomContextMenu);
     Testo->setClearButtonEnabled(true);
-    auto* parola = new QLabel("&Parola:", pannello);
-    parola->setObjectName("etichettaTesto");
-    parola->setBuddy(Testo);
-    g->addWidget(parola, 1, 0);
-    g->addWidget(Testo, 1, 1);
+    etichettaTesto_ = new QLabel("&Parola:", pannello);
+    etichettaTesto_->setBuddy(Testo);
+    g.addWidget(etichettaTesto_, 1, 0);
+    g.addWidget(Testo, 1, 1);
     Avvio = new QPushButton(icone::avvio(), {}, pannello);
     Stop = new QPushButton(icone::stop(), {}, pannello);
     for (auto [b, nome] : {std::pair{Avvio, "Avvio"}, std::pair{Stop, "Stop"}}) {
@@ -152,15 +158,17 @@ QWidget* FinestraEnigmistica::costruisciComandi() {
         b->setAccessibleName(nome);
         b->setIconSize(QSize(20, 20));
         // Both sit in one place: the stop button shows only while a search runs.
-        g->addWidget(b, 1, 2);
+        g.addWidget(b, 1, 2);
     }
     Stop->hide();
+}
 
+void FinestraEnigmistica::aggiungiOpzioni(QGridLayout& g) {
+    QWidget* pannello = g.parentWidget();
     TreParti = new QCheckBox("&Tre parti", pannello);
     TreParti->setToolTip("Divide la parola in tre parole invece che in due");
-    g->addWidget(TreParti, 2, 1);
-    auto* frase = new QWidget(pannello);
-    frase->setObjectName("opzioniFrase");
+    g.addWidget(TreParti, 2, 1);
+    auto* frase = opzioniFrase_ = new QWidget(pannello);
     auto* h = new QHBoxLayout(frase);
     h->setContentsMargins(0, 0, 0, 0);
     Parole = new QSpinBox(frase);
@@ -178,9 +186,7 @@ QWidget* FinestraEnigmistica::costruisciComandi() {
         h->addWidget(box);
     }
     h->addStretch(1);
-    g->addWidget(frase, 2, 1, 1, 2);
-    g->setColumnStretch(1, 1);
-    return pannello;
+    g.addWidget(frase, 2, 1, 1, 2);
 }
 
 void FinestraEnigmistica::collega() {
@@ -239,9 +245,9 @@ void FinestraEnigmistica::cambiaRelazione(int indice) {
     if (indice < 0) return;
     const DescrizioneRelazione& d = TabellaRelazioni()[static_cast<size_t>(indice)];
     TreParti->setVisible(d.relazione == Relazione::Sciarada);
-    findChild<QWidget*>("opzioniFrase")->setVisible(d.relazione == Relazione::Frase);
     const bool frase = d.relazione == Relazione::Frase;
-    findChild<QLabel*>("etichettaTesto")->setText(frase ? "&Testo:" : "&Parola:");
+    opzioniFrase_->setVisible(frase);
+    etichettaTesto_->setText(frase ? "&Testo:" : "&Parola:");
     Testo->setAccessibleName(frase ? "Testo da anagrammare" : "Parola da cercare");
     Testo->setPlaceholderText(
         d.relazione == Relazione::Bifronte ? "vuota: tutte le coppie del dizionario" : QString());

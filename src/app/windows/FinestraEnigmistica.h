@@ -10,6 +10,8 @@
 
 class QCheckBox;
 class QComboBox;
+class QGridLayout;
+class QLabel;
 class QLineEdit;
 class QListView;
 class QPushButton;
@@ -79,6 +81,8 @@ private:
 
     void costruisci();
     QWidget* costruisciComandi();
+    void aggiungiTesto(QGridLayout& g);
+    void aggiungiOpzioni(QGridLayout& g);
     void collega();
     void leggiImpostazioni();
     void scriviPosizione();
@@ -94,6 +98,8 @@ private:
     ModelloRighe modello_;
     DelegatoTabulazione delegato_;
     MenuEnigmistica* menu_ = nullptr;
+    QLabel* etichettaTesto_ = nullptr;
+    QWidget* opzioniFrase_ = nullptr; // the phrase anagrams' two settings
     QImage sfondo_;
     QString stato_;
     bool inCorso_ = false;
