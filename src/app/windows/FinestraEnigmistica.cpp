@@ -325,6 +325,8 @@ void FinestraEnigmistica::cercaRiga(int riga) {
 void FinestraEnigmistica::scriviStato(const QString& testo, bool suggerimento) {
     if (suggerimento && f_.ctx.modoCommento) return;
     stato_ = testo;
+    // The band is painted: screen readers get its text here.
+    setAccessibleDescription(testo);
     // Shown at once: a long search keeps the event loop busy right after this call.
     if (isVisible()) repaint();
 }
