@@ -2,6 +2,8 @@
 
 #include "text/Cp1252.h"
 
+#include <charconv>
+
 namespace verbolario::cli {
 namespace {
 
@@ -17,6 +19,9 @@ enum Opzione : unsigned {
     kDoppie = 1u << 8,
     kSenzaOrdine = 1u << 9,
     kUscita = 1u << 10,
+    kTre = 1u << 11,
+    kParole = 1u << 12,
+    kMinimo = 1u << 13,
 };
 
 struct Comando {
@@ -43,6 +48,17 @@ constexpr Comando kComandi[] = {
     {"formatta", 0, 0, kUscita},
     {"accenti", 0, 0, kUscita},
     {"analisi", 0, 0, 0},
+    {"zeppa", 1, 1, 0},
+    {"scarto", 1, 1, 0},
+    {"cambio", 1, 1, 0},
+    {"spostamento", 1, 1, 0},
+    {"sciarada", 1, 1, kTre},
+    {"incastro", 1, 1, 0},
+    {"lucchetto", 1, 1, 0},
+    {"bifronte", 0, 1, 0},
+    {"antipodo", 1, 1, 0},
+    // A phrase may come as several arguments: they are its words.
+    {"frase", 1, 64, kParole | kMinimo},
 };
 
 struct NomeOpzione {
@@ -63,7 +79,17 @@ constexpr NomeOpzione kOpzioni[] = {
     {"--doppie", kDoppie, false},
     {"--senza-ordine", kSenzaOrdine, false},
     {"-o", kUscita, true},
+    {"--tre", kTre, false},
+    {"--parole", kParole, true},
+    {"--minimo", kMinimo, true},
 };
+
+// Numeric options: their names and the values that make sense.
+struct Limiti {
+    Opzione opzione;
+    int minimo, massimo;
+};
+constexpr Limiti kLimiti[] = {{kParole, 1, 5}, {kMinimo, 1, 30}};
 
 const Comando* trovaComando(std::string_view nome) {
     for (const Comando& c : kComandi)
@@ -211,12 +237,36 @@ private:
             case kUscita:
                 a.uscita = std::string(valore);
                 break;
+            case kTre:
+                a.tre = true;
+                break;
+            case kParole:
+            case kMinimo:
+                if (!numero(*o, valore, esito)) return false;
+                break;
             case kEscludi:
             case kChiave:
                 if (!converti(valore, testo, esito)) return false;
                 (o->opzione == kEscludi ? a.escludi : a.chiave) = std::move(testo);
                 break;
             }
+        }
+        return true;
+    }
+
+    static bool numero(const NomeOpzione& o, std::string_view valore, EsitoArgomenti& esito) {
+        for (const Limiti& l : kLimiti) {
+            if (l.opzione != o.opzione) continue;
+            int n = 0;
+            const auto [fine, ec] =
+                std::from_chars(valore.data(), valore.data() + valore.size(), n);
+            if (ec != std::errc() || fine != valore.data() + valore.size() || n < l.minimo ||
+                n > l.massimo) {
+                esito.errore = errore("l'opzione " + std::string(o.nome) + " vuole un numero da " +
+                                      std::to_string(l.minimo) + " a " + std::to_string(l.massimo));
+                return false;
+            }
+            (o.opzione == kParole ? esito.argomenti.parole : esito.argomenti.minimo) = n;
         }
         return true;
     }
@@ -290,6 +340,20 @@ Comandi:
   formatta [-o FILE]             formatta e ordina il dizionario
   accenti [-o FILE]              elimina gli accenti dal dizionario
   analisi                        analisi letterale del dizionario (per mille) e serie di lettere
+
+Enigmistica:
+  zeppa PAROLA                   parole con una lettera in più
+  scarto PAROLA                  parole con una lettera in meno
+  cambio PAROLA                  parole con una lettera cambiata
+  spostamento PAROLA             parole con una lettera spostata
+  sciarada PAROLA [--tre]        la parola divisa in due (o tre) parole
+  incastro PAROLA                la parola come una parola dentro un'altra: xx(yyy)xx
+  lucchetto PAROLA               coppie xxYY YYzz che danno xxzz
+  bifronte [PAROLA]              la parola rovesciata, o tutte le coppie bifronti
+  antipodo PAROLA                prima lettera in fondo, o ultima in testa
+  frase TESTO [--parole N] [--minimo L]
+                                 frasi di 1..N parole (3, al massimo 5) di almeno
+                                 L lettere (3) con tutte e sole le lettere del testo
 
 Senza -d si usa il dizionario del programma: quello indicato in Verbolario.ini
 accanto al programma, altrimenti dizionario.dic accanto al programma.

@@ -24,6 +24,9 @@ struct Argomenti {
     bool senzaFiltro = false;
     bool doppie = false;
     bool senzaOrdine = false;
+    bool tre = false;          // sciarada in three parts
+    std::optional<int> parole; // frase: words of a phrase at most
+    std::optional<int> minimo; // frase: letters of a word at least
 };
 
 struct EsitoArgomenti {

@@ -33,6 +33,16 @@ constexpr Voce kEsecutori[] = {
     {"formatta", comandoFormatta},
     {"accenti", comandoFormatta},
     {"analisi", comandoAnalisi},
+    {"zeppa", comandoEnigmistica},
+    {"scarto", comandoEnigmistica},
+    {"cambio", comandoEnigmistica},
+    {"spostamento", comandoEnigmistica},
+    {"sciarada", comandoEnigmistica},
+    {"incastro", comandoEnigmistica},
+    {"lucchetto", comandoEnigmistica},
+    {"bifronte", comandoEnigmistica},
+    {"antipodo", comandoEnigmistica},
+    {"frase", comandoEnigmistica},
 };
 
 } // namespace

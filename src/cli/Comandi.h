@@ -36,5 +36,6 @@ int comandoCerca(Contesto& ctx);
 int comandoLettera(Contesto& ctx);
 int comandoFormatta(Contesto& ctx); // formatta and accenti
 int comandoAnalisi(Contesto& ctx);
+int comandoEnigmistica(Contesto& ctx); // zeppa, scarto, ... frase
 
 } // namespace verbolario::cli

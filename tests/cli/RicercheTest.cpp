@@ -23,6 +23,16 @@ const Righe kParolando{"roma", "amo", "ma", "armi", "ramo"};
 const Righe kParziali{"ramo", "amo", "mar", "ma", "armi", "roma", "ora"};
 const Righe kRamo{"ramo"};
 const Righe kRamoAmo{"ramò", "amo"};
+const Righe kEnigmistica{"cane",  "carne\tdi manzo",
+                         "pane",  "portafoglio",
+                         "porta", "foglio",
+                         "arpa",  "apra",
+                         "ramo",  "amor",
+                         "orma",  "capo",
+                         "polo",  "pastore",
+                         "pare",  "sto",
+                         "por",   "ta",
+                         "l'arpa"};
 
 // One search over a small dictionary: the list on stdout and the status on stderr.
 struct Caso {
@@ -83,6 +93,24 @@ const Caso kCasi[] = {
     {&kSfoglia, "cerca|caz", "ca\ncane\ncasa\ncasale\n", "Nessuna voce corrispondente al testo.\n"},
     {&kSfoglia, "cerca|", "", "0 voci presenti.\n"},
     {&kSfoglia, "lettera|E", "ecco\néclair\nèra\nerba\n", "4 voci presenti.\n"},
+    {&kEnigmistica, "zeppa|CANE", "carne\tdi manzo\n", "Una zeppa trovata.\n"},
+    {&kEnigmistica, "scarto|carne", "cane\n", "Uno scarto trovato.\n"},
+    {&kEnigmistica, "cambio|cane", "pane\n", "Un cambio trovato.\n"},
+    {&kEnigmistica, "spostamento|arpa", "apra\n", "Uno spostamento trovato.\n"},
+    {&kEnigmistica, "sciarada|portafoglio", "porta foglio\n", "Una sciarada trovata.\n"},
+    {&kEnigmistica, "sciarada|portafoglio|--tre", "por ta foglio\n", "Una sciarada trovata.\n"},
+    {&kEnigmistica, "incastro|pastore", "pa(sto)re\n", "Un incastro trovato.\n"},
+    {&kEnigmistica, "lucchetto|calo", "capo polo\n", "Un lucchetto trovato.\n"},
+    {&kEnigmistica, "bifronte|arpa", "apra\n", "Un bifronte trovato.\n"},
+    {&kEnigmistica, "bifronte", "apra arpa\n", "Una coppia bifronte trovata.\n"},
+    {&kEnigmistica, "antipodo|ramo", "amor\n", "Un antipodo trovato.\n"},
+    {&kEnigmistica, "antipodo|", "", "Scrivi qualcosa . . . . . .\n"},
+    // A phrase may come as one argument or as several.
+    {&kEnigmistica, "frase|ramo amor", "amor amor\namor orma\norma orma\norma ramo\nramo ramo\n",
+     "5 frasi trovate.\n"},
+    {&kEnigmistica, "frase|ramo|amor|--parole|1", "", "Nessuna frase trovata.\n"},
+    {&kEnigmistica, "frase|portafoglio|--minimo=2", "foglio por ta\nfoglio porta\n",
+     "2 frasi trovate.\n"},
 };
 
 TEST(Ricerca, ListaEStato) {

@@ -35,6 +35,13 @@ const CasoUso kCasi[] = {
     {{"parolando", "ram0"}, "le lettere estratte possono essere solo lettere da A a Z"},
     {{"parolando", "àbc"}, "le lettere estratte possono essere solo lettere"},
     {{"parolando", std::string(31, 'a')}, "si possono estrarre al massimo 30 lettere"},
+    {{"frase", "roma", "--parole", "6"}, "l'opzione --parole vuole un numero da 1 a 5"},
+    {{"frase", "roma", "--parole=2x"}, "l'opzione --parole vuole un numero da 1 a 5"},
+    {{"frase", "roma", "--minimo", "0"}, "l'opzione --minimo vuole un numero da 1 a 30"},
+    {{"frase", "--minimo"}, "l'opzione --minimo richiede un valore"},
+    {{"zeppa", "cane", "--tre"}, "l'opzione --tre non vale per il comando zeppa"},
+    {{"sciarada", "porta", "foglio"}, "troppi argomenti per il comando sciarada: foglio"},
+    {{"antipodo"}, "manca il testo del comando antipodo"},
 };
 
 // A usage error is found before any dictionary is looked for, so the missing -d file never

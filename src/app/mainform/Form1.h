@@ -45,7 +45,8 @@ class ControlliRicerca;
 //      richiestaEliminaAccenti, richiestaFormatta   Help-menu entries
 //      richiestaMenuFile(i)     List1's dictionary menu: 0 add, 1 modify, 2 delete, 4 save
 //      richiestaLettereComuni   Ctrl+click on List1
-//      richiestaHelp, richiestaAbout, richiestaSfondo, richiestaGrafico   for windows that
+//      richiestaHelp, richiestaAbout, richiestaSfondo, richiestaGrafico,
+//      richiestaEnigmistica     for windows that
 //                               do not exist yet
 //      cambioModoIniziato(i)    a mode switch was accepted and begins: the games remove
 //                               their letter boxes, stop their timer and hide their own
@@ -172,6 +173,7 @@ signals:
     void richiestaAbout();
     void richiestaSfondo();
     void richiestaGrafico();
+    void richiestaEnigmistica();
     void cambioModoIniziato(int modo);
     void modoCambiato(int modo);
     void impostazioniLette();

@@ -26,7 +26,7 @@ MenuForm1::~MenuForm1() {
 void MenuForm1::costruisciHelp() {
     mnhelp_ = new QMenu("Help");
     mnhelp_->setObjectName("mnhelp");
-    const std::array<const char*, 11> voci = {"Help contestuale   F1",
+    const std::array<const char*, 13> voci = {"Help contestuale   F1",
                                               "-",
                                               "About...",
                                               "-",
@@ -36,7 +36,9 @@ void MenuForm1::costruisciHelp() {
                                               "Elimina accenti",
                                               "Formatta e ordina...",
                                               "-",
-                                              "Grafico..."};
+                                              "Grafico...",
+                                              "-",
+                                              "Enigmistica..."};
     for (size_t i = 0; i < voci.size(); ++i) {
         if (QString(voci[i]) == "-") {
             mnhlp_[i] = mnhelp_->addSeparator();
@@ -104,6 +106,9 @@ void MenuForm1::mnhlp_Click(int indice) {
         break;
     case 10:
         emit f_.richiestaGrafico();
+        break;
+    case 12:
+        emit f_.richiestaEnigmistica();
         break;
     default:
         break;

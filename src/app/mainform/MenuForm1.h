@@ -27,7 +27,8 @@ public:
     // Command5_Click: entries 6 and 7 only while the anagram search is not running.
     void Command5_Click();
     // Help menu entry by index (0 help, 2 about, 4 background, 6 change dictionary,
-    // 7 remove accents, 8 format and sort, 10 graph); separators do nothing.
+    // 7 remove accents, 8 format and sort, 10 graph, 12 word-play window); separators do
+    // nothing.
     void mnhlp_Click(int indice);
     // The dictionary menu at `dove`; entries enabled by the list's state.
     void mostraFile(const QPoint& dove);
@@ -52,7 +53,7 @@ private:
     QMenu* mnhelp_ = nullptr;
     QMenu* mnfile_ = nullptr;
     QMenu* mnaccenti_ = nullptr;
-    std::array<QAction*, 11> mnhlp_{};
+    std::array<QAction*, 13> mnhlp_{};
     std::array<QAction*, 5> mnMod_{};
 };
 

@@ -16,6 +16,8 @@ public:
     // Topics of the options window: 900 with only the background frame, 1000 otherwise.
     static constexpr int kArgomentoSfondo = 900;
     static constexpr int kArgomentoOpzioni = 1000;
+    // Topic of the "Enigmistica" window.
+    static constexpr int kArgomentoEnigmistica = 1200;
     static QString percorsoGuida();
 
     // Shows the window at a topic (reloading the file, so edits to it show up).

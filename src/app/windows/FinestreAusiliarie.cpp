@@ -1,6 +1,7 @@
 #include "FinestreAusiliarie.h"
 
 #include "mainform/Form1.h"
+#include "windows/FinestraEnigmistica.h"
 #include "windows/FinestraHelp.h"
 #include "windows/frmGraf.h"
 #include "windows/frmOpt.h"
@@ -11,6 +12,7 @@ namespace verbolario {
 namespace {
 constexpr const char* kNomeHelp = "FinestraHelp";
 constexpr const char* kNomeGrafico = "frmGraf";
+constexpr const char* kNomeEnigmistica = "FinestraEnigmistica";
 constexpr const char* kInstallate = "finestreInstallate";
 } // namespace
 
@@ -39,6 +41,20 @@ frmGraf& apriGrafico(Form1& f) {
     g->show();
     g->raise();
     return *g;
+}
+
+FinestraEnigmistica& apriEnigmistica(Form1& f) {
+    auto* w = f.findChild<FinestraEnigmistica*>(kNomeEnigmistica, Qt::FindDirectChildrenOnly);
+    if (!w) {
+        w = new FinestraEnigmistica(f);
+        QObject::connect(w, &FinestraEnigmistica::richiestaHelp, &f, [&f] {
+            finestraHelp(f).mostraArgomento(FinestraHelp::kArgomentoEnigmistica);
+        });
+    }
+    w->show();
+    w->raise();
+    w->activateWindow();
+    return *w;
 }
 
 void mostraAbout(Form1& f, const std::function<void(frmSplash&)>& prepara) {
@@ -73,6 +89,7 @@ void installaFinestre(Form1& f) {
     });
     QObject::connect(&f, &Form1::richiestaAbout, &f, [&f] { mostraAbout(f); });
     QObject::connect(&f, &Form1::richiestaGrafico, &f, [&f] { apriGrafico(f); });
+    QObject::connect(&f, &Form1::richiestaEnigmistica, &f, [&f] { apriEnigmistica(f); });
     QObject::connect(&f, &Form1::richiestaSfondo, &f, [&f] {
         mostraSfondo(f);
         // The background may have changed: an open graph is painted on it.

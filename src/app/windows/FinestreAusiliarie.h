@@ -5,6 +5,7 @@
 namespace verbolario {
 
 class Form1;
+class FinestraEnigmistica;
 class FinestraHelp;
 class frmGraf;
 class frmOpt;
@@ -24,6 +25,10 @@ frmGraf& apriGrafico(Form1& f);
 // The about box, modal, with the main window hidden meanwhile. `prepara` (tests) sees the
 // box before it runs.
 void mostraAbout(Form1& f, const std::function<void(frmSplash&)>& prepara = {});
+
+// "Enigmistica...": the word-play window, created on first use and kept (with its list)
+// while the main window lives; shown and brought to the front.
+FinestraEnigmistica& apriEnigmistica(Form1& f);
 
 // "Sfondo...": the options window with only its background frame, modal over the main
 // window. `prepara` (tests) sees the window before it runs.

@@ -46,6 +46,13 @@ constexpr std::array kTabella{
     Impostazione{"Pos", "FTop", L::Numero, P::CentroY, "", -kTwipsMax, kTwipsMax},
     Impostazione{"Pos", "FWidth", L::Numero, P::Fisso, "9600", 1, kTwipsMax},
     Impostazione{"Pos", "FHeight", L::Numero, P::Fisso, "7000", 1, kTwipsMax},
+    // The "Enigmistica" window: the relation last chosen (its place in the program's list)
+    // and the window's place, in twips; with no place stored it opens over the main window.
+    Impostazione{kSezioneEnigmistica, "Relazione", L::TestoNumerico, P::Fisso, "0", 0, 9},
+    Impostazione{kSezioneEnigmistica, "ELeft", L::Numero, P::Finestra, "", -kTwipsMax, kTwipsMax},
+    Impostazione{kSezioneEnigmistica, "ETop", L::Numero, P::Finestra, "", -kTwipsMax, kTwipsMax},
+    Impostazione{kSezioneEnigmistica, "EWidth", L::Numero, P::Fisso, "7800", 1, kTwipsMax},
+    Impostazione{kSezioneEnigmistica, "EHeight", L::Numero, P::Fisso, "6900", 1, kTwipsMax},
 };
 
 constexpr std::array<std::string_view, 15> kOpzioni{
@@ -117,6 +124,8 @@ std::string ValorePredefinito(const Impostazione& riga, const ContestoImpostazio
         return std::to_string((c.larghezzaSchermo - kLarghezzaFinestra) / 2);
     case Predefinito::CentroY:
         return std::to_string((c.altezzaSchermo - kAltezzaFinestra) / 2);
+    case Predefinito::Finestra:
+        return {};
     }
     return {};
 }

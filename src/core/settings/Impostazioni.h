@@ -9,8 +9,9 @@
 #include <string_view>
 
 // Every setting the main window reads at start-up, in the order it reads them, and the order
-// in which shutdown writes them back. The program applies them to its controls; this file
-// only knows keys, defaults and how a stored text becomes a value.
+// in which shutdown writes them back; then the settings of the "Enigmistica" window, which it
+// reads when it opens and writes as they change. The program applies them to its controls;
+// this file only knows keys, defaults and how a stored text becomes a value.
 namespace verbolario {
 
 // How a stored text becomes a value.
@@ -29,6 +30,7 @@ enum class Predefinito {
     LunghezzaMassima, // the longest entry of the dictionary (LengMax)
     CentroX,          // (screen width - 9600) / 2, in twips
     CentroY,          // (screen height - 7000) / 2, in twips
+    Finestra,         // none: the window places itself (the value read has an empty text)
 };
 
 struct Impostazione {
@@ -56,6 +58,9 @@ struct ContestoImpostazioni {
 // Design size of the main window, in twips.
 inline constexpr int64_t kLarghezzaFinestra = 9600;
 inline constexpr int64_t kAltezzaFinestra = 7000;
+
+// The section of the "Enigmistica" window's settings.
+inline constexpr std::string_view kSezioneEnigmistica = "Enigmistica";
 
 // The rows in the order the main window reads them (the letter shares a..z are read by
 // LoadPerc instead).

@@ -23,7 +23,8 @@ private slots:
         QStringList attesi, visti;
         for (int m = 0; m < 10; ++m) attesi << QString::number(FinestraHelp::argomentoModo(m));
         attesi << QString::number(FinestraHelp::kArgomentoSfondo)
-               << QString::number(FinestraHelp::kArgomentoOpzioni);
+               << QString::number(FinestraHelp::kArgomentoOpzioni)
+               << QString::number(FinestraHelp::kArgomentoEnigmistica);
         QRegularExpression ancora("<a name=\"t(\\d+)\">");
         for (auto it = ancora.globalMatch(QString::fromUtf8(f.readAll())); it.hasNext();)
             visti << it.next().captured(1);

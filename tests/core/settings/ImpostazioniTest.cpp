@@ -50,14 +50,15 @@ TEST(Impostazioni, TableCoversEveryKeyOnceAndWriteBackNamesOnlyKnownKeys) {
         EXPECT_GE(*d, r.minimo) << r.chiave;
         EXPECT_LE(*d, r.massimo) << r.chiave;
     }
-    EXPECT_EQ(viste.size(), 24u);
+    EXPECT_EQ(viste.size(), 29u);
     size_t scritte = 0;
     for (const GruppoScrittura& g : OrdineScrittura())
         for (std::string_view k : g.chiavi) {
             EXPECT_NE(TrovaImpostazione(g.sezione, k), nullptr) << k;
             ++scritte;
         }
-    EXPECT_EQ(scritte, 22u); // everything but the dictionary path and the letter pool
+    // Everything the main window reads but the dictionary path and the letter pool.
+    EXPECT_EQ(scritte, 22u);
 }
 
 TEST(Impostazioni, ReadingRows) {
@@ -87,6 +88,14 @@ TEST(Impostazioni, ReadingRows) {
         {"Pos", "FTop", nullptr, true, 3700, "3700"},
         {"Pos", "FWidth", "-100", false, 9600, "9600"},
         {"Pos", "FHeight", "1e30", false, 7000, "7000"},
+        {"Enigmistica", "Relazione", nullptr, true, 0, "0"},
+        {"Enigmistica", "Relazione", "9", true, 9, "9"},
+        {"Enigmistica", "Relazione", "10", false, 0, "0"},
+        // No place stored, or one that makes no sense: the window places itself.
+        {"Enigmistica", "ELeft", nullptr, true, 0, ""},
+        {"Enigmistica", "ETop", "1e30", false, 0, ""},
+        {"Enigmistica", "ETop", "-300", true, -300, "-300"},
+        {"Enigmistica", "EWidth", nullptr, true, 7800, "7800"},
     };
     for (const auto& [sezione, chiave, stored, valido, numero, testo] : casi) {
         std::error_code ec;

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "dictionary/Voci.h"
+#include "search/RisultatoRicerca.h"
+
+#include <string_view>
+
+namespace verbolario {
+
+// Antipodo: the word made by moving the typed word's first letter to the end, or its last
+// letter to the front (ramo: amor; amor: ramo). The word itself is not one of them.
+RisultatoRicerca CercaAntipodi(std::string_view testo, const Voci& voci);
+
+} // namespace verbolario

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "dictionary/Voci.h"
+#include "search/RisultatoRicerca.h"
+
+#include <string_view>
+
+namespace verbolario {
+
+// Sciarada: the ways the typed word splits into two words of two letters or more
+// (portafoglio: porta foglio), or into three with tre. Each way is listed as its words, as
+// the dictionary writes them, separated by one blank.
+RisultatoRicerca CercaSciarade(std::string_view testo, bool tre, const Voci& voci);
+
+} // namespace verbolario

@@ -1,0 +1,111 @@
+#include "search/Enigmistica.h"
+
+#include "dictionary/CaricaDizionario.h"
+#include "search/Arrangia.h"
+#include "search/Ordinamento.h"
+#include "text/Accenti.h"
+#include "text/Cp1252.h"
+#include "text/Lettere.h"
+
+#include <algorithm>
+
+namespace verbolario::enigmistica {
+
+Parola Prepara(std::string_view digitato) {
+    Parola p;
+    p.testo = Arrangia(cp1252::lowered(digitato));
+    // A typed accent is meant, as in the other searches.
+    p.esatta = accenti::Accentazione(p.testo) != 0;
+    return p;
+}
+
+void AggiungiForma(std::string_view termine, bool esatta, std::string& out) {
+    for (char c : termine)
+        out += static_cast<char>(esatta ? cp1252::lower(static_cast<unsigned char>(c))
+                                        : IndiceParole::piega(static_cast<unsigned char>(c)));
+}
+
+std::string Forma(std::string_view termine, bool esatta) {
+    std::string f;
+    f.reserve(termine.size());
+    AggiungiForma(termine, esatta, f);
+    return f;
+}
+
+std::string Piegata(std::string_view testo) {
+    return Forma(testo, false);
+}
+
+std::string_view Alfabeto(bool esatta) {
+    static const std::string piane = "abcdefghijklmnopqrstuvwxyz";
+    static const std::string tutte = piane + std::string(lettere::kVocaliAccentate);
+    return esatta ? tutte : piane;
+}
+
+void Trova(const Voci& voci, std::string_view forma, bool esatta, std::vector<uint32_t>& voce) {
+    const IndiceParole& indice = IndiceParole::diritto(voci);
+    const IndiceParole::Intervallo r = indice.uguali(voci, esatta ? Piegata(forma) : forma);
+    for (size_t k = r.da; k < r.a; ++k) {
+        const uint32_t i = indice[k];
+        // Folded keys agree; with accents that count, the words must agree as written.
+        if (!esatta || Forma(SoloTermine(voci[i]), true) == forma) voce.push_back(i);
+    }
+}
+
+std::vector<std::string_view> Termini(const Voci& voci, std::string_view forma, bool esatta) {
+    std::vector<uint32_t> voce;
+    Trova(voci, forma, esatta, voce);
+    std::vector<std::string_view> t;
+    for (uint32_t i : voce) t.push_back(SoloTermine(voci[i]));
+    std::sort(t.begin(), t.end());
+    t.erase(std::unique(t.begin(), t.end()), t.end());
+    return t;
+}
+
+std::string Conteggio(size_t n, const Nomi& nomi) {
+    if (n == 0) return nomi.nessuno;
+    if (n == 1) return nomi.uno;
+    return std::to_string(n) + nomi.molti;
+}
+
+RisultatoRicerca NienteDaCercare() {
+    RisultatoRicerca r;
+    r.eseguita = false;
+    r.stato = "Scrivi qualcosa . . . . . .";
+    r.beep = true;
+    return r;
+}
+
+RisultatoRicerca ElencoVoci(std::vector<uint32_t> voce, const Voci& voci, const Nomi& nomi) {
+    std::sort(voce.begin(), voce.end());
+    voce.erase(std::unique(voce.begin(), voce.end()), voce.end());
+    std::vector<std::string> righe;
+    righe.reserve(voce.size());
+    for (uint32_t i : voce) righe.emplace_back(voci[i]);
+    OrdinaAlfabetico(righe);
+    RisultatoRicerca r;
+    r.stato = Conteggio(righe.size(), nomi);
+    r.righe = std::move(righe);
+    return r;
+}
+
+RisultatoRicerca ElencoRighe(std::vector<std::string> righe, const Nomi& nomi) {
+    OrdinaAlfabetico(righe);
+    righe.erase(std::unique(righe.begin(), righe.end()), righe.end());
+    RisultatoRicerca r;
+    r.stato = Conteggio(righe.size(), nomi);
+    r.righe = std::move(righe);
+    return r;
+}
+
+RisultatoRicerca CercaVarianti(const Parola& p, const std::vector<std::string>& varianti,
+                               const Voci& voci, const Nomi& nomi) {
+    std::vector<std::string> uniche = varianti;
+    std::sort(uniche.begin(), uniche.end());
+    uniche.erase(std::unique(uniche.begin(), uniche.end()), uniche.end());
+    std::vector<uint32_t> voce;
+    for (const std::string& v : uniche) Trova(voci, v, p.esatta, voce);
+    return ElencoVoci(std::move(voce), voci, nomi);
+}
+
+} // namespace verbolario::enigmistica

@@ -1,0 +1,223 @@
+// The word-play relations on a small dictionary: the puzzle makers' examples, accents that
+// count only when typed, comments after a TAB, entries that are not words, empty results.
+
+#include "search/IndiceParole.h"
+#include "search/Ordinamento.h"
+#include "search/Relazioni.h"
+
+#include "core/Prova.h"
+
+#include <gtest/gtest.h>
+
+using namespace verbolario;
+using namespace verbolario::prova;
+
+namespace {
+
+const V kDizionario{"cane",
+                    "cagne",
+                    "canne",
+                    "carne\tdi manzo",
+                    "cade",
+                    "pane",
+                    "cene",
+                    "c\xE0ne",
+                    "carro",
+                    "caro",
+                    "cara",
+                    "portafoglio",
+                    "porta",
+                    "foglio",
+                    "por",
+                    "ta",
+                    "arpa",
+                    "apra",
+                    "rapa",
+                    "para",
+                    "\xE0rpa",
+                    "ramo",
+                    "amor",
+                    "orma",
+                    "capo",
+                    "polo",
+                    "calo",
+                    "cap\xF2",
+                    "pastore",
+                    "pare",
+                    "sto\tverbo stare",
+                    "anna",
+                    "citt\xE0",
+                    "l'arpa",
+                    "a capo",
+                    "ca-ne",
+                    "can3",
+                    "CARTA"};
+
+struct Caso {
+    Relazione relazione;
+    const char* testo;
+    V righe;
+    const char* stato;
+};
+
+const Caso kCasi[] = {
+    // Zeppa: a TAB comment stays with its entry; typed capitals and accents.
+    {Relazione::Zeppa, "cane", {"cagne", "canne", "carne\tdi manzo"}, "3 zeppe trovate."},
+    {Relazione::Zeppa, "CAN", {"cane", "c\xE0ne"}, "2 zeppe trovate."},
+    {Relazione::Zeppa, "c\xE0n", {"c\xE0ne"}, "Una zeppa trovata."},
+    {Relazione::Zeppa, "xyz", {}, "Nessuna zeppa trovata."},
+    {Relazione::Zeppa, "cart", {"CARTA"}, "Una zeppa trovata."},
+    // Scarto
+    {Relazione::Scarto, "carro", {"caro"}, "Uno scarto trovato."},
+    {Relazione::Scarto, "carne", {"cane", "c\xE0ne"}, "2 scarti trovati."},
+    {Relazione::Scarto, "c\xE0rne", {"c\xE0ne"}, "Uno scarto trovato."},
+    {Relazione::Scarto, "a", {}, "Nessuno scarto trovato."},
+    // Cambio: any letter at one place; the word and its accented twin are not changes.
+    {Relazione::Cambio, "cane", {"cade", "cene", "pane"}, "3 cambi trovati."},
+    {Relazione::Cambio, "c\xE0ne", {"cane", "cene"}, "2 cambi trovati."},
+    {Relazione::Cambio, "ca-ne", {"cade", "cene", "pane"}, "3 cambi trovati."},
+    // Spostamento
+    {Relazione::Spostamento, "arpa", {"apra", "para", "rapa"}, "3 spostamenti trovati."},
+    {Relazione::Spostamento, "\xE0rpa", {}, "Nessuno spostamento trovato."},
+    // Sciarada: parts as the dictionary writes them.
+    {Relazione::Sciarada, "portafoglio", {"porta foglio"}, "Una sciarada trovata."},
+    {Relazione::Sciarada, "capopolo", {"capo polo", "cap\xF2 polo"}, "2 sciarade trovate."},
+    {Relazione::Sciarada, "cap\xF2polo", {"cap\xF2 polo"}, "Una sciarada trovata."},
+    {Relazione::Sciarada, "can", {}, "Nessuna sciarada trovata."},
+    // Incastro: the comment of an inner word does not show.
+    {Relazione::Incastro, "pastore", {"pa(sto)re"}, "Un incastro trovato."},
+    {Relazione::Incastro, "portafoglio", {}, "Nessun incastro trovato."},
+    // Lucchetto
+    {Relazione::Lucchetto, "calo", {"capo polo", "cap\xF2 polo"}, "2 lucchetti trovati."},
+    {Relazione::Lucchetto, "cal\xF2", {}, "Nessun lucchetto trovato."},
+    // Bifronte: a palindrome is not its own; without a word, every pair once.
+    {Relazione::Bifronte, "arpa", {"apra"}, "Un bifronte trovato."},
+    {Relazione::Bifronte, "apra", {"arpa", "\xE0rpa"}, "2 bifronti trovati."},
+    {Relazione::Bifronte, "apr\xE0", {"\xE0rpa"}, "Un bifronte trovato."},
+    {Relazione::Bifronte, "anna", {}, "Nessun bifronte trovato."},
+    {Relazione::Bifronte, "123", {}, "Nessun bifronte trovato."},
+    {Relazione::Bifronte, "", {"apra arpa", "apra \xE0rpa"}, "2 coppie bifronti trovate."},
+    // Antipodo
+    {Relazione::Antipodo, "ramo", {"amor"}, "Un antipodo trovato."},
+    {Relazione::Antipodo, "amor", {"ramo"}, "Un antipodo trovato."},
+    {Relazione::Antipodo, "polo", {}, "Nessun antipodo trovato."},
+    // Frase: the typed words are not their own anagram; longest word first.
+    {Relazione::Frase, "roma", {"amor", "orma", "ramo"}, "3 frasi trovate."},
+    {Relazione::Frase,
+     "ramo amor",
+     {"amor amor", "amor orma", "orma orma", "orma ramo", "ramo ramo"},
+     "5 frasi trovate."},
+    {Relazione::Frase, "foglio, porta!", {"portafoglio"}, "Una frase trovata."},
+    {Relazione::Frase, "portafoglio", {"foglio porta"}, "Una frase trovata."},
+};
+
+TEST(Relazioni, ExamplesAccentsCommentsAndEmptyResults) {
+    const Voci voci = dizionario(kDizionario);
+    for (const Caso& c : kCasi) {
+        NoPoll poll;
+        const RisultatoRicerca r = CercaRelazione(c.relazione, c.testo, {}, voci, poll);
+        const auto& d = TabellaRelazioni()[static_cast<size_t>(c.relazione)];
+        EXPECT_TRUE(r.eseguita) << d.comando << " " << c.testo;
+        EXPECT_EQ(r.righe, c.righe) << d.comando << " " << c.testo;
+        EXPECT_EQ(r.stato, c.stato) << d.comando << " " << c.testo;
+        EXPECT_FALSE(r.interrotto);
+    }
+}
+
+TEST(Relazioni, NothingTypedAsksForAWord) {
+    const Voci voci = dizionario(kDizionario);
+    for (const DescrizioneRelazione& d : TabellaRelazioni()) {
+        if (d.relazione == Relazione::Bifronte) continue; // lists every pair instead
+        for (const char* testo : {"", "   ", "1-2"}) {
+            NoPoll poll;
+            const RisultatoRicerca r = CercaRelazione(d.relazione, testo, {}, voci, poll);
+            EXPECT_FALSE(r.eseguita) << d.comando;
+            EXPECT_TRUE(r.beep) << d.comando;
+            EXPECT_EQ(r.stato, "Scrivi qualcosa . . . . . .") << d.comando;
+        }
+    }
+}
+
+TEST(Relazioni, OptionsOfSciaradaAndFrase) {
+    const Voci voci = dizionario(kDizionario);
+    NoPoll poll;
+    OpzioniRelazione o;
+    o.tre = true;
+    EXPECT_EQ(CercaRelazione(Relazione::Sciarada, "portafoglio", o, voci, poll).righe,
+              V{"por ta foglio"});
+    // Two-letter words, and more than three words, only when asked.
+    o.frasi.minimo = 2;
+    EXPECT_EQ(CercaRelazione(Relazione::Frase, "portafoglio", o, voci, poll).righe,
+              (V{"foglio por ta", "foglio porta"}));
+    o.frasi.parole = 2;
+    EXPECT_EQ(CercaRelazione(Relazione::Frase, "portafoglio", o, voci, poll).righe,
+              V{"foglio porta"});
+    o.frasi.parole = 1;
+    EXPECT_EQ(CercaRelazione(Relazione::Frase, "ramo amor", o, voci, poll).righe, V{});
+    // Out-of-range settings are brought into range rather than refused.
+    o.frasi = {99, -4, 0};
+    EXPECT_EQ(CercaRelazione(Relazione::Frase, "roma", o, voci, poll).righe.size(), 3u);
+    o.frasi = {3, 3, 2};
+    EXPECT_EQ(CercaRelazione(Relazione::Frase, "ramo amor", o, voci, poll).righe,
+              (V{"amor amor", "amor orma"}));
+}
+
+// Every word of n letters taken from `lettere`: plenty for the long searches to find.
+Voci tutte(const std::string& lettere, size_t n) {
+    V w{""};
+    for (size_t k = 0; k < n; ++k) {
+        V piu;
+        for (const std::string& p : w)
+            for (char c : lettere) piu.push_back(p + c);
+        w = std::move(piu);
+    }
+    return dizionario(w);
+}
+
+TEST(Relazioni, AStopRequestKeepsWhatWasFound) {
+    const Voci tre = tutte("aeiorst", 3), cinque = tutte("aeiors", 5);
+    OpzioniRelazione o;
+    o.frasi.parole = 4;
+    const std::tuple<Relazione, const char*, const Voci*> casi[] = {
+        {Relazione::Frase, "aeiorsaeiors", &tre},
+        {Relazione::Bifronte, "", &cinque},
+        {Relazione::Lucchetto, "ae", &cinque},
+    };
+    for (const auto& [rel, testo, voci] : casi) {
+        NoPoll mai;
+        const RisultatoRicerca tutto = CercaRelazione(rel, testo, o, *voci, mai);
+        StopDopo poll(0);
+        const RisultatoRicerca r = CercaRelazione(rel, testo, o, *voci, poll);
+        EXPECT_TRUE(r.interrotto) << testo;
+        EXPECT_FALSE(r.righe.empty()) << testo;
+        EXPECT_LT(r.righe.size(), tutto.righe.size()) << testo;
+        for (const std::string& riga : r.righe)
+            EXPECT_TRUE(std::binary_search(tutto.righe.begin(), tutto.righe.end(), riga,
+                                           OrdineAlfabetico{}))
+                << riga;
+    }
+}
+
+TEST(IndiceParole, WordsOnlyInFoldedOrderBothWays) {
+    const Voci voci = dizionario(
+        {"Zeta", "arpa\tstrumento", "\xC0rpa", "l'arpa", "", "apra", "a capo", "ab", "abaco"});
+    const IndiceParole& d = IndiceParole::diritto(voci);
+    const IndiceParole& r = IndiceParole::rovescio(voci);
+    V diritto, rovescio;
+    for (size_t k = 0; k < d.size(); ++k) diritto.emplace_back(voci[d[k]]);
+    for (size_t k = 0; k < r.size(); ++k) rovescio.emplace_back(voci[r[k]]);
+    EXPECT_EQ(diritto, (V{"ab", "abaco", "apra", "arpa\tstrumento", "\xC0rpa", "Zeta"}));
+    // Keys apra, apra, arpa, atez, ba, ocaba.
+    EXPECT_EQ(rovescio, (V{"arpa\tstrumento", "\xC0rpa", "apra", "Zeta", "ab", "abaco"}));
+    const auto a = d.conInizio(voci, "a");
+    EXPECT_EQ(a.da, 0u);
+    EXPECT_EQ(a.a, 5u);
+    EXPECT_EQ(d.conInizio(voci, "abac").size(), 1u);
+    EXPECT_EQ(d.conInizio(voci, "abaco").size(), 1u);
+    EXPECT_EQ(d.conInizio(voci, "abacoo").size(), 0u);
+    EXPECT_EQ(d.uguali(voci, "arpa").size(), 2u);
+    EXPECT_EQ(d.uguali(voci, "abac").size(), 0u);
+    EXPECT_EQ(r.uguali(voci, "ocaba").size(), 1u);
+}
+
+} // namespace
