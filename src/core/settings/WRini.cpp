@@ -47,7 +47,6 @@ struct Riga {
 };
 
 Riga analizza(std::string_view line) {
-    if (line.starts_with(kBom)) line.remove_prefix(kBom.size());
     std::string_view t = trim(line);
     Riga r;
     if (t.empty() || t[0] == ';' || t[0] == '#') return r;
@@ -66,13 +65,23 @@ Riga analizza(std::string_view line) {
     return r;
 }
 
-std::vector<std::string_view> righe(std::string_view text) {
-    std::vector<std::string_view> out;
+// The file's lines. A byte-order mark (an editor may save the file as UTF-8 with one) belongs
+// to the file, not to its first line, and is written back in front of it; anywhere else the
+// same bytes are part of a name.
+struct Contenuto {
+    bool bom = false;
+    std::vector<std::string_view> lines;
+};
+
+Contenuto righe(std::string_view text) {
+    Contenuto out;
+    out.bom = text.starts_with(kBom);
+    if (out.bom) text.remove_prefix(kBom.size());
     while (!text.empty()) {
         size_t nl = text.find('\n');
         std::string_view line = text.substr(0, nl);
         if (line.ends_with('\r')) line.remove_suffix(1);
-        out.push_back(line);
+        out.lines.push_back(line);
         if (nl == std::string_view::npos) break;
         text.remove_prefix(nl + 1);
     }
@@ -168,6 +177,8 @@ bool haInterruzioni(std::string_view s) {
 bool nomiValidi(std::string_view sezione, std::string_view key) {
     if (sezione.empty() || key.empty() || haInterruzioni(sezione) || haInterruzioni(key))
         return false;
+    // Such a name, first in the file, would be read as the file's byte-order mark.
+    if (sezione.starts_with(kBom) || key.starts_with(kBom)) return false;
     if (sezione.find(']') != std::string_view::npos) return false;
     if (key.find('=') != std::string_view::npos) return false;
     return key[0] != '[' && key[0] != ';' && key[0] != '#';
@@ -187,9 +198,9 @@ std::string concatena(std::initializer_list<std::string_view> parts) {
     return out;
 }
 
-std::string unisci(const std::vector<std::string_view>& lines) {
-    std::string out;
-    for (std::string_view l : lines) {
+std::string unisci(const Contenuto& c) {
+    std::string out(c.bom ? kBom : std::string_view());
+    for (std::string_view l : c.lines) {
         out += l;
         out += "\r\n";
     }
@@ -220,7 +231,7 @@ void WRini::setIniPath(const std::string& path) {
 std::string WRini::LeggiINI(std::string_view key, std::string_view def) const {
     std::string text;
     if (leggiFile(path_, text) != Lettura::Letto) return std::string(def);
-    std::vector<std::string_view> lines = righe(text);
+    const std::vector<std::string_view> lines = righe(text).lines;
     std::string_view sez = trim(sezione_);
     std::string_view k = trim(key);
     std::optional<Posizione> p = trovaSezione(lines, sez);
@@ -243,7 +254,8 @@ int64_t WRini::ScriviINI(std::string_view key, std::string_view value) {
         }
         std::string text;
         if (leggiFile(target, text) == Lettura::Errore) return 0;
-        std::vector<std::string_view> lines = righe(text);
+        Contenuto contenuto = righe(text);
+        std::vector<std::string_view>& lines = contenuto.lines;
         std::string riga = concatena({k, "=", value});
         std::optional<Posizione> p = trovaSezione(lines, sez);
         if (!p) {
@@ -251,7 +263,7 @@ int64_t WRini::ScriviINI(std::string_view key, std::string_view value) {
             std::string header = concatena({"[", sez, "]"});
             lines.push_back(header);
             lines.push_back(riga);
-            return scriviAtomico(target, unisci(lines)) ? 1 : 0;
+            return scriviAtomico(target, unisci(contenuto)) ? 1 : 0;
         }
         if (std::optional<size_t> at = trovaChiave(lines, *p, k)) {
             // Keep the key's spelling as found; only the value changes.
@@ -266,7 +278,7 @@ int64_t WRini::ScriviINI(std::string_view key, std::string_view value) {
             while (dove > p->intestazione + 1 && trim(lines[dove - 1]).empty()) --dove;
             lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(dove), riga);
         }
-        return scriviAtomico(target, unisci(lines)) ? 1 : 0;
+        return scriviAtomico(target, unisci(contenuto)) ? 1 : 0;
     } catch (...) {
         return 0;
     }

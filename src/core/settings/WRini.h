@@ -16,6 +16,7 @@ namespace verbolario {
 //   - Lines starting with ';' or '#', lines without '=', and sections nobody asks for are
 //     never matched and are kept as they are when the file is rewritten.
 //   - When a section or a key appears twice, the first one counts (reads and writes agree).
+//   - A UTF-8 byte-order mark at the start of the file is skipped and kept on rewrite.
 //
 // Every call reads the file afresh: it is a few hundred bytes, and another copy of the
 // program may have changed it in between. A write builds the whole new file under a
@@ -41,7 +42,8 @@ public:
     // Writes key=value into the current section, creating file, section and key as needed,
     // replacing the value in place when the key exists. Nonzero on success; 0 when the folder
     // is missing or unwritable, or when the section, key or value cannot be stored in the
-    // format (empty name, line breaks, a key holding '=' or starting with '[', ';' or '#').
+    // format (empty name, line breaks, a key holding '=' or starting with '[', ';' or '#', a
+    // name starting with the byte-order mark).
     // Never throws.
     int64_t ScriviINI(std::string_view key, std::string_view value);
 

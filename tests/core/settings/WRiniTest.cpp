@@ -98,6 +98,31 @@ TEST_F(WRiniTest, UnstorableWritesFailAndLeaveTheFileAlone) {
     EXPECT_EQ(leggiFile(file()), prima);
 }
 
+TEST_F(WRiniTest, ByteOrderMarkCountsOnlyAtTheStartOfTheFile) {
+    const std::string testo = "\xEF\xBB\xBF[S]\r\nk=1\r\n\xEF\xBB\xBF[T]=2\r\nj=3\r\n";
+    scriviFile(file(), testo);
+    ini.setSezione("S");
+    EXPECT_EQ(ini.LeggiINI("k", ""), "1");
+    // Inside the file the same bytes are part of a key, not a mark before a section header.
+    EXPECT_EQ(ini.LeggiINI("j", ""), "3");
+    EXPECT_EQ(ini.LeggiINI("\xEF\xBB\xBF[T]", ""), "2");
+    ini.setSezione("T");
+    EXPECT_EQ(ini.LeggiINI("j", "manca"), "manca");
+    // A name that opens with the mark would lose it when read back first in the file, so it
+    // is refused.
+    const std::pair<const char*, const char*> rifiutati[] = {
+        {"S", "\xEF\xBB\xBF[T]"}, {"S", " \xEF\xBB\xBFk"}, {"\xEF\xBB\xBFS", "k"}};
+    for (const auto& [sezione, key] : rifiutati) {
+        ini.setSezione(sezione);
+        EXPECT_EQ(ini.ScriviINI(key, "v"), 0) << sezione << "/" << key;
+    }
+    EXPECT_EQ(leggiFile(file()), testo);
+    // A rewrite keeps the mark where it was and adds nothing else.
+    ini.setSezione("S");
+    EXPECT_NE(ini.ScriviINI("k", "4"), 0);
+    EXPECT_EQ(leggiFile(file()), "\xEF\xBB\xBF[S]\r\nk=4\r\n\xEF\xBB\xBF[T]=2\r\nj=3\r\n");
+}
+
 TEST_F(WRiniTest, MissingOrUnwritableFolderFailsWithoutThrowing) {
     scriviFile(dir / "file", "x");
     for (std::string path :
