@@ -355,9 +355,15 @@ bool Form1::Form_KeyDown(QKeyEvent* e) {
             emit richiestaAvvio();
         return true;
     case Qt::Key_C: {
-        bool ctrl = e->modifiers() & Qt::ControlModifier, alt = e->modifiers() & Qt::AltModifier;
+        const auto tasti =
+            e->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier);
+        if (tasti == (Qt::ControlModifier | Qt::ShiftModifier)) {
+            menu_->copiaTutto();
+            return true;
+        }
+        const bool ctrl = tasti == Qt::ControlModifier, alt = tasti == Qt::AltModifier;
         // Not consumed: Ctrl+C still copies in a text box.
-        if (ctrl != alt) CambiaColore(ctrl, alt);
+        if (ctrl || alt) CambiaColore(ctrl, alt);
         return false;
     }
     case Qt::Key_F1:

@@ -151,7 +151,8 @@ public:
     bool chiusuraDiSistema = false;
 
     // Alt+C: the colour under the pointer becomes the status text's; Ctrl+C: the games'
-    // text colour. The options window passes these keys on too.
+    // text colour. The options window passes these keys on too. (Ctrl+Shift+C copies the
+    // result list instead.)
     void CambiaColore(bool ctrl, bool alt);
 
     CambioModo& cambioModo() { return *modo_; }

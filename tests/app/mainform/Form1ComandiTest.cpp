@@ -285,18 +285,42 @@ private slots:
         f->Option1_Click(0);
         f->menu().preparaFile();
         auto azioni = f->menu().mnfile()->actions();
-        QCOMPARE(azioni.size(), 5);
-        QVERIFY(azioni[0]->isEnabled() && !azioni[1]->isEnabled() && !azioni[4]->isEnabled());
-        f->List1->modello().aggiungi(QStringList{"casa", "cane\tanimale"});
+        QCOMPARE(azioni.size(), 7);
+        auto accese = [&azioni] {
+            QString s;
+            for (QAction* a : azioni) s += a->isSeparator() ? '-' : a->isEnabled() ? '1' : '0';
+            return s;
+        };
+        QCOMPARE(accese(), QString("100-000"));
+        f->List1->modello().aggiungi(QStringList{"casa", QString::fromUtf8("citt\u00E0\tnota")});
+        f->menu().preparaFile();
+        QCOMPARE(accese(), QString("100-101"));
         f->List1->seleziona(1);
         f->menu().preparaFile();
-        QVERIFY(azioni[1]->isEnabled() && azioni[2]->isEnabled() && azioni[4]->isEnabled());
+        QCOMPARE(accese(), QString("111-111"));
+        // Copying: the selected line, then the whole list, as shown, one line each.
+        QClipboard* appunti = QGuiApplication::clipboard();
+        azioni[MenuForm1::kCopia]->trigger();
+        QCOMPARE(appunti->text(), QString::fromUtf8("citt\u00E0\tnota"));
+        azioni[MenuForm1::kCopiaTutto]->trigger();
+        QCOMPARE(appunti->text(), QString::fromUtf8("casa\ncitt\u00E0\tnota\n"));
+        QCOMPARE(f->superficie.ultimoMessaggio(), QString("2 righe copiate negli appunti."));
+        // Ctrl+Shift+C copies the list from wherever the focus is; Ctrl+C stays the colour
+        // picker's and the text box's own copy.
+        appunti->clear();
+        f->Text1->setText("casa");
+        f->Text1->selectAll();
+        f->Text1->setFocus();
+        QTest::keyClick(f->Text1, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(appunti->text(), QString::fromUtf8("casa\ncitt\u00E0\tnota\n"));
+        QTest::keyClick(f->Text1, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(appunti->text(), QString("casa"));
         QSignalSpy scelta(f, &Form1::richiestaMenuFile);
         azioni[2]->trigger();
         QCOMPARE(scelta.value(0).value(0), QVariant(2));
         // A double click copies the term, without its comment, into Text1.
         emit f->List1->doubleClicked(f->List1->modello().index(1));
-        QCOMPARE(f->Text1->text(), QString("cane"));
+        QCOMPARE(f->Text1->text(), QString::fromUtf8("citt\u00E0"));
     }
 
     void disposizioneSenzaSovrapposizioni_data() {
