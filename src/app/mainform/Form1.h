@@ -140,6 +140,9 @@ public:
     void aggiornaTitolo();
     // Design client size in pixels; FattoreScala is 1 there.
     static QSize dimensioneProgetto() { return {640, 467}; }
+    // The smallest client size: the captions' 9 points become 7.2 there, the smallest size
+    // that still reads easily.
+    static QSize dimensioneMinima() { return {512, 374}; }
     // The focus rule of the mode switch: Text1, else Text2, else cmdFocus.
     void fuocoPredefinito();
     // cmdFocus when w cannot take the focus.
@@ -185,7 +188,6 @@ private:
     void costruisci();
     void collega();
     void Form_Resize();
-    void stringiDidascalie();
     bool Form_KeyDown(QKeyEvent* e);
 
     PollEventi poll_;

@@ -47,7 +47,7 @@ constexpr std::array kPosti{
     PostoControllo{"Option3_0",  {8, 16, 120, 28},   "PST"},
     PostoControllo{"Option3_1",  {8, 58, 120, 28},   "PST"},
     PostoControllo{"Check6",     {136, 4, 46, 94},   "PST"},
-    PostoControllo{"Tast1",      {458, 52, 161, 95}, "P"},
+    PostoControllo{"Tast1",      {458, 52, 161, 95}, "PT"},
     PostoControllo{"ImgPal",     {454, 52, 170, 170}, "PS"},
     PostoControllo{"CruciPic",   {454, 52, 170, 170}, "PS"},
     PostoControllo{"ckOrder",    {444, 48, 190, 26}, "PST"},
