@@ -350,6 +350,7 @@ private slots:
         f->setWindowState(Qt::WindowNoState);
         f->resize(richiesta);
         f->Option1_Click(modo);
+        if (modo == 2) f->Option2[3]->click(); // the sub-mode that shows the most
         QCoreApplication::processEvents();
         QCOMPARE(f->size(), richiesta.expandedTo(Form1::dimensioneMinima()));
         const int banda =
