@@ -1,5 +1,6 @@
 #include "Contesto.h"
 #include "Programma.h"
+#include "TraduzioniQt.h"
 
 #include <QApplication>
 #include <QSessionManager>
@@ -8,6 +9,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     app.setApplicationName("Verbolario");
     app.setStyle("Fusion");
+    verbolario::installaTraduzioniQt(app);
     // The start-up windows come and go before the main window exists.
     app.setQuitOnLastWindowClosed(false);
     verbolario::Contesto ctx;

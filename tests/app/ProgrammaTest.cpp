@@ -3,6 +3,8 @@
 
 #include "mainform/AmbienteForm1.h"
 
+#include "TraduzioniQt.h"
+
 #include "windows/frmOpt.h"
 #include "windows/frmSplash.h"
 
@@ -32,6 +34,21 @@ class ProgrammaTest : public QObject {
     Q_OBJECT
 
 private slots:
+
+    // Qt's own dialogs speak Italian where Qt's translations are installed; a folder without
+    // them changes nothing and reports nothing.
+    void dialoghiDiQtInItaliano() {
+        auto testo = [](const char* contesto, const char* originale) {
+            return QCoreApplication::translate(contesto, originale);
+        };
+        QTemporaryDir vuota;
+        QVERIFY(!installaTraduzioniQt(*qApp, vuota.path()));
+        QCOMPARE(testo("QFileDialog", "Look in:"), QString("Look in:"));
+        if (!installaTraduzioniQt(*qApp)) QSKIP("Qt's Italian translations are not installed");
+        QCOMPARE(testo("QFileDialog", "Look in:"), QString("Cerca in:"));
+        QCOMPARE(testo("QFileDialog", "File &name:"), QString("&Nome del file:"));
+        QCOMPARE(testo("QPlatformTheme", "Cancel"), QString("Annulla"));
+    }
 
     void splashDuranteIlCaricamento() {
         Ambiente a;

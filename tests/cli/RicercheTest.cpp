@@ -68,7 +68,8 @@ const Caso kCasi[] = {
     {&kContenitori, "contenitori|ab|--scarti", "abaco\taco\nbar\tr\ncab\tc\narabo\taor\n",
      "4 contenitori trovati.\n"},
     // The letters to exclude drop entries; a digit stands for a letter of that box.
-    {&kContenitori, "contenitori|1b|--escludi|ac", "bar\narabo\n", "2 contenitori trovati.\n"},
+    {&kContenitori, "contenitori|1b|--escludi|ac", "bar\narabo\n",
+     "2 contenitori trovati.\nLettere escluse: C\n"},
     {&kCruci, "cruci|p??v?", "pieve\nprivo\nprova\nprovò\n", "4 parole trovate\n"},
     // The space bar types "?" in this box.
     {&kCruci, "cruci|P  V ", "pieve\nprivo\nprova\nprovò\n", "4 parole trovate\n"},

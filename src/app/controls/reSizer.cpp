@@ -1,13 +1,33 @@
 #include "controls/reSizer.h"
 
 #include "controls/Colori.h"
+#include "controls/StileScalato.h"
+
+#include <QAbstractButton>
+#include <QCoreApplication>
+#include <QEvent>
+#include <QFontMetrics>
+#include <QPushButton>
+#include <QStyle>
 
 #include <QGuiApplication>
 #include <QScreen>
 
 namespace verbolario {
 
-reSizer::reSizer(QWidget* host, QObject* parent) : QObject(parent), m_host(host) {}
+namespace {
+
+constexpr const char* kFontSize = "FontSize";
+
+bool haFontSize(const QWidget* w) {
+    return w->metaObject()->indexOfProperty(kFontSize) >= 0;
+}
+
+} // namespace
+
+reSizer::reSizer(QWidget* host, QObject* parent) : QObject(parent), m_host(host) {
+    StileScalato::installa();
+}
 
 bool reSizer::setScreenResolution(int valore) {
     if (dimensioniProgetto(valore).isEmpty()) return false;
@@ -42,12 +62,69 @@ std::vector<QWidget*> reSizer::etichettati() const {
     return elenco;
 }
 
+double reSizer::fattoreAspetto() const {
+    const QSize ora = dimensioneInterna();
+    if (m_progetto.isEmpty() || ora.isEmpty()) return 1.0;
+    return std::min(static_cast<double>(ora.width()) / m_progetto.width(),
+                    static_cast<double>(ora.height()) / m_progetto.height());
+}
+
 void reSizer::Refresh() {
     m_istantanea.clear();
     m_interna = dimensioneInterna();
+    if (m_progetto.isEmpty()) m_progetto = m_interna;
+    const double aspetto = fattoreAspetto();
     for (QWidget* w : etichettati()) {
         const QFont f = w->font();
-        m_istantanea.push_back({w, w->geometry(), f.pointSizeF(), f.pixelSize()});
+        Istantanea s{w, w->geometry(), f.pointSizeF(), f.pixelSize(), QSize(), aspetto};
+        if (haFontSize(w)) {
+            s.punti = w->property(kFontSize).toDouble();
+            s.pixel = -1;
+        }
+        auto* b = qobject_cast<QAbstractButton*>(w);
+        if (b && !b->icon().isNull()) s.icona = b->iconSize();
+        // A widget that already follows the window keeps the factor its icon was sized at.
+        const QVariant a = w->property(StileScalato::kProprieta);
+        if (a.isValid()) s.aspettoIcona = a.toDouble();
+        m_istantanea.push_back(s);
+    }
+}
+
+void reSizer::scalaTesto(const Istantanea& s, double v) const {
+    QWidget* w = s.widget;
+    if (haFontSize(w)) {
+        const double punti = s.punti * v;
+        if (punti > 0 && punti < 10000) w->setProperty(kFontSize, punti);
+        return;
+    }
+    QFont f = w->font();
+    if (s.punti > 0) {
+        const double punti = s.punti * v;
+        if (punti > 0 && punti < 10000) f.setPointSizeF(punti);
+    } else if (s.pixel > 0) {
+        const int pixel = arrotonda(s.pixel * v);
+        if (pixel > 0 && pixel < 10000) f.setPixelSize(pixel);
+    }
+    w->setFont(f);
+}
+
+void reSizer::scalaAspetto(const Istantanea& s, double aspetto) const {
+    QWidget* w = s.widget;
+    if (!s.icona.isEmpty() && s.aspettoIcona > 0) {
+        const double k = aspetto / s.aspettoIcona;
+        static_cast<QAbstractButton*>(w)->setIconSize(
+            QSize(std::max(1, arrotonda(s.icona.width() * k)),
+                  std::max(1, arrotonda(s.icona.height() * k))));
+    }
+    const QVariant prima = w->property(StileScalato::kProprieta);
+    if (prima.isValid() && prima.toDouble() == aspetto) return;
+    w->setProperty(StileScalato::kProprieta, aspetto);
+    // Sizes the style handed out before (indicators, scroll bars) are measured again.
+    QEvent cambio(QEvent::StyleChange);
+    QCoreApplication::sendEvent(w, &cambio);
+    for (QWidget* dentro : w->findChildren<QWidget*>()) {
+        if (dentro->isWindow() || dentro->property(StileScalato::kProprieta).isValid()) continue;
+        QCoreApplication::sendEvent(dentro, &cambio);
     }
 }
 
@@ -55,17 +132,10 @@ void reSizer::scala(const Istantanea& s, double h, double v) const {
     QWidget* w = s.widget;
     const QString tag = w->property(kTag).toString();
     if (!tag.contains(m_posizionamento)) return;
-    if (tag.contains(m_textSize)) {
-        QFont f = w->font();
-        if (s.punti > 0) {
-            const double punti = s.punti * v;
-            if (punti > 0 && punti < 10000) f.setPointSizeF(punti);
-        } else if (s.pixel > 0) {
-            const int pixel = arrotonda(s.pixel * v);
-            if (pixel > 0 && pixel < 10000) f.setPixelSize(pixel);
-        }
-        w->setFont(f);
-    }
+    scalaAspetto(s, fattoreAspetto());
+    // Text grows with the window's height, but no faster than its width: a window taller
+    // than the design's proportions would otherwise cut the captions of narrowed controls.
+    if (tag.contains(m_textSize)) scalaTesto(s, std::min(h, v));
     const QRect& g = s.geometria;
     QRect nuova(arrotonda(g.x() * h), arrotonda(g.y() * v), w->width(), w->height());
     if (tag.contains(m_scalatura))
@@ -85,6 +155,40 @@ void reSizer::Size() {
     const double v = static_cast<double>(ora.height()) / m_interna.height();
     for (const Istantanea& s : m_istantanea)
         if (s.widget) scala(s, h, v);
+    for (const Istantanea& s : m_istantanea)
+        if (s.widget) adattaDidascalia(s.widget);
+}
+
+namespace {
+
+// Whether b's caption shows whole at b's size.
+bool didascaliaIntera(const QAbstractButton& b) {
+    if (!qobject_cast<const QPushButton*>(&b)) {
+        // The size a check or option box asks for is its indicator and its caption.
+        const QSize serve = b.sizeHint();
+        return serve.width() <= b.width() && serve.height() <= b.height() + 2;
+    }
+    // A push button asks for a minimum width whatever its caption: measure the caption.
+    const QStyle* st = b.style();
+    const int bordo = st->pixelMetric(QStyle::PM_ButtonMargin, nullptr, &b) +
+                      st->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, &b);
+    const QSize testo = QFontMetrics(b.font()).size(Qt::TextShowMnemonic, b.text());
+    const int icona = b.icon().isNull() ? 0 : b.iconSize().width() + 4;
+    return testo.width() + icona + 2 * bordo <= b.width() && testo.height() <= b.height();
+}
+
+} // namespace
+
+void reSizer::adattaDidascalia(QWidget* w) const {
+    auto* b = qobject_cast<QAbstractButton*>(w);
+    if (!b || b->text().isEmpty() || !w->property(kTag).toString().contains(m_textSize)) return;
+    // Text does not shrink in proportion with its point size: a scaled caption can outgrow
+    // its scaled button. It gets a font just small enough to show whole.
+    QFont font = b->font();
+    while (font.pointSizeF() > 4 && !didascaliaIntera(*b)) {
+        font.setPointSizeF(std::max(4.0, font.pointSizeF() - 0.25));
+        b->setFont(font);
+    }
 }
 
 bool reSizer::ResChanged() {

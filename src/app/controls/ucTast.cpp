@@ -3,6 +3,7 @@
 #include "controls/Colori.h"
 
 #include <QFont>
+#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
@@ -338,10 +339,23 @@ void ucTast::paintEvent(QPaintEvent*) {
     const QRect superficie = rect().adjusted(kMargine, kMargine, -kMargine, -kMargine);
     if (!m_picture.isNull()) p.drawPixmap(superficie, m_picture);
     p.setClipRect(superficie);
+    p.setFont(fontDidascalie());
+    for (int k = 0; k < kCelle; ++k) disegnaTasto(p, k, m_giu[k]);
+}
+
+QFont ucTast::fontDidascalie() const {
     QFont f = font();
     f.setPointSizeF(m_fontSize);
-    p.setFont(f);
-    for (int k = 0; k < kCelle; ++k) disegnaTasto(p, k, m_giu[k]);
+    // Keys narrower or lower than the captions' size would cut them: the size comes down.
+    const QSizeF spazio(m_buttonWidth - 2, m_buttonHeight - 2);
+    while (f.pointSizeF() > 4) {
+        const QFontMetricsF fm(f);
+        double larga = 0;
+        for (const QString& d : m_didascalie) larga = std::max(larga, fm.horizontalAdvance(d));
+        if (larga <= spazio.width() && fm.height() <= spazio.height()) break;
+        f.setPointSizeF(std::max(4.0, f.pointSizeF() - 0.5));
+    }
+    return f;
 }
 
 namespace {

@@ -39,9 +39,11 @@ namespace verbolario {
 // 4 Alt (combined by adding).
 //
 // Enabled is QWidget's own isEnabled()/setEnabled(); Font is QWidget's font(), whose point
-// size is replaced by FontSize for the captions.
+// size is replaced by FontSize for the captions (smaller where a caption would not fit its
+// key). FontSize is a Qt property too, so the resizer scales it with the window.
 class ucTast : public QWidget {
     Q_OBJECT
+    Q_PROPERTY(double FontSize READ FontSize WRITE setFontSize)
 
 public:
     static constexpr int kColonne = 7;
@@ -107,6 +109,8 @@ public:
     bool premuto(int cella) const;
     // The rectangle of cell k's key in the control's coordinates.
     QRect rettangoloTasto(int cella) const;
+    // The captions' font: FontSize points, or less, so that every caption fits its key.
+    QFont fontDidascalie() const;
 
     // Draws every key raised (the selection marks of MultiSel stay as they are).
     void ClearButton();

@@ -139,7 +139,8 @@ bool AvvioRicerca::cercaAnagrammi(const std::string& testo, LavoroForm1& lavoro)
     OpzioniAnagrammi opzioni;
     opzioni.frasi = f_.ModoFrasi;
     opzioni.scarti = f_.CScarto->isChecked();
-    opzioni.escludi = testo::aCp1252(f_.TxtMeno->text());
+    // Letters are only left out while the user can see the box that holds them.
+    if (!f_.TxtMeno->isHidden()) opzioni.escludi = testo::aCp1252(f_.TxtMeno->text());
     RisultatoRicerca r;
     {
         AnagrammiInCorso tutti(f_.ctx, sottomodo == kTutti);

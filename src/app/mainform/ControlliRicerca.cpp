@@ -4,6 +4,7 @@
 #include "controls/Suoni.h"
 #include "mainform/Form1.h"
 #include "mainform/ListaRisultati.h"
+#include "search/Anagrammi.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -100,7 +101,8 @@ void ControlliRicerca::Option2_Click(int i) {
     }
     f_.Suona(2);
     f_.Text1->setEnabled(true);
-    f_.TxtMeno->hide();
+    // The containers read the letters to exclude from this box: it shows whenever they do.
+    f_.TxtMeno->setVisible(i == kContenitori);
     f_.fuocoSu(f_.Text1);
     f_.Command1->setEnabled(true);
     f_.CScarto->setVisible(i == 2 || i == 3);

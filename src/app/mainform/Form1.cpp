@@ -20,7 +20,6 @@
 #include "mainform/MenuForm1.h"
 #include "mainform/UscitaForm1.h"
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -73,8 +72,7 @@ Form1::Form1(Contesto& c, QWidget* parent)
     costruisci();
     collega();
     resize(dimensioneProgetto());
-    // Below half the design size no caption can be read any more.
-    setMinimumSize(dimensioneProgetto() / 2);
+    setMinimumSize(dimensioneMinima());
     applicaLayout(*this);
     resizer_ = std::make_unique<reSizer>(this);
     resizer_->Refresh();
@@ -292,29 +290,14 @@ void Form1::resizeEvent(QResizeEvent*) {
     Form_Resize();
 }
 
-void Form1::stringiDidascalie() {
-    // Text does not shrink in proportion with its point size: at small window sizes a
-    // caption scaled with the window can outgrow its button. Such a caption gets a font just
-    // small enough to show whole.
-    for (QAbstractButton* b : findChildren<QAbstractButton*>()) {
-        if (b->text().isEmpty() || b->property("Tag").toString().indexOf('T') < 0) continue;
-        QFont font = b->font();
-        while (font.pointSizeF() > 4 &&
-               (b->sizeHint().width() > b->width() || b->sizeHint().height() > b->height() + 2)) {
-            font.setPointSizeF(font.pointSizeF() - 0.25);
-            b->setFont(font);
-        }
-    }
-}
-
 void Form1::Form_Resize() {
     if (isMinimized() || ctx.occupato || !resizer_) return;
     setUpdatesEnabled(false);
     resizer_->Size();
-    stringiDidascalie();
     QSize d = dimensioneProgetto();
     double h = double(width()) / d.width(), v = double(height()) / d.height();
     superficie.fattoreScala = (h + v) / 2;
+    superficie.fattoreControlli = std::min(h, v);
     superficie.ImpostaFont();
     superficie.ridisegnaSfondo(true);
     Frame3->update();
@@ -355,9 +338,15 @@ bool Form1::Form_KeyDown(QKeyEvent* e) {
             emit richiestaAvvio();
         return true;
     case Qt::Key_C: {
-        bool ctrl = e->modifiers() & Qt::ControlModifier, alt = e->modifiers() & Qt::AltModifier;
+        const auto tasti =
+            e->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier);
+        if (tasti == (Qt::ControlModifier | Qt::ShiftModifier)) {
+            menu_->copiaTutto();
+            return true;
+        }
+        const bool ctrl = tasti == Qt::ControlModifier, alt = tasti == Qt::AltModifier;
         // Not consumed: Ctrl+C still copies in a text box.
-        if (ctrl != alt) CambiaColore(ctrl, alt);
+        if (ctrl || alt) CambiaColore(ctrl, alt);
         return false;
     }
     case Qt::Key_F1:

@@ -144,6 +144,9 @@ public:
     void aggiornaTitolo();
     // Design client size in pixels; FattoreScala is 1 there.
     static QSize dimensioneProgetto() { return {640, 467}; }
+    // The smallest client size: the captions' 9 points become 7.2 there, the smallest size
+    // that still reads easily.
+    static QSize dimensioneMinima() { return {512, 374}; }
     // The focus rule of the mode switch: Text1, else Text2, else cmdFocus.
     void fuocoPredefinito();
     // cmdFocus when w cannot take the focus.
@@ -155,7 +158,8 @@ public:
     bool chiusuraDiSistema = false;
 
     // Alt+C: the colour under the pointer becomes the status text's; Ctrl+C: the games'
-    // text colour. The options window passes these keys on too.
+    // text colour. The options window passes these keys on too. (Ctrl+Shift+C copies the
+    // result list instead.)
     void CambiaColore(bool ctrl, bool alt);
 
     CambioModo& cambioModo() { return *modo_; }
@@ -192,7 +196,6 @@ private:
     void costruisci();
     void collega();
     void Form_Resize();
-    void stringiDidascalie();
     bool Form_KeyDown(QKeyEvent* e);
 
     PollEventi poll_;

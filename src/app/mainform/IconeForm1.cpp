@@ -12,9 +12,16 @@ QPixmap tela(int lato) {
     pm.fill(Qt::transparent);
     return pm;
 }
-} // namespace
 
-QIcon avvio(int lato) {
+// The picture drawn for every size a button may ask for as the window grows: an icon
+// never draws a picture larger than its largest one.
+QIcon aOgniMisura(QPixmap (*disegna)(int lato)) {
+    QIcon icona;
+    for (int lato : {16, 24, 32, 48, 64, 96, 128}) icona.addPixmap(disegna(lato));
+    return icona;
+}
+
+QPixmap disegnaAvvio(int lato) {
     // A green disc with a white arrow: the search starts.
     QPixmap pm = tela(lato);
     QPainter p(&pm);
@@ -34,10 +41,10 @@ QIcon avvio(int lato) {
     p.setPen(Qt::NoPen);
     p.setBrush(Qt::white);
     p.drawPath(freccia);
-    return QIcon(pm);
+    return pm;
 }
 
-QIcon stop(int lato) {
+QPixmap disegnaStop(int lato) {
     // A red octagon with a white bar: stop the running search.
     QPixmap pm = tela(lato);
     QPainter p(&pm);
@@ -52,7 +59,17 @@ QIcon stop(int lato) {
     p.setBrush(QColor(210, 30, 30));
     p.drawPolygon(ottagono);
     p.fillRect(QRectF(9 * s, 14 * s, 14 * s, 4 * s), Qt::white);
-    return QIcon(pm);
+    return pm;
+}
+
+} // namespace
+
+QIcon avvio() {
+    return aOgniMisura(disegnaAvvio);
+}
+
+QIcon stop() {
+    return aOgniMisura(disegnaStop);
 }
 
 } // namespace verbolario::icone

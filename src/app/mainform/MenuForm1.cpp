@@ -4,6 +4,8 @@
 #include "mainform/Form1.h"
 #include "mainform/ListaRisultati.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -53,8 +55,10 @@ void MenuForm1::costruisciHelp() {
 void MenuForm1::costruisciFile() {
     mnfile_ = new QMenu("file");
     mnfile_->setObjectName("mnfile");
-    const std::array<const char*, 5> voci = {"Aggiungi termine...", "Modifica termine...",
-                                             "Elimina termine...", "-", "Salva lista..."};
+    const std::array<const char*, 7> voci = {"Aggiungi termine...", "Modifica termine...",
+                                             "Elimina termine...",  "-",
+                                             "Salva lista...",      "Copia",
+                                             "Copia tutto"};
     for (size_t i = 0; i < voci.size(); ++i) {
         if (QString(voci[i]) == "-") {
             mnMod_[i] = mnfile_->addSeparator();
@@ -64,6 +68,10 @@ void MenuForm1::costruisciFile() {
         connect(mnMod_[i], &QAction::triggered, this,
                 [this, i] { mnMod_Click(static_cast<int>(i)); });
     }
+    // Shown in the menu; the window itself answers the keys (Ctrl+C alone picks a colour).
+    mnMod_[kCopiaTutto]->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    mnMod_[kCopiaTutto]->setShortcutContext(Qt::WidgetShortcut);
+    mnMod_[kCopiaTutto]->setShortcutVisibleInContextMenu(true);
 }
 
 void MenuForm1::costruisciAccenti() {
@@ -120,6 +128,8 @@ void MenuForm1::preparaFile() {
     mnMod_[1]->setEnabled(selezione);
     mnMod_[2]->setEnabled(selezione);
     mnMod_[4]->setEnabled(f_.List1->modello().conteggio() > 0);
+    mnMod_[kCopia]->setEnabled(selezione);
+    mnMod_[kCopiaTutto]->setEnabled(f_.List1->modello().conteggio() > 0);
 }
 
 void MenuForm1::mostraFile(const QPoint& dove) {
@@ -130,7 +140,33 @@ void MenuForm1::mostraFile(const QPoint& dove) {
 void MenuForm1::mnMod_Click(int indice) {
     if (indice < 0 || indice >= static_cast<int>(mnMod_.size()) || indice == 3) return;
     if (!mnMod_[static_cast<size_t>(indice)]->isEnabled()) return;
+    if (indice == kCopia) {
+        copiaRiga();
+        return;
+    }
+    if (indice == kCopiaTutto) {
+        copiaTutto();
+        return;
+    }
     emit f_.richiestaMenuFile(indice);
+}
+
+void MenuForm1::copiaRiga() {
+    const int riga = f_.List1->selezionato();
+    if (riga < 0) return;
+    QGuiApplication::clipboard()->setText(f_.List1->modello().riga(riga));
+    f_.ScriviMessaggio(QStringLiteral("Riga copiata negli appunti."));
+}
+
+void MenuForm1::copiaTutto() {
+    const auto& righe = f_.List1->modello().righe();
+    if (righe.empty()) return;
+    QString testo;
+    for (const QString& r : righe) testo += r + QLatin1Char('\n');
+    QGuiApplication::clipboard()->setText(testo);
+    f_.ScriviMessaggio(righe.size() == 1
+                           ? QStringLiteral("Una riga copiata negli appunti.")
+                           : QStringLiteral("%1 righe copiate negli appunti.").arg(righe.size()));
 }
 
 void MenuForm1::mostraAccenti(const QPoint& dove) {

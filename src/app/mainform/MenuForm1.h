@@ -32,7 +32,15 @@ public:
     void mnhlp_Click(int indice);
     // The dictionary menu at `dove`; entries enabled by the list's state.
     void mostraFile(const QPoint& dove);
+    // Entry by index: 0 add, 1 modify, 2 delete, 4 save the list (handled elsewhere, through
+    // richiestaMenuFile), 5 copy the selected line, 6 copy the whole list.
     void mnMod_Click(int indice);
+    static constexpr int kCopia = 5;
+    static constexpr int kCopiaTutto = 6;
+    // The selected line, or every line of the list (one per line, each ending in a line
+    // break), to the clipboard; nothing when there is nothing to copy.
+    void copiaRiga();
+    void copiaTutto();
     // The accents menu at `dove`.
     void mostraAccenti(const QPoint& dove);
     // Inserts accent `indice` into the first box that can take it.
@@ -54,7 +62,7 @@ private:
     QMenu* mnfile_ = nullptr;
     QMenu* mnaccenti_ = nullptr;
     std::array<QAction*, 13> mnhlp_{};
-    std::array<QAction*, 5> mnMod_{};
+    std::array<QAction*, 7> mnMod_{};
 };
 
 } // namespace verbolario

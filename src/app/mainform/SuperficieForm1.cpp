@@ -7,6 +7,8 @@
 #include <QPainter>
 #include <QWidget>
 
+#include <algorithm>
+
 namespace verbolario {
 
 SuperficieForm1::SuperficieForm1(QWidget& finestra, Contesto& ctx)
@@ -63,12 +65,16 @@ void SuperficieForm1::pulisciDisegno() {
 
 void SuperficieForm1::disegnaTesto(const QString& testo, unsigned formato) {
     QPainter p(&disegno_);
-    DisegnaMessaggio(p, QSizeF(disegno_.size()), fattoreScala, testo, formato,
+    DisegnaMessaggio(p, QSizeF(disegno_.size()), fattoreBanda(), testo, formato,
                      coloreDaBgr(coloreMessaggi), font_);
 }
 
+double SuperficieForm1::fattoreBanda() const {
+    return std::min(fattoreScala, fattoreControlli);
+}
+
 void SuperficieForm1::ImpostaFont() {
-    font_ = FontMessaggi(fattoreScala);
+    font_ = FontMessaggi(fattoreBanda());
 }
 
 void SuperficieForm1::ScriviMessaggio(const QString& testo, unsigned formato, bool suggerimento) {

@@ -32,6 +32,12 @@ public:
     uint32_t coloreMessaggi = 0xC3C3C2;
     // Size factor of the window against its design size; the message font follows it.
     double fattoreScala = 1.0;
+    // The factor the controls grow by: the smaller of the window's width and height against
+    // their design values. The band and its font never grow faster: the controls leave the
+    // band the design's 56 pixels times this factor, and a wide window's band grown by the
+    // size factor would reach up over them.
+    double fattoreControlli = 1.0;
+    double fattoreBanda() const;
 
     // Paints the background afresh for the window's current size. The drawing goes with
     // the old coat of paint; with mantieniMessaggio the status message is written again on
@@ -39,7 +45,7 @@ public:
     void ridisegnaSfondo(bool mantieniMessaggio = false);
     // Removes every free drawing (the status message among them).
     void pulisciDisegno();
-    // The message font: Arial, 11 points times the size factor.
+    // The message font: Arial, 11 points times the band's factor.
     void ImpostaFont();
     const QFont& font() const { return font_; }
 

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QUrl>
 
 #include <array>
@@ -41,9 +42,27 @@ void FinestraHelp::mostraArgomento(int argomento) {
         setSource(QUrl());
         setHtml(QString("<p>Guida non trovata:<br>%1</p>").arg(percorso.toHtmlEscaped()));
     }
+    if (!isVisible() && posto_) {
+        resize(posto_->size());
+        move(posto_->topLeft());
+    }
     show();
     raise();
     activateWindow();
+}
+
+void FinestraHelp::keyPressEvent(QKeyEvent* e) {
+    const bool ctrlW = e->key() == Qt::Key_W && e->modifiers() == Qt::ControlModifier;
+    if (e->key() == Qt::Key_Escape || ctrlW || e->matches(QKeySequence::Close)) {
+        close();
+        return;
+    }
+    QTextBrowser::keyPressEvent(e);
+}
+
+void FinestraHelp::hideEvent(QHideEvent* e) {
+    posto_ = QRect(pos(), size());
+    QTextBrowser::hideEvent(e);
 }
 
 } // namespace verbolario

@@ -1,7 +1,6 @@
 #include "frmGraf.h"
 
 #include "Contesto.h"
-#include "controls/Colori.h"
 #include "controls/DisegnaSfondo.h"
 #include "mainform/Form1.h"
 
@@ -60,29 +59,55 @@ void frmGraf::Disegna() {
     update();
 }
 
+std::vector<frmGraf::EtichettaAsse> frmGraf::etichetteAsse() const {
+    std::vector<EtichettaAsse> etichette;
+    for (int k = 3; k <= 18; k += 2) {
+        const int y = yGriglia(k);
+        etichette.push_back({k - 1, y, QRect(0, y - 6, 15, 12)});
+    }
+    return etichette;
+}
+
+namespace {
+
+// Text that reads on any background: black or white, whichever stands out more from the
+// pixels under it, ringed by the other one.
+void testoLeggibile(QPainter& p, const QImage& sotto, const QRect& r, const QString& testo,
+                    int allineamento) {
+    int somma = 0, n = 0;
+    for (int y = std::max(r.top(), 0); y <= std::min(r.bottom(), sotto.height() - 1); ++y)
+        for (int x = std::max(r.left(), 0); x <= std::min(r.right(), sotto.width() - 1); ++x) {
+            somma += qGray(sotto.pixel(x, y));
+            ++n;
+        }
+    const bool chiaro = n == 0 || somma / n >= 128;
+    const QColor colore = chiaro ? Qt::black : Qt::white;
+    const QColor alone = chiaro ? Qt::white : Qt::black;
+    p.setPen(alone);
+    for (int dx = -1; dx <= 1; ++dx)
+        for (int dy = -1; dy <= 1; ++dy)
+            if (dx != 0 || dy != 0) p.drawText(r.translated(dx, dy), allineamento, testo);
+    p.setPen(colore);
+    p.drawText(r, allineamento, testo);
+}
+
+} // namespace
+
 void frmGraf::disegnaGriglia(QImage& img) const {
-    const int base = y0();
     QPainter p(&img);
     QFont carattere = p.font();
-    carattere.setPixelSize(9);
+    carattere.setPixelSize(10);
     p.setFont(carattere);
-    for (int k = 1; k <= 18; ++k) {
-        const int y = base - 5 - 10 * (k - 1);
-        if (k % 2 == 0 && k > 3) {
-            const int x = k < 13 ? 5 : 1;
-            const QPoint punto(std::clamp(x, 0, img.width() - 1),
-                               std::clamp(y, 0, img.height() - 1));
-            // The number stays readable on any background: the complement of what is under it.
-            const uint32_t sotto = bgrDaColore(img.pixelColor(punto));
-            p.setCompositionMode(QPainter::CompositionMode_SourceOver);
-            p.setPen(coloreDaBgr(DifferenzaColore(sotto, 255, 255, 255)));
-            p.drawText(QRect(x, y - 10, 16, 10), Qt::AlignLeft | Qt::AlignBottom,
-                       QString::number(k - 3));
-        }
-        p.setCompositionMode(QPainter::RasterOp_NotDestination);
-        p.setPen(QPen(Qt::black, 1, Qt::DotLine));
-        p.drawLine(17, y, 448, y);
-    }
+    // The numbers first, over the bare background they have to stand out from.
+    const QImage sfondo = img.copy();
+    const int allineamento = Qt::AlignRight | Qt::AlignVCenter;
+    for (const EtichettaAsse& e : etichetteAsse())
+        testoLeggibile(p, sfondo, e.rettangolo, QString::number(e.percento), allineamento);
+    const QRect unita(0, yGriglia(18) - 18, 15, 12);
+    testoLeggibile(p, sfondo, unita, QStringLiteral("%"), allineamento);
+    p.setCompositionMode(QPainter::RasterOp_NotDestination);
+    p.setPen(QPen(Qt::black, 1, Qt::DotLine));
+    for (int k = 1; k <= 18; ++k) p.drawLine(17, yGriglia(k), 448, yGriglia(k));
 }
 
 void frmGraf::disegnaBarre(QImage& img) const {

@@ -3,8 +3,11 @@
 #include <QImage>
 #include <QWidget>
 
+#include <QRect>
+
 #include <array>
 #include <cstdint>
+#include <vector>
 
 class QLabel;
 
@@ -26,6 +29,18 @@ public:
     static int colonnaSotto(int x);
     // Base line of the bars.
     int y0() const { return height() - 16; }
+    // Height of grid line k (1..18), which stands for a share of k - 1 %: a bar of that
+    // share ends on it.
+    int yGriglia(int k) const { return y0() - 5 - 10 * (k - 1); }
+
+    // A number of the vertical axis: the share its grid line stands for, where it is drawn.
+    struct EtichettaAsse {
+        int percento;
+        int y; // the grid line
+        QRect rettangolo;
+    };
+    // Every other line from 2 % up carries its number, left of the grid.
+    std::vector<EtichettaAsse> etichetteAsse() const;
 
     const QImage& immagine() const { return immagine_; }
     QLabel* suggerimento() const { return tip_; }

@@ -32,6 +32,16 @@ RisultatoRicerca tutti(bool frasi, const Voci& voci, Poll& poll) {
     return r;
 }
 
+// The letters as the box shows them: capitals, one blank between them.
+std::string letterePuntate(std::string_view lettere) {
+    std::string out;
+    for (char c : cp1252::uppered(lettere)) {
+        if (!out.empty()) out += ' ';
+        out += c;
+    }
+    return out;
+}
+
 } // namespace
 
 RisultatoRicerca Anagrammi(int sottomodo, std::string_view testoText1,
@@ -61,7 +71,13 @@ RisultatoRicerca Anagrammi(int sottomodo, std::string_view testoText1,
         const RichiestaContenitori cerca = PreparaContenitori(testoText1, opzioni.escludi);
         const ModoContenitori modo{opzioni.scarti, opzioni.frasi};
         const EsitoConteggio e = CercaInterno(cerca.parola, cerca.escludi, modo, voci, poll, righe);
-        return conConteggio(std::move(righe), e, " contenitori trovati.");
+        RisultatoRicerca r = conConteggio(std::move(righe), e, " contenitori trovati.");
+        // Entries left out for a letter must not pass unnoticed: the count says why it is low.
+        if (!cerca.escludi.empty()) {
+            r.stato += kLettereEscluse;
+            r.stato += letterePuntate(cerca.escludi);
+        }
+        return r;
     }
     default: {
         RisultatoRicerca r;

@@ -18,11 +18,15 @@ struct OpzioniAnagrammi {
 // The sub-modes of the anagram searches.
 enum SottomodoAnagrammi : int { kCompleti = 0, kTutti = 1, kParziali = 2, kContenitori = 3 };
 
+// Second line of the container count when letters were excluded, followed by the letters.
+inline constexpr std::string_view kLettereEscluse = "\r\nLettere escluse: ";
+
 // The anagram searches of the search button: the anagrams of the word typed (sottomodo 0),
 // every group of anagrams of the dictionary (1), the words that can be formed with the
 // letters typed (2), the words that contain them (3). The list holds the hits, the status
-// band their count. Nothing is searched when nothing is typed (except for sottomodo 1): the
-// result then only asks for something to be written, with a beep, and leaves the list alone.
+// band their count (the containers' count names the letters excluded, if any). Nothing is searched
+// when nothing is typed (except for sottomodo 1): the result then only asks for something to be
+// written, with a beep, and leaves the list alone.
 RisultatoRicerca Anagrammi(int sottomodo, std::string_view testoText1,
                            const OpzioniAnagrammi& opzioni, const Voci& voci, Poll& poll);
 

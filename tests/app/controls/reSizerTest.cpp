@@ -1,9 +1,16 @@
 #include "controls/reSizer.h"
 
+#include "controls/StileScalato.h"
+#include "controls/ucTast.h"
+
 #include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QtTest>
 
 using verbolario::reSizer;
+using verbolario::StileScalato;
+using verbolario::ucTast;
 
 namespace {
 
@@ -47,11 +54,18 @@ private slots:
             QRect attesa;
             double punti;
         } casi[] = {
-            {"PS", {960, 480}, {150, 40, 75, 20}, 10}, {"S", {960, 480}, {100, 40, 50, 20}, 10},
-            {"P", {960, 480}, {150, 40, 50, 20}, 10},  {"", {960, 480}, {100, 40, 50, 20}, 10},
-            {"ps", {960, 480}, {100, 40, 50, 20}, 10}, {"xTSPy", {960, 720}, {150, 60, 75, 30}, 15},
-            {"T", {960, 720}, {100, 40, 50, 20}, 10},  {"PS", {320, 240}, {50, 20, 25, 10}, 10},
+            {"PS", {960, 480}, {150, 40, 75, 20}, 10},
+            {"S", {960, 480}, {100, 40, 50, 20}, 10},
+            {"P", {960, 480}, {150, 40, 50, 20}, 10},
+            {"", {960, 480}, {100, 40, 50, 20}, 10},
+            {"ps", {960, 480}, {100, 40, 50, 20}, 10},
+            {"xTSPy", {960, 720}, {150, 60, 75, 30}, 15},
+            {"T", {960, 720}, {100, 40, 50, 20}, 10},
+            {"PS", {320, 240}, {50, 20, 25, 10}, 10},
             {"PS", {650, 480}, {102, 40, 51, 20}, 10}, // an odd ratio rounds
+            // Text follows the smaller ratio: a tall window does not outgrow the widths.
+            {"PST", {640, 960}, {100, 80, 50, 40}, 10},
+            {"PT", {1280, 720}, {200, 60, 50, 20}, 15},
         };
         for (const auto& c : casi) {
             Banco b;
@@ -60,6 +74,37 @@ private slots:
             b.porta(c.nuova);
             QVERIFY2(w->geometry() == c.attesa && w->font().pointSizeF() == c.punti, c.tag);
         }
+    }
+
+    // The look factor (indicators, scroll bars, icons) is the smaller ratio to the design
+    // size, for every control taking part; a control with its own FontSize is re-fonted
+    // through it; a caption that would be cut gets a font small enough to show whole.
+    void aspettoEDidascalie() {
+        Banco b;
+        QPixmap icona(64, 64);
+        icona.fill(Qt::darkGreen);
+        auto* pulsante = new QPushButton(QIcon(icona), "Avvio", &b.host);
+        pulsante->setIconSize(QSize(16, 16));
+        pulsante->setGeometry(10, 10, 80, 30);
+        auto* opzione = new QRadioButton("Contenitori di parole", &b.host);
+        opzione->setGeometry(10, 50, 60, 20);
+        auto* tasti = new ucTast(&b.host);
+        tasti->move(100, 100);
+        for (QWidget* w : {static_cast<QWidget*>(pulsante), static_cast<QWidget*>(opzione)})
+            w->setProperty(reSizer::kTag, "PST");
+        tasti->setProperty(reSizer::kTag, "PT");
+        const double punti = opzione->font().pointSizeF(), tasto = tasti->FontSize();
+        b.arma();
+        b.porta(QSize(1280, 960));
+        QCOMPARE(StileScalato::fattore(pulsante), 2.0);
+        QCOMPARE(pulsante->iconSize(), QSize(32, 32));
+        QCOMPARE(tasti->FontSize(), 2 * tasto);
+        QVERIFY(opzione->font().pointSizeF() < 2 * punti);
+        QVERIFY(opzione->sizeHint().width() <= opzione->width());
+        b.porta(QSize(1280, 720));
+        QCOMPARE(StileScalato::fattore(opzione), 1.5);
+        QCOMPARE(b.host.style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, opzione),
+                 qRound(1.5 * QProxyStyle().pixelMetric(QStyle::PM_ExclusiveIndicatorWidth)));
     }
 
     // The first Size() only arms; every later one works from the snapshot, so repeated

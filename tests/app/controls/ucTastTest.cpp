@@ -72,6 +72,31 @@ private slots:
         }
     }
 
+    // The captions take FontSize while they fit their keys, a smaller size where they would
+    // be cut (keys narrowed or lowered by the window, a large FontSize).
+    void fontDelleDidascalie() {
+        const struct {
+            int larghezza, altezza;
+            double punti;
+            bool intero; // FontSize is used as it is
+        } casi[] = {{20, 20, 8.25, true},
+                    {40, 40, 16.5, true},
+                    {20, 20, 30, false},
+                    {10, 20, 8.25, false},
+                    {20, 8, 8.25, false}};
+        for (const auto& c : casi) {
+            Tast1 t;
+            t.setButtonWidth(c.larghezza);
+            t.setButtonHeight(c.altezza);
+            t.setFontSize(c.punti);
+            const QFont f = t.fontDidascalie();
+            QCOMPARE(f.pointSizeF() == c.punti, c.intero);
+            const QFontMetricsF fm(f);
+            QVERIFY(fm.horizontalAdvance("W") <= c.larghezza - 2 || f.pointSizeF() == 4);
+            QVERIFY(fm.height() <= c.altezza - 2 || f.pointSizeF() == 4);
+        }
+    }
+
     void clicSinistroSelezionaPrimaDelSegnale() {
         Tast1 t;
         QString vista;

@@ -104,6 +104,33 @@ private slots:
         riga("mnemos", 9, -1, "1234", {"roma"}, "Una parola trovata");
     }
 
+    // The containers leave letters out only while the box holding them shows, and then the
+    // count names them: a key typed for Mnemos must not silently shorten the list.
+    void contenitoriEscludonoSoloLettereVisibili() {
+        avvia(kParole);
+        f->Option1_Click(9);
+        f->TxtMeno->setText("L");
+        f->Option1_Click(2);
+        f->Option2[0]->click();
+        QVERIFY(!f->TxtMeno->isVisible());
+        f->Option2[3]->click();
+        QVERIFY(f->TxtMeno->isVisible());
+        premiInvio("ana");
+        QCOMPARE(righe(*f), QStringList{"anna"});
+        QCOMPARE(f->superficie.ultimoMessaggio(),
+                 QString("1 contenitori trovati.\r\nLettere escluse: L"));
+        // Hidden, the box excludes nothing and the count says nothing about it.
+        f->TxtMeno->hide();
+        f->Text1->clear();
+        premiInvio("ana");
+        QCOMPARE(righe(*f), (QStringList{"lana", "anna"}));
+        QCOMPARE(f->superficie.ultimoMessaggio(), QString("2 contenitori trovati."));
+        // Back in the mode with the containers chosen, the box shows again.
+        f->Option1_Click(0);
+        f->Option1_Click(2);
+        QVERIFY(f->TxtMeno->isVisible());
+    }
+
     void ricerche() {
         QFETCH(int, modo);
         QFETCH(int, sottomodo);

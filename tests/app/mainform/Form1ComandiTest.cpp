@@ -3,6 +3,9 @@
 
 #include "AmbienteForm1.h"
 
+#include "controls/DisegnaMessaggio.h"
+#include "controls/reSizer.h"
+#include "controls/ucTast.h"
 #include "mainform/CambioModo.h"
 #include "mainform/ColonnaModi.h"
 #include "mainform/MenuForm1.h"
@@ -10,7 +13,9 @@
 #include <QClipboard>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QScrollBar>
 #include <QSignalSpy>
+#include <QStyle>
 #include <QtTest>
 
 using namespace verbolario;
@@ -285,56 +290,126 @@ private slots:
         f->Option1_Click(0);
         f->menu().preparaFile();
         auto azioni = f->menu().mnfile()->actions();
-        QCOMPARE(azioni.size(), 5);
-        QVERIFY(azioni[0]->isEnabled() && !azioni[1]->isEnabled() && !azioni[4]->isEnabled());
-        f->List1->modello().aggiungi(QStringList{"casa", "cane\tanimale"});
+        QCOMPARE(azioni.size(), 7);
+        auto accese = [&azioni] {
+            QString s;
+            for (QAction* a : azioni) s += a->isSeparator() ? '-' : a->isEnabled() ? '1' : '0';
+            return s;
+        };
+        QCOMPARE(accese(), QString("100-000"));
+        f->List1->modello().aggiungi(QStringList{"casa", QString::fromUtf8("citt\u00E0\tnota")});
+        f->menu().preparaFile();
+        QCOMPARE(accese(), QString("100-101"));
         f->List1->seleziona(1);
         f->menu().preparaFile();
-        QVERIFY(azioni[1]->isEnabled() && azioni[2]->isEnabled() && azioni[4]->isEnabled());
+        QCOMPARE(accese(), QString("111-111"));
+        // Copying: the selected line, then the whole list, as shown, one line each.
+        QClipboard* appunti = QGuiApplication::clipboard();
+        azioni[MenuForm1::kCopia]->trigger();
+        QCOMPARE(appunti->text(), QString::fromUtf8("citt\u00E0\tnota"));
+        azioni[MenuForm1::kCopiaTutto]->trigger();
+        QCOMPARE(appunti->text(), QString::fromUtf8("casa\ncitt\u00E0\tnota\n"));
+        QCOMPARE(f->superficie.ultimoMessaggio(), QString("2 righe copiate negli appunti."));
+        // Ctrl+Shift+C copies the list from wherever the focus is; Ctrl+C stays the colour
+        // picker's and the text box's own copy.
+        appunti->clear();
+        f->Text1->setText("casa");
+        f->Text1->selectAll();
+        f->Text1->setFocus();
+        QTest::keyClick(f->Text1, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(appunti->text(), QString::fromUtf8("casa\ncitt\u00E0\tnota\n"));
+        QTest::keyClick(f->Text1, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(appunti->text(), QString("casa"));
         QSignalSpy scelta(f, &Form1::richiestaMenuFile);
         azioni[2]->trigger();
         QCOMPARE(scelta.value(0).value(0), QVariant(2));
         // A double click copies the term, without its comment, into Text1.
         emit f->List1->doubleClicked(f->List1->modello().index(1));
-        QCOMPARE(f->Text1->text(), QString("cane"));
+        QCOMPARE(f->Text1->text(), QString::fromUtf8("citt\u00E0"));
     }
 
+    // Every size the window can take, in every mode: the controls the resizer lays out stay
+    // inside their parents, clear of one another and of the status band, and their
+    // captions show whole and large enough to read. Controls a game adds to its panel join
+    // the check by carrying a Tag.
     void disposizioneSenzaSovrapposizioni_data() {
-        QTest::addColumn<QSize>("dimensione");
-        QTest::newRow("progetto") << QSize(640, 467);
-        QTest::newRow("doppia") << QSize(1280, 934);
-        QTest::newRow("piccola") << QSize(420, 306);
+        QTest::addColumn<QSize>("richiesta");
+        QTest::addColumn<int>("modo");
+        const std::pair<const char*, QSize> misure[] = {
+            {"progetto", {640, 467}},    {"doppia", {1280, 934}}, {"minima", {320, 240}},
+            {"larga", {1280, 467}},      {"alta", {520, 900}},    {"bassa", {1100, 374}},
+            {"quasi minima", {530, 400}}};
+        for (const auto& [nome, misura] : misure)
+            for (int modo = 0; modo < 10; ++modo)
+                QTest::addRow("%s, modo %d", nome, modo) << misura << modo;
     }
 
     void disposizioneSenzaSovrapposizioni() {
-        QFETCH(QSize, dimensione);
+        QFETCH(QSize, richiesta);
+        QFETCH(int, modo);
         f->setWindowState(Qt::WindowNoState);
-        f->resize(dimensione);
+        f->resize(richiesta);
+        f->Option1_Click(modo);
+        if (modo == 2) f->Option2[3]->click(); // the sub-mode that shows the most
         QCoreApplication::processEvents();
-        const double k = (dimensione.width() / 640.0 + dimensione.height() / 467.0) / 2;
-        const int banda = dimensione.height() - qRound(56 * k);
+        QCOMPARE(f->size(), richiesta.expandedTo(Form1::dimensioneMinima()));
+        const int banda =
+            RettangoloTesto(QSizeF(f->size()), f->superficie.fattoreBanda()).top() - 1;
         // The start and stop buttons share one place on purpose.
         auto avvioStop = [&](QWidget* w) { return w == f->Command1 || w == f->Command10; };
-        for (int modo = 0; modo < 10; ++modo) {
-            f->Option1_Click(modo);
-            QList<QWidget*> v;
-            for (QWidget* w : f->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
-                if (w->isVisible() && w->width() > 0 && !w->isWindow()) v << w;
-            for (int i = 0; i < v.size(); ++i) {
-                const QRect r = v[i]->geometry();
-                QVERIFY2(f->rect().contains(r) && r.bottom() < banda,
-                         qPrintable(v[i]->objectName()));
-                for (int j = i + 1; j < v.size(); ++j)
-                    QVERIFY2((avvioStop(v[i]) && avvioStop(v[j])) ||
-                                 !r.intersects(v[j]->geometry()),
-                             qPrintable(QString("modo %1: %2 / %3")
-                                            .arg(modo)
-                                            .arg(v[i]->objectName(), v[j]->objectName())));
-            }
-            // Captions fit: each mode button shows its whole caption.
-            QRadioButton* b = f->Option1(modo);
-            QVERIFY2(b->sizeHint().width() <= b->width() + 2, qPrintable(b->text()));
+        QList<QWidget*> v;
+        for (QWidget* w : f->findChildren<QWidget*>())
+            if (w->property("Tag").isValid() && w->isVisible() && w->width() > 0) v << w;
+        for (int i = 0; i < v.size(); ++i) {
+            const QRect r = v[i]->geometry();
+            const QString nome = v[i]->objectName();
+            QVERIFY2(v[i]->parentWidget()->rect().contains(r), qPrintable(nome));
+            QVERIFY2(v[i]->mapTo(f, QPoint(0, r.height() - 1)).y() < banda, qPrintable(nome));
+            for (int j = i + 1; j < v.size(); ++j)
+                QVERIFY2(v[i]->parentWidget() != v[j]->parentWidget() ||
+                             (avvioStop(v[i]) && avvioStop(v[j])) ||
+                             !r.intersects(v[j]->geometry()),
+                         qPrintable(nome + " / " + v[j]->objectName()));
+            auto* b = qobject_cast<QAbstractButton*>(v[i]);
+            if (!b || b->text().isEmpty()) continue;
+            QVERIFY2(b->font().pointSizeF() >= 7, qPrintable(nome));
+            const QSize testo = QFontMetrics(b->font()).size(Qt::TextShowMnemonic, b->text());
+            const QSize serve = qobject_cast<QPushButton*>(b) ? testo : b->sizeHint();
+            QVERIFY2(serve.width() <= b->width() && serve.height() <= b->height() + 2,
+                     qPrintable(nome));
         }
+        if (f->Tast1->isVisible()) QVERIFY(f->Tast1->fontDidascalie().pointSizeF() >= 6.5);
+    }
+
+    // Indicators, scroll bars, the start button's icon and the key bar's letters grow with
+    // the window as its text does, a control a game adds later among them.
+    void aspettoSegueLaFinestra() {
+        f->setWindowState(Qt::WindowNoState);
+        f->Option1_Click(5);
+        auto* nuova = new QCheckBox("Nuova", f->Frame1);
+        nuova->setGeometry(8, 8, 120, 24);
+        nuova->setProperty("Tag", "PST");
+        f->resizer().Refresh();
+        auto misure = [this, nuova] {
+            QStyle* s = f->style();
+            return QList<double>{
+                double(s->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, f->Option1(0))),
+                double(s->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, f->Check1)),
+                double(s->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, nuova)),
+                double(f->List1->verticalScrollBar()->sizeHint().width()),
+                double(f->Command1->iconSize().width()),
+                f->Tast1->FontSize(),
+                f->Tast1->fontDidascalie().pointSizeF()};
+        };
+        f->resize(640, 467);
+        QCoreApplication::processEvents();
+        const QList<double> prima = misure();
+        f->resize(1280, 934);
+        QCoreApplication::processEvents();
+        const QList<double> dopo = misure();
+        for (qsizetype i = 0; i < prima.size(); ++i)
+            QVERIFY2(std::abs(dopo[i] - 2 * prima[i]) <= 1,
+                     qPrintable(QString("%1: %2 -> %3").arg(i).arg(prima[i]).arg(dopo[i])));
     }
 };
 

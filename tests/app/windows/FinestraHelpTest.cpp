@@ -51,6 +51,24 @@ private slots:
         QVERIFY(finestraHelp(*f_).toPlainText().contains("Guida di Verbolario"));
     }
 
+    // Esc and Ctrl+W close the help from the keyboard; it opens again where it was left.
+    void tastieraChiudeELaFinestraRestaDovEra() {
+        for (QKeyCombination tasto :
+             {QKeyCombination(Qt::Key_Escape), QKeyCombination(Qt::ControlModifier, Qt::Key_W)}) {
+            emit f_->richiestaHelp();
+            FinestraHelp& h = finestraHelp(*f_);
+            QVERIFY(h.isVisible());
+            const QRect posto(h.x() + 37, h.y() + 21, 612, 418);
+            h.setGeometry(posto);
+            QTest::keyClick(&h, tasto.key(), tasto.keyboardModifiers());
+            QVERIFY(!h.isVisible());
+            emit f_->richiestaHelp();
+            QVERIFY(h.isVisible());
+            QCOMPARE(h.geometry(), posto);
+            h.hide();
+        }
+    }
+
     void voceDiMenuEF1RiusanoLaStessaFinestra() {
         installaFinestre(*f_); // a second install must not open the window twice per request
         f_->Option1_Click(7);

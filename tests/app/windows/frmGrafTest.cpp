@@ -51,6 +51,42 @@ private slots:
         }
     }
 
+    // A bar ends on the grid line whose number is its share: 12 % reaches the line marked
+    // 12, 11.8 % stays just below it. The numbers read on light and dark backgrounds alike.
+    void asseInPercentuale() {
+        const std::pair<int, int> sfondi[] = {{0, -1}, {1, 255}, {2, 60}, {3, 128}};
+        for (const auto& [stile, colore] : sfondi) {
+            f_->superficie.stileSfondo = stile;
+            f_->superficie.coloreSfondo = colore;
+            std::array<int32_t, 26> p{};
+            p[0] = 120, p[1] = 118;
+            frmGraf& g = apri(p);
+            g.Disegna();
+            const auto etichette = g.etichetteAsse();
+            QCOMPARE(etichette.size(), size_t(8));
+            auto linea = [&](int percento) {
+                for (const auto& e : etichette)
+                    if (e.percento == percento) return e.y;
+                return -1;
+            };
+            const int cima = g.y0() - 5 - altezzaBarra(g, 0); // first row above the bar
+            QCOMPARE(cima, linea(12));
+            const int cimaB = g.y0() - 5 - altezzaBarra(g, 1);
+            QVERIFY(cimaB > linea(12) && cimaB < linea(10));
+            for (const auto& e : etichette) {
+                int chiaro = 0, scuro = 255;
+                for (int y = e.rettangolo.top(); y <= e.rettangolo.bottom(); ++y)
+                    for (int x = e.rettangolo.left(); x <= e.rettangolo.right(); ++x) {
+                        chiaro = std::max(chiaro, qGray(g.immagine().pixel(x, y)));
+                        scuro = std::min(scuro, qGray(g.immagine().pixel(x, y)));
+                    }
+                QVERIFY2(chiaro - scuro > 200,
+                         qPrintable(QString("stile %1, %2 %").arg(stile).arg(e.percento)));
+            }
+            g.close();
+        }
+    }
+
     void clicSinistroChiudeDestroNo() {
         QPointer<frmGraf> g = &apri({});
         QTest::mouseClick(g, Qt::RightButton, {}, QPoint(100, 100));

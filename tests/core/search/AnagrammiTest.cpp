@@ -97,6 +97,11 @@ TEST(Anagrammi, ContainerKeyExcludesLettersAndNamesDigits) {
     const Voci d = dizionario({"cane", "carta", "cosa", "carro"});
     EXPECT_EQ(cerca(kContenitori, "ca", d, opzioni(false, false, "rt")).righe, (V{"cane", "cosa"}));
     EXPECT_EQ(cerca(kContenitori, "c1", d, opzioni(false, false, "rt")).righe, (V{"carro"}));
+    // The count names the letters left out, so a short list is not taken for the whole answer.
+    EXPECT_EQ(cerca(kContenitori, "ca", d, opzioni(false, false, "rt\xE8")).stato,
+              "2 contenitori trovati.\r\nLettere escluse: R T \xC8");
+    EXPECT_EQ(cerca(kContenitori, "cat", d, opzioni(false, false, "t")).stato,
+              "1 contenitori trovati.");
 }
 
 TEST(Anagrammi, AllGroupsInTheOrderOfThePass) {
