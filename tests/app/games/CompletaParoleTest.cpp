@@ -4,7 +4,7 @@
 
 #include "mainform/AmbienteForm1.h"
 
-#include "games/Casuale.h"
+#include "CasualeScritto.h"
 #include "games/ContoAllaRovescia.h"
 #include "games/GiocoCompleta.h"
 #include "games/OrologioGioco.h"
@@ -20,6 +20,7 @@
 
 using namespace verbolario;
 using prova::Ambiente;
+using prova::CasualeScritto;
 
 namespace {
 
@@ -27,20 +28,6 @@ namespace {
 // felicità università.
 const QByteArray kParole = "casa\r\ncane\r\ncomunit\xE0\r\nfelicit\xE0\r\nlibert\xE0\r\n"
                            "qualit\xE0\r\nrealt\xE0\r\nsociet\xE0\r\nuniversit\xE0\r\n";
-
-class CasualeScritto final : public Casuale {
-public:
-    explicit CasualeScritto(std::deque<double> numeri) : numeri_(std::move(numeri)) {}
-    double prossimo() override {
-        if (numeri_.empty()) return 0.0;
-        const double r = numeri_.front();
-        numeri_.pop_front();
-        return r;
-    }
-
-private:
-    std::deque<double> numeri_;
-};
 
 double tra(int i, int n) {
     return (i + 0.5) / n;
@@ -236,7 +223,7 @@ private slots:
         frmTime* t = g->finestraTempo();
         QVERIFY(t && t->isVisible());
         QVERIFY(t->geometry().contains(QCursor::pos())); // opened under the pointer
-        t->Timer1().stop(); // the test moves the pointer itself
+        t->Timer1().stop();                              // the test moves the pointer itself
         QCOMPARE(t->Label1->text(), "Tempo");
         QCOMPARE(t->Label2->text(), "Lunghezza massima");
         QCOMPARE(std::pair(t->HScroll1[0]->minimum(), t->HScroll1[0]->maximum()),

@@ -4,10 +4,10 @@
 
 #include "mainform/AmbienteForm1.h"
 
+#include "CasualeScritto.h"
 #include "controls/RitagliaFinestra.h"
 #include "games/BarraLunghezze.h"
 #include "games/CasellaLettera.h"
-#include "games/Casuale.h"
 #include "games/GiocoIndovina.h"
 #include "games/Gufo.h"
 #include "games/RigaLettere.h"
@@ -22,23 +22,9 @@
 
 using namespace verbolario;
 using prova::Ambiente;
+using prova::CasualeScritto;
 
 namespace {
-
-// Gives the numbers it was told, then 0.
-class CasualeScritto final : public Casuale {
-public:
-    explicit CasualeScritto(std::deque<double> numeri) : numeri_(std::move(numeri)) {}
-    double prossimo() override {
-        if (numeri_.empty()) return 0;
-        const double r = numeri_.front();
-        numeri_.pop_front();
-        return r;
-    }
-
-private:
-    std::deque<double> numeri_;
-};
 
 const QString kNegativa = QString::fromUtf8("La ricerca casuale ha avuto esito negativo!\r\n"
                                             "Riprovare oppure scegliere un intervallo più ampio.");

@@ -4,8 +4,8 @@
 
 #include "mainform/AmbienteForm1.h"
 
+#include "CasualeScritto.h"
 #include "controls/Suoni.h"
-#include "games/Casuale.h"
 #include "games/EtichettaLettere.h"
 #include "games/PannelloParolando.h"
 
@@ -15,27 +15,13 @@
 
 using namespace verbolario;
 using prova::Ambiente;
+using prova::CasualeScritto;
 using prova::righe;
 
 namespace {
 
 const char* kParole = "roma\r\nramo\r\namor\r\nmora\r\nrosa\r\norso\r\ncasa\r\nmare\r\nsoma\r\n"
                       "aroma\r\nmorsa\r\n";
-
-// Hands out the numbers it was given, in turn, over and over.
-class CasualeScritto final : public Casuale {
-public:
-    explicit CasualeScritto(std::deque<double> numeri) : numeri_(std::move(numeri)) {}
-    double prossimo() override {
-        const double r = numeri_.front();
-        numeri_.pop_front();
-        numeri_.push_back(r);
-        return r;
-    }
-
-private:
-    std::deque<double> numeri_;
-};
 
 // The number that draws the letter in the random way: a e i o u, or the 21 consonants.
 double numeroPer(char lettera) {
@@ -66,7 +52,7 @@ class PannelloParolandoTest : public QObject {
     void estrai(const char* lettere) {
         std::deque<double> numeri;
         for (const char* c = lettere; *c; ++c) numeri.push_back(numeroPer(*c));
-        p->impostaCasuale(std::make_unique<CasualeScritto>(numeri));
+        p->impostaCasuale(std::make_unique<CasualeScritto>(CasualeScritto::daCapo(numeri)));
         for (const char* c = lettere; *c; ++c) {
             const bool vocale = std::string_view("AEIOU").find(*c) != std::string_view::npos;
             QTest::mouseClick(p->Cmd7[vocale ? 0 : 1], Qt::LeftButton);

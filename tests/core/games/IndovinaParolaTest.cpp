@@ -1,7 +1,7 @@
 #include "games/IndovinaParola.h"
 
+#include "CasualeScritto.h"
 #include "core/Prova.h"
-#include "core/games/CasualeScritto.h"
 
 #include <gtest/gtest.h>
 
@@ -11,6 +11,12 @@ using namespace verbolario::prova;
 namespace {
 
 using G = IndovinaParola;
+
+// The game may not draw more numbers than the test told it.
+struct CasualeSevero : CasualeScritto {
+    using CasualeScritto::CasualeScritto;
+    ~CasualeSevero() override { EXPECT_EQ(oltre(), 0) << "random source exhausted"; }
+};
 using Colore = G::Colore;
 
 // The boxes as one text, a lower-case letter for each box that is not green: "A_E" for an
@@ -100,7 +106,7 @@ TEST(IndovinaParola, WholeGamesEndInTheirVerdict) {
     // Every hidden letter revealed by a help, nothing typed.
     {
         G g;
-        CasualeScritto caso;
+        CasualeSevero caso;
         g.nuovaParola("cane");
         EXPECT_FALSE(g.Command3_Click(0, caso).finita); // the one vowel, A
         G::Esito e = g.Command3_Click(1, caso);         // the one consonant, N
@@ -159,7 +165,7 @@ TEST(IndovinaParola, VerdictTable) {
 TEST(IndovinaParola, HelpsRevealHiddenLettersOnlyAndSayWhenNoneIsLeft) {
     // Vowels of banana still hidden: boxes 1 and 3 (the last A is given). The second one.
     G g;
-    CasualeScritto caso{0.6};
+    CasualeSevero caso{0.6};
     g.nuovaParola("banana");
     G::Esito e = g.Command3_Click(0, caso);
     EXPECT_EQ(vista(g), "B__A_A");
@@ -173,7 +179,7 @@ TEST(IndovinaParola, HelpsRevealHiddenLettersOnlyAndSayWhenNoneIsLeft) {
 
     // area: the first and last vowels are given; once the inner E shows, no vowel is left.
     G h;
-    CasualeScritto nessuno;
+    CasualeSevero nessuno;
     h.nuovaParola("area");
     digita(h, 2, 'e');
     e = h.Command3_Click(0, nessuno);
@@ -300,11 +306,11 @@ TEST(IndovinaParola, DrawingPicksAmongTheFittingEntriesAndEndsOnEveryDictionary)
     };
     for (const Caso& c : casi) {
         SCOPED_TRACE(testing::Message() << c.min << ".." << c.max << " r " << c.r);
-        CasualeScritto caso{c.r};
+        CasualeSevero caso{c.r};
         EXPECT_EQ(EstraiVoce(v, c.min, c.max, caso), c.indice);
     }
     // One or two entries, none fitting, or none at all: an answer, never an endless draw.
-    CasualeScritto caso;
+    CasualeSevero caso;
     EXPECT_EQ(EstraiVoce(dizionario({"casa"}), 3, 5, caso), 0u);
     EXPECT_EQ(EstraiVoce(dizionario({"casa", "re"}), 3, 5, caso), 0u);
     EXPECT_EQ(EstraiVoce(dizionario({"re"}), 3, 5, caso), std::nullopt);

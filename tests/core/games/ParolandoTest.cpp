@@ -1,5 +1,7 @@
 #include "games/Parolando.h"
 
+#include "CasualeScritto.h"
+
 #include <gtest/gtest.h>
 
 #include <deque>
@@ -9,20 +11,7 @@
 namespace verbolario {
 namespace {
 
-// Hands out the numbers it was given, then keeps cycling through them.
-class CasualeScritto final : public Casuale {
-public:
-    explicit CasualeScritto(std::deque<double> numeri) : numeri_(std::move(numeri)) {}
-    double prossimo() override {
-        const double r = numeri_.front();
-        numeri_.pop_front();
-        numeri_.push_back(r);
-        return r;
-    }
-
-private:
-    std::deque<double> numeri_;
-};
+using prova::CasualeScritto;
 
 // The pool of a dictionary that is all "casa": many A's, C's and S's, every letter once.
 std::string poolCasa() {
@@ -51,14 +40,14 @@ TEST(Parolando, RandomDrawsAreEvenOverTheFivePlainVowelsAndTheConsonants) {
     };
     for (const Caso& c : casi) {
         Parolando g;
-        CasualeScritto r({c.r});
+        auto r = CasualeScritto::daCapo({c.r});
         EXPECT_EQ(g.estrai(c.tipo, poolCasa(), r).lettera, c.attesa) << c.r;
     }
 }
 
 TEST(Parolando, TheFirstDrawStartsAGameAndEachDrawIsCounted) {
     Parolando g;
-    CasualeScritto r({0.0, 0.5, 0.3});
+    auto r = CasualeScritto::daCapo({0.0, 0.5, 0.3});
     EsitoEstrazione e = g.estrai(TipoLettera::Vocale, "", r);
     EXPECT_TRUE(e.nuovaPartita);
     EXPECT_FALSE(e.limite);
@@ -84,7 +73,7 @@ TEST(Parolando, TheFirstDrawStartsAGameAndEachDrawIsCounted) {
 
 TEST(Parolando, TheThirtyFirstLetterIsRefused) {
     Parolando g;
-    CasualeScritto r({0.1, 0.7, 0.4});
+    auto r = CasualeScritto::daCapo({0.1, 0.7, 0.4});
     for (int i = 0; i < kMassimoLettere; ++i)
         EXPECT_FALSE(g.estrai(i % 3 ? TipoLettera::Consonante : TipoLettera::Vocale, "", r).limite);
     EXPECT_EQ(g.lettereEstratte().size(), 60u);
@@ -101,7 +90,7 @@ TEST(Parolando, DistributiveDrawsFollowThePoolAndNeverRepeatAPickEvenAcrossGames
     // Vowels of "AEAEB" other than the previous pick: A E A E at first, then only the other.
     Parolando g;
     g.setDistributiva(true);
-    CasualeScritto zero({0.0});
+    auto zero = CasualeScritto::daCapo({0.0});
     EXPECT_EQ(g.estrai(TipoLettera::Vocale, "AEAEB", zero).lettera, 'A');
     EXPECT_EQ(g.estrai(TipoLettera::Vocale, "AEAEB", zero).lettera, 'E');
     EXPECT_EQ(g.estrai(TipoLettera::Consonante, "AEAEB", zero).lettera, 'B');
@@ -110,7 +99,7 @@ TEST(Parolando, DistributiveDrawsFollowThePoolAndNeverRepeatAPickEvenAcrossGames
     // Frequent letters come more often; no letter follows itself, whatever the games.
     Parolando h;
     h.setDistributiva(true);
-    CasualeScritto giro({0.03, 0.51, 0.97, 0.26, 0.74, 0.12, 0.88, 0.45, 0.0, 0.63});
+    auto giro = CasualeScritto::daCapo({0.03, 0.51, 0.97, 0.26, 0.74, 0.12, 0.88, 0.45, 0.0, 0.63});
     std::multiset<char> viste;
     char prima = 0;
     for (int partita = 0; partita < 40; ++partita) {
@@ -147,7 +136,7 @@ TEST(Parolando, ADistributiveDrawAlwaysEndsWhateverThePool) {
         for (double r : {0.0, 0.5, 0.9999}) {
             Parolando g;
             g.setDistributiva(true);
-            CasualeScritto fisso({r});
+            auto fisso = CasualeScritto::daCapo({r});
             if (c.prima) {
                 // The previous pick, drawn from a pool that holds only it.
                 ASSERT_EQ(g.estrai(c.tipo, std::string(1, c.prima), fisso).lettera, c.prima);
@@ -185,7 +174,7 @@ TEST(Parolando, TheTypedWordIsCheckedAgainstTheDrawnLetters) {
         Parolando g;
         // Draw the letters wanted, in order, through the distributive way's pool.
         g.setDistributiva(true);
-        CasualeScritto zero({0.0});
+        auto zero = CasualeScritto::daCapo({0.0});
         for (const char* p = c.estratte; *p; ++p) {
             const bool vocale = std::string_view("AEIOU").find(*p) != std::string_view::npos;
             g.estrai(vocale ? TipoLettera::Vocale : TipoLettera::Consonante, std::string(1, *p),

@@ -3,8 +3,8 @@
 
 #include "games/PreparaSfida.h"
 
+#include "CasualeScritto.h"
 #include "core/Prova.h"
-#include "games/Casuale.h"
 
 #include <deque>
 #include <random>
@@ -13,26 +13,9 @@
 namespace verbolario {
 namespace {
 
+using prova::CasualeScritto;
 using prova::dizionario;
 using prova::V;
-
-// Plays back the numbers it was given, then a fixed one for ever.
-class CasualeScritto final : public Casuale {
-public:
-    explicit CasualeScritto(std::deque<double> numeri, double poi = 0.0)
-        : numeri_(std::move(numeri)), poi_(poi) {}
-    double prossimo() override {
-        if (numeri_.empty()) return poi_;
-        const double r = numeri_.front();
-        numeri_.pop_front();
-        return r;
-    }
-    bool esaurito() const { return numeri_.empty(); }
-
-private:
-    std::deque<double> numeri_;
-    double poi_;
-};
 
 class CasualeSeme final : public Casuale {
 public:
@@ -183,7 +166,7 @@ TEST(PreparaSfida, DizionariSenzaPartita) {
     for (const Caso& c : casi) {
         SCOPED_TRACE(c.nome);
         const Voci voci = dizionario(c.parole);
-        CasualeScritto caso({});
+        CasualeScritto caso;
         NoPoll poll;
         const Preparazione p = PreparaSfida(voci, c.k, c.l, caso, poll);
         EXPECT_EQ(p.esito, c.esito);
