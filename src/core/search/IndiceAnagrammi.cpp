@@ -9,28 +9,29 @@
 namespace verbolario {
 namespace {
 
-// One cached index per phrase setting: the store keys its derived data by type.
-template <bool Frasi> struct IndicePer final : IndiceAnagrammi {
-    explicit IndicePer(const Voci& voci) : IndiceAnagrammi(voci, Frasi) {}
-};
-
 // Above this length a histogram over lengths would cost more than sorting.
 constexpr uint32_t kMaxIstogramma = 1u << 20;
 
 } // namespace
 
 const IndiceAnagrammi& IndiceAnagrammi::di(const Voci& voci, bool frasi) {
-    if (frasi) return voci.derived<IndicePer<true>>();
-    return voci.derived<IndicePer<false>>();
+    if (frasi) return voci.derived<IndiceAnagrammiPer<true>>();
+    return voci.derived<IndiceAnagrammiPer<false>>();
 }
 
-void IndiceAnagrammi::pulisci(std::string_view voce, bool frasi, std::string& out) {
+const IndiceAnagrammi* IndiceAnagrammi::pronto(const Voci& voci, bool frasi) {
+    if (frasi) return voci.cached<IndiceAnagrammiPer<true>>();
+    return voci.cached<IndiceAnagrammiPer<false>>();
+}
+
+std::string_view IndiceAnagrammi::pulisci(std::string_view voce, bool frasi, std::string& out) {
     out.clear();
     if (!vaPulita(voce, frasi)) {
         out.assign(voce);
-        return;
+        return out;
     }
     out = Arrangia(voce);
+    return out;
 }
 
 IndiceAnagrammi::Maschera IndiceAnagrammi::maschera(std::string_view testo) {

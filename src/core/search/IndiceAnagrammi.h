@@ -24,6 +24,8 @@ public:
 
     // The index of voci for the phrase setting, built on first use after every change.
     static const IndiceAnagrammi& di(const Voci& voci, bool frasi);
+    // The same when it has been built already, else null.
+    static const IndiceAnagrammi* pronto(const Voci& voci, bool frasi);
 
     // The entry cleanup rule.
     static bool vaPulita(std::string_view voce, bool frasi) {
@@ -33,7 +35,8 @@ public:
             if (c == '\xBD' || c == blank) return true;
         return false;
     }
-    static void pulisci(std::string_view voce, bool frasi, std::string& out);
+    // The cleaned form into out; returns it.
+    static std::string_view pulisci(std::string_view voce, bool frasi, std::string& out);
     // Which characters a folded text holds, one bit per character: a-z have a bit each,
     // every other character shares one of five bits with many others (a mask test is a
     // filter, the letters are always checked after it). Four bytes per entry: the searches
@@ -78,6 +81,11 @@ private:
     std::vector<uint32_t> diverseIdx_;
     std::vector<size_t> diverseOff_;
     std::string diverseTesto_;
+};
+
+// The index for one phrase setting: the store keeps its derived data by type.
+template <bool Frasi> struct IndiceAnagrammiPer final : IndiceAnagrammi {
+    explicit IndiceAnagrammiPer(const Voci& voci) : IndiceAnagrammi(voci, Frasi) {}
 };
 
 } // namespace verbolario

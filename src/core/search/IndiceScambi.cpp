@@ -3,15 +3,6 @@
 #include "text/Accenti.h"
 
 namespace verbolario {
-namespace {
-
-bool confrontabile(std::string_view e) {
-    return !e.empty() && e.find(' ') == std::string_view::npos &&
-           e.find('-') == std::string_view::npos;
-}
-
-} // namespace
-
 IndiceScambi::IndiceScambi(const Voci& voci) : corte_(kCorte) {
     for (size_t i = 0; i < voci.size(); ++i)
         if (confrontabile(voci[i])) gruppo(voci[i].size()).voci.push_back(0);

@@ -25,6 +25,12 @@ public:
     // The group of one length, or nullptr when no entry has it.
     const Gruppo* perLunghezza(size_t lunghezza) const;
 
+    // Whether an entry can be compared at all: not empty, no blank, no hyphen.
+    static bool confrontabile(std::string_view e) {
+        return !e.empty() && e.find(' ') == std::string_view::npos &&
+               e.find('-') == std::string_view::npos;
+    }
+
 private:
     // Groups of the usual lengths sit in a table; the rare very long entries in a map.
     static constexpr size_t kCorte = 256;

@@ -1,6 +1,4 @@
-#include "search/IndiceRovesci.h"
-
-#include "search/Ascolto.h"
+#include "search/TestoNelleVoci.h"
 
 #include <algorithm>
 #include <cstring>
@@ -11,9 +9,6 @@
 
 namespace verbolario {
 namespace {
-
-constexpr char kSeparatore = '\n';
-constexpr size_t kBlocco = 1 << 16; // bytes scanned between stop checks
 
 // The candidate filter looks at three bytes of testo (first, second, last; for shorter texts
 // some coincide) at every place, many places per step; memcmp confirms the rest.
@@ -67,55 +62,50 @@ size_t trova(std::string_view buf, size_t da, size_t a, const Ago& ago) {
     return trovaScalare(buf, da, a, ago);
 }
 
-} // namespace
-
-IndiceRovesci::IndiceRovesci(const Voci& voci) {
-    size_t byte = 0, quante = 0;
-    for (size_t i = 0; i < voci.size(); ++i)
-        if (voci[i].size() > 2) {
-            byte += voci[i].size() + 1;
-            ++quante;
-        }
-    testo_.reserve(byte);
-    inizi_.reserve(quante + 1);
-    voci_.reserve(quante);
-    for (size_t i = 0; i < voci.size(); ++i) {
-        std::string_view e = voci[i];
-        if (e.size() <= 2) continue;
-        inizi_.push_back(static_cast<uint32_t>(testo_.size()));
-        voci_.push_back(static_cast<uint32_t>(i));
-        testo_.append(e);
-        testo_.push_back(kSeparatore);
-    }
-    inizi_.push_back(static_cast<uint32_t>(testo_.size()));
-}
-
-bool IndiceRovesci::cerca(std::string_view testo, std::vector<Occorrenza>& trovate,
-                          Poll& poll) const {
-    if (testo.empty() || voci_.empty()) return true;
-    const std::string_view buf(testo_);
-    const Ago ago{testo, testo.size() > 2 ? 1u : 0u};
-    Ascolto ascolto(poll, static_cast<int64_t>(buf.size()));
-    size_t q = 0;
-    size_t k = 0; // the entry that holds q
-    while (q < buf.size()) {
-        const size_t fineBlocco = std::min(buf.size(), q + kBlocco);
-        const size_t p = trova(buf, q, fineBlocco, ago);
-        if (p == fineBlocco) {
-            q = fineBlocco;
-            if (!ascolto.arrivaA(static_cast<int64_t>(q))) return false;
+// The entries of a run in order, one stretch of memory: each occurrence found is placed in
+// its entry by a search over the references (their ends ascend too).
+void nelTratto(const Lotto& l, const Ago& ago, std::vector<Occorrenza>& trovate) {
+    const Voci::Ref* refs = l.refs;
+    const size_t m = ago.testo.size();
+    const size_t inizio = refs[0].off;
+    const size_t fine = size_t{refs[l.n - 1].off} + refs[l.n - 1].len;
+    const std::string_view buf(l.testo, fine);
+    size_t k = 0; // the first entry that may still hold an occurrence
+    size_t q = inizio;
+    while (q < fine) {
+        const size_t p = trova(buf, q, fine, ago);
+        if (p == fine) break;
+        k = static_cast<size_t>(
+            std::partition_point(refs + k, refs + l.n,
+                                 [p](const Voci::Ref& r) { return size_t{r.off} + r.len <= p; }) -
+            refs);
+        if (k == l.n) break;
+        const Voci::Ref& r = refs[k];
+        // Between entries, or across the end of one, or in an entry too short to count.
+        if (p < r.off || p + m > size_t{r.off} + r.len || r.len <= 2) {
+            q = p + 1;
             continue;
         }
-        // testo holds no line feed, so a match never spans two entries.
-        k = static_cast<size_t>(std::upper_bound(inizi_.begin() + static_cast<ptrdiff_t>(k),
-                                                 inizi_.end(), static_cast<uint32_t>(p)) -
-                                inizi_.begin()) -
-            1;
-        trovate.push_back({voci_[k], static_cast<uint32_t>(p - inizi_[k])});
-        q = inizi_[k + 1];
-        if (!ascolto.arrivaA(static_cast<int64_t>(q))) return false;
+        trovate.push_back({static_cast<uint32_t>(l.primo + k), static_cast<uint32_t>(p - r.off)});
+        q = size_t{r.off} + r.len;
     }
-    return true;
+}
+
+} // namespace
+
+void TestoNelleVoci(const Lotto& l, std::string_view testo, std::vector<Occorrenza>& trovate) {
+    if (testo.empty() || l.n == 0) return;
+    const Ago ago{testo, testo.size() > 2 ? 1u : 0u};
+    if (l.inOrdine) {
+        nelTratto(l, ago, trovate);
+        return;
+    }
+    for (size_t k = 0; k < l.n; ++k) {
+        const std::string_view e = l[k];
+        if (e.size() <= 2) continue;
+        if (size_t p = e.find(testo); p != std::string_view::npos)
+            trovate.push_back({static_cast<uint32_t>(l.primo + k), static_cast<uint32_t>(p)});
+    }
 }
 
 } // namespace verbolario
