@@ -17,6 +17,7 @@ enum Opzione : unsigned {
     kDoppie = 1u << 8,
     kSenzaOrdine = 1u << 9,
     kUscita = 1u << 10,
+    kSenzaLimite = 1u << 11,
 };
 
 struct Comando {
@@ -26,19 +27,21 @@ struct Comando {
     unsigned opzioni;
 };
 
+// Every search accepts --senza-limite, so a script can pass it alike to all; only the
+// crossword, number-key and browse lists have a limit to lift.
 constexpr Comando kComandi[] = {
-    {"rime", 1, 1, 0},
-    {"anagrammi", 1, 1, kFrasi},
-    {"tutti", 0, 0, kFrasi},
-    {"parziali", 1, 1, kFrasi | kScarti},
-    {"contenitori", 1, 1, kFrasi | kScarti | kEscludi},
-    {"palindromi", 0, 1, 0},
-    {"scambi", 1, 1, kVocali | kConsonanti | kTutte},
-    {"cerca", 1, 1, 0},
-    {"lettera", 1, 1, 0},
-    {"cruci", 1, 1, 0},
-    {"mnemos", 1, 1, kChiave | kSenzaFiltro | kDoppie | kSenzaOrdine},
-    {"parolando", 1, 2, 0},
+    {"rime", 1, 1, kSenzaLimite},
+    {"anagrammi", 1, 1, kFrasi | kSenzaLimite},
+    {"tutti", 0, 0, kFrasi | kSenzaLimite},
+    {"parziali", 1, 1, kFrasi | kScarti | kSenzaLimite},
+    {"contenitori", 1, 1, kFrasi | kScarti | kEscludi | kSenzaLimite},
+    {"palindromi", 0, 1, kSenzaLimite},
+    {"scambi", 1, 1, kVocali | kConsonanti | kTutte | kSenzaLimite},
+    {"cerca", 1, 1, kSenzaLimite},
+    {"lettera", 1, 1, kSenzaLimite},
+    {"cruci", 1, 1, kSenzaLimite},
+    {"mnemos", 1, 1, kChiave | kSenzaFiltro | kDoppie | kSenzaOrdine | kSenzaLimite},
+    {"parolando", 1, 2, kSenzaLimite},
     {"comuni", 0, 0, 0},
     {"formatta", 0, 0, kUscita},
     {"accenti", 0, 0, kUscita},
@@ -63,6 +66,7 @@ constexpr NomeOpzione kOpzioni[] = {
     {"--doppie", kDoppie, false},
     {"--senza-ordine", kSenzaOrdine, false},
     {"-o", kUscita, true},
+    {"--senza-limite", kSenzaLimite, false},
 };
 
 const Comando* trovaComando(std::string_view nome) {
@@ -211,6 +215,9 @@ private:
             case kUscita:
                 a.uscita = std::string(valore);
                 break;
+            case kSenzaLimite:
+                a.senzaLimite = true;
+                break;
             case kEscludi:
             case kChiave:
                 if (!converti(valore, testo, esito)) return false;
@@ -290,6 +297,9 @@ Comandi:
   formatta [-o FILE]             formatta e ordina il dizionario
   accenti [-o FILE]              elimina gli accenti dal dizionario
   analisi                        analisi letterale del dizionario (per mille) e serie di lettere
+
+Opzione di ogni ricerca:
+  --senza-limite                 elenca tutte le voci trovate, oltre le 32.736 righe della lista
 
 Senza -d si usa il dizionario del programma: quello indicato in Verbolario.ini
 accanto al programma, altrimenti dizionario.dic accanto al programma.

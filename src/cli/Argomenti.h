@@ -24,6 +24,7 @@ struct Argomenti {
     bool senzaFiltro = false;
     bool doppie = false;
     bool senzaOrdine = false;
+    bool senzaLimite = false; // every hit, past the list's capacity
 };
 
 struct EsitoArgomenti {

@@ -86,7 +86,7 @@ bool FlussoDizionario::scorri(const std::function<bool(const Lotto&)>& visita) {
         refs.clear();
         const Spezzatura s = SpezzaRighePulite(buf.data(), pieni, fine, 0, refs);
         if (!refs.empty()) {
-            if (!visita({buf.data(), refs.data(), refs.size(), primo, true})) return true;
+            if (!visita({buf.data(), refs.data(), refs.size(), primo, true, !s.segni})) return true;
             primo += refs.size();
         }
         if (!s.pulito) return scorriResto(buf.data() + s.fine, pieni - s.fine, primo, visita);

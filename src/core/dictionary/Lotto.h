@@ -17,6 +17,9 @@ struct Lotto {
     // Every entry's text starts after the end of the one before it, so the stretch from the
     // first entry to the end of the last holds them in order (with whatever separates them).
     bool inOrdine = false;
+    // No entry holds a blank or a hyphen: searches that compare entries without those signs
+    // need not look for them.
+    bool senzaSegni = false;
 
     std::string_view operator[](size_t k) const { return {testo + refs[k].off, refs[k].len}; }
 };

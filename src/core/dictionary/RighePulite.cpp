@@ -1,5 +1,6 @@
 #include "dictionary/RighePulite.h"
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <cstring>
@@ -51,28 +52,52 @@ constexpr Nibble kNibble = [] {
     return t;
 }();
 
-void aggiungi(std::vector<Voci::Ref>& refs, const char* b, size_t inizio, size_t lf,
-              uint32_t base) {
-    size_t fine = lf;
-    if (fine > inizio && b[fine - 1] == '\r') --fine;
-    refs.push_back({base + static_cast<uint32_t>(inizio), static_cast<uint32_t>(fine - inizio)});
-}
+// Where the references go: written in place, the table growing in large steps (and cut to
+// size at the end) rather than checked entry by entry.
+class Uscita {
+public:
+    Uscita(std::vector<Voci::Ref>& refs, uint32_t base)
+        : refs_(refs), n_(refs.size()), base_(base) {}
+    ~Uscita() { refs_.resize(n_); }
+    Uscita(const Uscita&) = delete;
+    Uscita& operator=(const Uscita&) = delete;
+
+    // Room for m more.
+    void spazio(size_t m) {
+        if (n_ + m > refs_.size()) refs_.resize(std::max(refs_.size() * 2, n_ + m + 4096));
+    }
+    // The line from inizio to the line end at lf (a CR before it left out); room for it made.
+    void riga(const char* b, size_t inizio, size_t lf) {
+        const size_t fine = lf - (lf > inizio && b[lf - 1] == '\r');
+        refs_[n_++] = {base_ + static_cast<uint32_t>(inizio), static_cast<uint32_t>(fine - inizio)};
+    }
+
+private:
+    std::vector<Voci::Ref>& refs_;
+    size_t n_;
+    uint32_t base_;
+};
 
 // One byte at a time over b[0, a), where a follows a line end.
 Spezzatura scalare(const char* b, size_t a, uint32_t base, std::vector<Voci::Ref>& refs) {
+    Uscita out(refs, base);
+    Spezzatura s;
     size_t inizio = 0;
     for (size_t i = 0; i < a; ++i) {
         const auto c = static_cast<unsigned char>(b[i]);
         if (c == '\n') {
-            aggiungi(refs, b, inizio, i, base);
+            out.spazio(1);
+            out.riga(b, inizio, i);
             inizio = i + 1;
             continue;
         }
         const bool male = kProblematici[c] || (c == '\r' && b[i + 1] != '\n') ||
                           (c == ' ' && (i == inizio || b[i + 1] == '\n' || b[i + 1] == '\r'));
-        if (male) return {inizio, false};
+        if (male) return {inizio, false, s.segni};
+        s.segni = s.segni || c == ' ' || c == '-';
     }
-    return {inizio, true};
+    s.fine = inizio;
+    return s;
 }
 
 #if defined(__x86_64__) || defined(__i386__)
@@ -88,11 +113,8 @@ VERBOLARIO_AVX2 uint64_t uguali(__m256i x0, __m256i x1, char c) {
            uint64_t{static_cast<uint32_t>(_mm256_movemask_epi8(_mm256_cmpeq_epi8(x1, v)))} << 32;
 }
 
-VERBOLARIO_AVX2 uint32_t problemi(__m256i x) {
-    const __m256i tb = _mm256_broadcastsi128_si256(
-        _mm_loadu_si128(reinterpret_cast<const __m128i*>(kNibble.basso.data())));
-    const __m256i ta = _mm256_broadcastsi128_si256(
-        _mm_loadu_si128(reinterpret_cast<const __m128i*>(kNibble.alto.data())));
+// The bytes of x in the set the two nibble tables describe.
+VERBOLARIO_AVX2 uint32_t problemi(__m256i x, __m256i tb, __m256i ta) {
     const __m256i quindici = _mm256_set1_epi8(0x0F);
     const __m256i lo = _mm256_and_si256(x, quindici);
     const __m256i hi = _mm256_and_si256(_mm256_srli_epi16(x, 4), quindici);
@@ -105,31 +127,40 @@ VERBOLARIO_AVX2 uint32_t problemi(__m256i x) {
 // one reference per line end below the first such byte.
 __attribute__((target("avx2"))) Spezzatura vettoriale(const char* b, size_t a, uint32_t base,
                                                       std::vector<Voci::Ref>& refs) {
+    const __m256i tb = _mm256_broadcastsi128_si256(
+        _mm_loadu_si128(reinterpret_cast<const __m128i*>(kNibble.basso.data())));
+    const __m256i ta = _mm256_broadcastsi128_si256(
+        _mm_loadu_si128(reinterpret_cast<const __m128i*>(kNibble.alto.data())));
+    Uscita out(refs, base);
     size_t inizio = 0;
     uint64_t dopoFine = 1; // the text starts a line
+    uint64_t segni = 0;
     for (size_t o = 0; o < a; o += 64) {
         const __m256i x0 = carica(b + o), x1 = carica(b + o + 32);
-        const __m256i y0 = carica(b + o + 1), y1 = carica(b + o + 33); // each byte's successor
         const uint64_t lf = uguali(x0, x1, '\n');
         const uint64_t cr = uguali(x0, x1, '\r');
         const uint64_t sp = uguali(x0, x1, ' ');
-        const uint64_t lfDopo = uguali(y0, y1, '\n');
-        const uint64_t crDopo = uguali(y0, y1, '\r');
+        // Each byte's successor: the next bit, and for the last one the byte after the block.
+        const uint64_t lfDopo = lf >> 1 | uint64_t{b[o + 64] == '\n'} << 63;
+        const uint64_t crDopo = cr >> 1 | uint64_t{b[o + 64] == '\r'} << 63;
         const uint64_t validi = a - o >= 64 ? ~uint64_t{0} : (uint64_t{1} << (a - o)) - 1;
-        const uint64_t male = (problemi(x0) | uint64_t{problemi(x1)} << 32 | (cr & ~lfDopo) |
-                               (sp & (lfDopo | crDopo)) | (sp & (lf << 1 | dopoFine))) &
-                              validi;
-        uint64_t fini = lf & validi;
-        if (male) fini &= (uint64_t{1} << std::countr_zero(male)) - 1;
-        for (; fini; fini &= fini - 1) {
+        const uint64_t male =
+            (problemi(x0, tb, ta) | uint64_t{problemi(x1, tb, ta)} << 32 | (cr & ~lfDopo) |
+             (sp & (lfDopo | crDopo)) | (sp & (lf << 1 | dopoFine))) &
+            validi;
+        uint64_t presi = validi;
+        if (male) presi &= (uint64_t{1} << std::countr_zero(male)) - 1;
+        segni |= (sp | uguali(x0, x1, '-')) & presi;
+        out.spazio(64);
+        for (uint64_t fini = lf & presi; fini; fini &= fini - 1) {
             const size_t p = o + static_cast<size_t>(std::countr_zero(fini));
-            aggiungi(refs, b, inizio, p, base);
+            out.riga(b, inizio, p);
             inizio = p + 1;
         }
-        if (male) return {inizio, false};
+        if (male) return {inizio, false, segni != 0};
         dopoFine = lf >> 63;
     }
-    return {inizio, true};
+    return {inizio, true, segni != 0};
 }
 #endif
 

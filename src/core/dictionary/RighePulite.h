@@ -22,6 +22,8 @@ struct Spezzatura {
     size_t fine = 0;
     // Every complete line was taken.
     bool pulito = true;
+    // Some line taken holds a blank or a hyphen (signs some searches drop from entries).
+    bool segni = false;
 };
 
 // Splits buf[0, n) at line ends (LF or CR LF) and appends a reference to each clean line

@@ -4,6 +4,7 @@
 #include "text/Accenti.h"
 
 #include <algorithm>
+#include <array>
 #include <numeric>
 
 namespace verbolario {
@@ -35,8 +36,15 @@ std::string_view IndiceAnagrammi::pulisci(std::string_view voce, bool frasi, std
 }
 
 IndiceAnagrammi::Maschera IndiceAnagrammi::maschera(std::string_view testo) {
+    // Every entry's mask is taken, so the bit of each folded character is looked up.
+    static constexpr auto kBit = [] {
+        std::array<Maschera, 256> t{};
+        for (unsigned c = 0; c < 256; ++c)
+            t[c] = bit(accenti::piana(static_cast<unsigned char>(c)));
+        return t;
+    }();
     Maschera m = 0;
-    for (char c : testo) m |= bit(accenti::piana(static_cast<unsigned char>(c)));
+    for (char c : testo) m |= kBit[static_cast<unsigned char>(c)];
     return m;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "dictionary/Voci.h"
+#include "text/Byte.h"
 
 #include <cstdint>
 #include <string>
@@ -29,11 +30,7 @@ public:
 
     // The entry cleanup rule.
     static bool vaPulita(std::string_view voce, bool frasi) {
-        // One pass over the characters: entries are short, and this runs for every entry.
-        const char blank = frasi ? ' ' : '\xBD';
-        for (char c : voce)
-            if (c == '\xBD' || c == blank) return true;
-        return false;
+        return byte::haUnoDi(voce, '\xBD', frasi ? ' ' : '\xBD');
     }
     // The cleaned form into out; returns it.
     static std::string_view pulisci(std::string_view voce, bool frasi, std::string& out);
@@ -42,11 +39,12 @@ public:
     // filter, the letters are always checked after it). Four bytes per entry: the searches
     // read the masks of millions of entries, and memory is what they wait for.
     using Maschera = uint32_t;
-    static Maschera bit(unsigned char c) {
+    static constexpr Maschera bit(unsigned char c) {
         return c >= 'a' && c <= 'z' ? Maschera{1} << (c - 'a') : Maschera{1} << (26 + c % 5);
     }
     // The mask of the text once folded.
     static Maschera maschera(std::string_view testo);
+
     // Set in an entry's mask when its cleaned form differs from the entry as stored.
     static constexpr Maschera kPulita = Maschera{1} << 31;
 

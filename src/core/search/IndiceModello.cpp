@@ -2,6 +2,7 @@
 
 #include "search/Arrangia.h"
 #include "text/Accenti.h"
+#include "text/Byte.h"
 #include "text/Lettere.h"
 
 #include <algorithm>
@@ -149,9 +150,7 @@ size_t lunghezzaConfrontata(std::string_view voce) {
 } // namespace
 
 bool VaRiscritta(std::string_view voce) {
-    for (char c : voce)
-        if (c == ' ' || c == '-') return true;
-    return false;
+    return byte::haUnoDi(voce, ' ', '-');
 }
 
 IndiceModello::IndiceModello(const Voci& voci) {

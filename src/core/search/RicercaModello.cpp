@@ -194,11 +194,11 @@ RisultatoRicerca RicercaModello(std::string_view testo, const OpzioniModello& op
     std::vector<std::string_view> elencate;
     int64_t trovate = 0;
     std::string forma;
-    r.interrotto = !Passata(fonte, poll, [&](size_t, std::string_view e) {
+    r.interrotto = !Passata(fonte, poll, [&](size_t, std::string_view e, const Lotto& l) {
         // The compared form drops blanks and signs only from entries with a blank or hyphen;
         // it is never longer than the entry.
-        if (e.size() < minima) return true;
-        const bool riscritta = VaRiscritta(e);
+        if (e.size() < minima || (esatta && e.size() != minima && l.senzaSegni)) return true;
+        const bool riscritta = !l.senzaSegni && VaRiscritta(e);
         if (esatta && e.size() != minima && !riscritta) return true;
         std::string_view w = e;
         if (riscritta) w = forma = Arrangia(e);

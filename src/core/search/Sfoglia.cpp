@@ -25,12 +25,12 @@ void elenca(const IndiceSfoglia::Gruppo& g, const Voci& voci, Poll& poll, Risult
 // The entries of one group met first in the dictionary, as many as the list holds, in
 // alphabetical order; the message when the group is larger.
 template <class Chiave>
-void elencaPiano(FonteVoci& fonte, Poll& poll, Chiave nelGruppo, RisultatoRicerca& out) {
-    std::vector<std::string_view> viste;
+void elencaPiano(FonteVoci& fonte, Poll& poll, Chiave nelGruppo, bool senzaLimite,
+                 RisultatoRicerca& out) {
     std::vector<std::string> righe;
     out.interrotto = !Passata(fonte, poll, [&](size_t, std::string_view e) {
         if (!nelGruppo(e)) return true;
-        if (righe.size() == IndiceSfoglia::kCapacita) {
+        if (righe.size() == IndiceSfoglia::kCapacita && !senzaLimite) {
             out.messaggio = kTroppe;
             return false;
         }
@@ -63,8 +63,8 @@ bool serveRicostruire(std::string_view primaRiga, std::string_view testo) {
 
 namespace {
 
-RisultatoRicerca testo(std::string_view testoText2, const Voci* voci, FonteVoci* fonte,
-                       Poll& poll) {
+RisultatoRicerca testo(std::string_view testoText2, const Voci* voci, FonteVoci* fonte, Poll& poll,
+                       bool senzaLimite) {
     RisultatoRicerca out;
     const std::string_view testo = trimSpazi(testoText2);
     const std::string prefisso = cp1252::lowered(testo.substr(0, 2));
@@ -75,14 +75,15 @@ RisultatoRicerca testo(std::string_view testoText2, const Voci* voci, FonteVoci*
         elencaPiano(
             *fonte, poll,
             [chiave](std::string_view e) { return IndiceSfoglia::chiavePrefisso(e) == chiave; },
-            out);
+            senzaLimite, out);
     }
     out.selezionato = selezionaInizio(out.righe, testo);
     out.stato = statoSfoglia(out.righe.size(), out.selezionato, testo);
     return out;
 }
 
-RisultatoRicerca lettera(char lettera, const Voci* voci, FonteVoci* fonte, Poll& poll) {
+RisultatoRicerca lettera(char lettera, const Voci* voci, FonteVoci* fonte, Poll& poll,
+                         bool senzaLimite) {
     RisultatoRicerca out;
     const unsigned char sel = cp1252::lower(static_cast<unsigned char>(lettera));
     if (voci)
@@ -90,7 +91,8 @@ RisultatoRicerca lettera(char lettera, const Voci* voci, FonteVoci* fonte, Poll&
     else
         elencaPiano(
             *fonte, poll,
-            [sel](std::string_view e) { return IndiceSfoglia::chiaveLettera(e) == sel; }, out);
+            [sel](std::string_view e) { return IndiceSfoglia::chiaveLettera(e) == sel; },
+            senzaLimite, out);
     out.stato = std::to_string(out.righe.size()) + " voci presenti.";
     return out;
 }
@@ -98,13 +100,14 @@ RisultatoRicerca lettera(char lettera, const Voci* voci, FonteVoci* fonte, Poll&
 } // namespace
 
 RisultatoRicerca SfogliaTesto(std::string_view testoText2, const Voci& voci, Poll& poll) {
-    if (voci.cached<IndiceSfoglia>()) return testo(testoText2, &voci, nullptr, poll);
+    if (voci.cached<IndiceSfoglia>()) return testo(testoText2, &voci, nullptr, poll, false);
     VociInMemoria fonte(voci);
-    return testo(testoText2, nullptr, &fonte, poll);
+    return testo(testoText2, nullptr, &fonte, poll, false);
 }
 
-RisultatoRicerca SfogliaTesto(std::string_view testoText2, FonteVoci& fonte, Poll& poll) {
-    return testo(testoText2, nullptr, &fonte, poll);
+RisultatoRicerca SfogliaTesto(std::string_view testoText2, FonteVoci& fonte, Poll& poll,
+                              bool senzaLimite) {
+    return testo(testoText2, nullptr, &fonte, poll, senzaLimite);
 }
 
 int64_t selezionaInizio(const std::vector<std::string>& righe, std::string_view testo) {
@@ -121,13 +124,13 @@ std::string statoSfoglia(size_t righe, int64_t selezionato, std::string_view tes
 }
 
 RisultatoRicerca SfogliaLettera(char sel, const Voci& voci, Poll& poll) {
-    if (voci.cached<IndiceSfoglia>()) return lettera(sel, &voci, nullptr, poll);
+    if (voci.cached<IndiceSfoglia>()) return lettera(sel, &voci, nullptr, poll, false);
     VociInMemoria fonte(voci);
-    return lettera(sel, nullptr, &fonte, poll);
+    return lettera(sel, nullptr, &fonte, poll, false);
 }
 
-RisultatoRicerca SfogliaLettera(char sel, FonteVoci& fonte, Poll& poll) {
-    return lettera(sel, nullptr, &fonte, poll);
+RisultatoRicerca SfogliaLettera(char sel, FonteVoci& fonte, Poll& poll, bool senzaLimite) {
+    return lettera(sel, nullptr, &fonte, poll, senzaLimite);
 }
 
 } // namespace verbolario

@@ -30,7 +30,9 @@ bool serveRicostruire(std::string_view primaRiga, std::string_view testo);
 // Both use the browse index when it has been built (PreparaSfoglia), else look at every
 // entry once.
 RisultatoRicerca SfogliaTesto(std::string_view testoText2, const Voci& voci, Poll& poll);
-RisultatoRicerca SfogliaTesto(std::string_view testoText2, FonteVoci& fonte, Poll& poll);
+// senzaLimite lists the whole group, past the list's capacity.
+RisultatoRicerca SfogliaTesto(std::string_view testoText2, FonteVoci& fonte, Poll& poll,
+                              bool senzaLimite = false);
 
 // The first line beginning with the text (trimmed; case ignored), -1 when none does.
 int64_t selezionaInizio(const std::vector<std::string>& righe, std::string_view testo);
@@ -42,6 +44,7 @@ std::string statoSfoglia(size_t righe, int64_t selezionato, std::string_view tes
 // The list for a letter of the key bar: every entry whose first character is that letter,
 // accented vowels counted as their plain one (the key E lists e, è, é, ê, ë).
 RisultatoRicerca SfogliaLettera(char lettera, const Voci& voci, Poll& poll);
-RisultatoRicerca SfogliaLettera(char lettera, FonteVoci& fonte, Poll& poll);
+RisultatoRicerca SfogliaLettera(char lettera, FonteVoci& fonte, Poll& poll,
+                                bool senzaLimite = false);
 
 } // namespace verbolario
