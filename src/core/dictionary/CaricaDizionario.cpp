@@ -56,10 +56,10 @@ const Classi kClassi;
 
 // The entries read are the dictionary; a file with no field at all gives one empty entry.
 EsitoCaricamento adotta(Voci::Buffer buf, size_t used, size_t size, std::vector<Voci::Ref> refs,
-                        Voci& voci, EsitoCaricamento esito) {
+                        Voci& voci, EsitoCaricamento esito, bool senzaSegni = false) {
     if (refs.empty()) refs.push_back({});
     if (refs.capacity() > refs.size() + refs.size() / 8 + 64) refs.shrink_to_fit();
-    voci.adopt(std::move(buf), used, size + 1 + kMargineRighe, std::move(refs));
+    voci.adopt(std::move(buf), used, size + 1 + kMargineRighe, std::move(refs), senzaSegni);
     esito.ok = true;
     return esito;
 }
@@ -126,19 +126,26 @@ EsitoCaricamento analizza(Voci::Buffer buf, size_t size, size_t da, std::vector<
 EsitoCaricamento carica(Voci::Buffer buf, size_t size, Voci& voci, Poll& poll) {
     constexpr size_t kPezzo = size_t{1} << 20;
     std::vector<Voci::Ref> refs;
-    refs.reserve(size / 10 + 16);
     EsitoCaricamento esito;
     size_t fatto = 0;
+    bool segni = false;
     while (fatto < size) {
         if (poll.stop()) {
             esito.interrotto = true;
-            return adotta(std::move(buf), size, size, std::move(refs), voci, esito);
+            return adotta(std::move(buf), size, size, std::move(refs), voci, esito, !segni);
         }
         poll.progress(static_cast<int64_t>(fatto), static_cast<int64_t>(size));
         const bool ultimo = size - fatto <= kPezzo;
         const size_t n = ultimo ? size - fatto : kPezzo;
         const Spezzatura s =
             SpezzaRighePulite(buf.get() + fatto, n, ultimo, static_cast<uint32_t>(fatto), refs);
+        segni = segni || s.segni;
+        // The first piece tells how long the lines are: room for all of them, once.
+        if (fatto == 0 && !ultimo && s.fine > 0)
+            refs.reserve(
+                static_cast<size_t>(static_cast<double>(refs.size()) * static_cast<double>(size) /
+                                    static_cast<double>(s.fine) * 1.02) +
+                1024);
         if (!s.pulito)
             return analizza(std::move(buf), size, fatto + s.fine, std::move(refs), voci, poll);
         // A line longer than a piece: the next piece starts where it does and is longer.
@@ -148,6 +155,7 @@ EsitoCaricamento carica(Voci::Buffer buf, size_t size, Voci& voci, Poll& poll) {
                 lf ? static_cast<size_t>(static_cast<const char*>(lf) - buf.get()) + 1 : size;
             const Spezzatura lunga = SpezzaRighePulite(
                 buf.get() + fatto, fine - fatto, fine == size, static_cast<uint32_t>(fatto), refs);
+            segni = segni || lunga.segni;
             if (!lunga.pulito)
                 return analizza(std::move(buf), size, fatto + lunga.fine, std::move(refs), voci,
                                 poll);
@@ -156,7 +164,7 @@ EsitoCaricamento carica(Voci::Buffer buf, size_t size, Voci& voci, Poll& poll) {
         }
         fatto += s.fine;
     }
-    return adotta(std::move(buf), size, size, std::move(refs), voci, esito);
+    return adotta(std::move(buf), size, size, std::move(refs), voci, esito, !segni);
 }
 
 } // namespace

@@ -146,7 +146,7 @@ bool FlussoDizionario::scorriResto(const char* inizio, size_t n, size_t primo,
     constexpr size_t kPasso = 4096;
     for (size_t i = 0; i < resto.size(); i += kPasso) {
         const Lotto l{resto.data(), resto.refs().data() + i, std::min(kPasso, resto.size() - i),
-                      primo + i, resto.inOrdine()};
+                      primo + i,    resto.inOrdine(),        resto.senzaSegni()};
         if (!visita(l)) break;
     }
     return true;

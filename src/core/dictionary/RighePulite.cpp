@@ -52,8 +52,9 @@ constexpr Nibble kNibble = [] {
     return t;
 }();
 
-// Where the references go: written in place, the table growing in large steps (and cut to
-// size at the end) rather than checked entry by entry.
+// Where the references go: written in place, the table growing a step at a time (and cut to
+// size at the end) rather than checked entry by entry. The steps are bounded, so a slot is
+// cleared about once however many pieces of a text go into one table.
 class Uscita {
 public:
     Uscita(std::vector<Voci::Ref>& refs, uint32_t base)
@@ -64,7 +65,8 @@ public:
 
     // Room for m more.
     void spazio(size_t m) {
-        if (n_ + m > refs_.size()) refs_.resize(std::max(refs_.size() * 2, n_ + m + 4096));
+        if (n_ + m > refs_.size())
+            refs_.resize(n_ + std::max(m, std::clamp<size_t>(n_, 4096, 65536)));
     }
     // The line from inizio to the line end at lf (a CR before it left out); room for it made.
     void riga(const char* b, size_t inizio, size_t lf) {

@@ -1,5 +1,7 @@
 #include "dictionary/Voci.h"
 
+#include "text/Byte.h"
+
 #include <atomic>
 #include <cstdlib>
 #include <cstring>
@@ -12,6 +14,11 @@ namespace verbolario {
 
 void Voci::Libera::operator()(char* p) const noexcept {
     std::free(p);
+}
+
+uint64_t Voci::nuovaVersione() {
+    static std::atomic<uint64_t> ultima{0};
+    return ultima.fetch_add(1, std::memory_order_relaxed) + 1;
 }
 
 Voci::Buffer Voci::alloca(size_t bytes) {
@@ -33,6 +40,7 @@ Voci& Voci::operator=(const Voci& other) {
     reserve(other.size(), byte);
     Deposito& d = mio();
     for (size_t i = 0; i < other.size(); ++i) d.refs.push_back(store(d, other[i]));
+    d.senzaSegni = other.senzaSegni();
     aggiorna();
     touch();
     return *this;
@@ -106,6 +114,7 @@ Voci::Deposito& Voci::mio() {
             copia->used += r.len;
         }
         copia->live = copia->used;
+        copia->senzaSegni = d.senzaSegni;
         dep_ = std::move(copia);
     } else {
         // The last snapshot has been let go, possibly on another thread: what it read
@@ -172,6 +181,7 @@ void Voci::append(std::string_view entry) {
     touch();
     Deposito& d = mio();
     d.refs.push_back(store(d, entry));
+    d.senzaSegni = d.senzaSegni && !byte::haUnoDi(entry, ' ', '-');
     aggiorna();
 }
 
@@ -187,6 +197,7 @@ void Voci::set(size_t i, std::string_view entry) {
     else
         d.refs[i] = store(d, entry);
     if (!entry.empty() && i + 1 < d.refs.size()) d.inOrdine = false;
+    d.senzaSegni = d.senzaSegni && !byte::haUnoDi(entry, ' ', '-');
     compactIfWasteful(d);
     aggiorna();
 }
@@ -201,7 +212,8 @@ void Voci::resize(size_t n) {
     aggiorna();
 }
 
-void Voci::adopt(Buffer data, size_t used, size_t capacity, std::vector<Ref> refs) {
+void Voci::adopt(Buffer data, size_t used, size_t capacity, std::vector<Ref> refs,
+                 bool senzaSegni) {
     touch();
     if (capacity > used + used / 8 + 4096) {
         if (auto* p = static_cast<char*>(std::realloc(data.get(), used + 1))) {
@@ -217,6 +229,7 @@ void Voci::adopt(Buffer data, size_t used, size_t capacity, std::vector<Ref> ref
     d->refs = std::move(refs);
     for (const Ref& r : d->refs) d->live += r.len;
     d->inOrdine = ordinati(d->refs);
+    d->senzaSegni = senzaSegni;
     dep_ = std::move(d);
     aggiorna();
 }

@@ -67,12 +67,18 @@ public:
     // Every entry starts where the one before it ends, or later, as after a load: the buffer
     // from the first entry to the end of the last holds them in dictionary order.
     bool inOrdine() const { return !dep_ || dep_->inOrdine; }
+    // Known to hold no entry with a blank or a hyphen (searches that compare entries without
+    // those signs then need not look for them). False when not known.
+    bool senzaSegni() const { return dep_ && dep_->senzaSegni; }
 
     // Takes over a buffer (from alloca) whose first `used` bytes hold the entries that `refs`
-    // point at; trims a large unused tail.
-    void adopt(Buffer data, size_t used, size_t capacity, std::vector<Ref> refs);
+    // point at; trims a large unused tail. senzaSegni: the caller knows no entry holds a
+    // blank or a hyphen.
+    void adopt(Buffer data, size_t used, size_t capacity, std::vector<Ref> refs,
+               bool senzaSegni = false);
 
-    // Bumped by every mutation.
+    // Changes with every mutation, and no two states of any two stores share one: data built
+    // for a version describes exactly the entries of that version.
     uint64_t version() const { return version_; }
 
     // The same entries, sharing this store's buffer until either side changes (then the one
@@ -110,14 +116,16 @@ private:
         size_t live = 0; // bytes referenced by entries; the rest is garbage from replacements
         std::vector<Ref> refs;
         bool inOrdine = true;
+        bool senzaSegni = false;
     };
 
     // Makes the storage this store's own before a change.
     Deposito& mio();
     void touch() {
-        ++version_;
+        version_ = nuovaVersione();
         cache_.clear();
     }
+    static uint64_t nuovaVersione();
     void aggiorna(); // refreshes the reading shortcuts after the storage changed
     bool dentro(std::string_view s) const; // s lies in this store's buffer
     Ref store(Deposito& d, std::string_view s);

@@ -14,8 +14,8 @@ bool VociInMemoria::scorri(const std::function<bool(const Lotto&)>& visita) {
     constexpr size_t kPasso = 4096;
     const size_t n = voci_.size();
     for (size_t i = 0; i < n; i += kPasso) {
-        const Lotto l{voci_.data(), voci_.refs().data() + i, std::min(kPasso, n - i), i,
-                      voci_.inOrdine()};
+        const Lotto l{voci_.data(),     voci_.refs().data() + i, std::min(kPasso, n - i), i,
+                      voci_.inOrdine(), voci_.senzaSegni()};
         if (!visita(l)) break;
     }
     return true;

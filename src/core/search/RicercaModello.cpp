@@ -141,6 +141,53 @@ std::optional<RisultatoRicerca> prepara(std::string_view testo, const OpzioniMod
     return std::nullopt;
 }
 
+// The characters the pattern asks for one by one (single-character elements), in their order.
+// A matching entry holds them in that order too, folded as it is compared: its compared form
+// only drops characters and folds the others. So an entry without them in order is passed over
+// with one look at its characters, before it is cleaned, folded or matched.
+class LettereInOrdine {
+public:
+    LettereInOrdine(const Modello& m, bool accenti) : piega_(!accenti) {
+        auto prendi = [this](const Modello::Segmento& s) {
+            for (const Modello::Insieme& e : s)
+                if (const int c = e.unico(); c >= 0) lettere_.push_back(static_cast<char>(c));
+        };
+        prendi(m.prefisso());
+        for (const Modello::Segmento& s : m.centrali()) prendi(s);
+        prendi(m.suffisso());
+    }
+
+    // For an entry compared as it stands (no blank, no hyphen), at least as long as the
+    // pattern's fixed part: the places the pattern fixes at its start and end.
+    static bool estremi(const Modello& m, std::string_view e, bool piega) {
+        auto ha = [piega](const Modello::Insieme& s, char ch) {
+            auto c = static_cast<unsigned char>(ch);
+            return s.ha(piega ? accenti::piana(c) : c);
+        };
+        const Modello::Segmento& pre = m.prefisso();
+        for (size_t k = 0; k < pre.size(); ++k)
+            if (!ha(pre[k], e[k])) return false;
+        const Modello::Segmento& suf = m.suffisso();
+        for (size_t k = 0; k < suf.size(); ++k)
+            if (!ha(suf[k], e[e.size() - suf.size() + k])) return false;
+        return true;
+    }
+
+    bool possibile(std::string_view e) const {
+        size_t k = 0;
+        for (size_t i = 0; i < e.size() && k < lettere_.size(); ++i) {
+            auto c = static_cast<unsigned char>(e[i]);
+            if (piega_) c = accenti::piana(c);
+            k += c == static_cast<unsigned char>(lettere_[k]);
+        }
+        return k == lettere_.size();
+    }
+
+private:
+    std::string lettere_;
+    bool piega_;
+};
+
 // The hits, in dictionary order, filtered and ordered for the list.
 RisultatoRicerca elenca(std::vector<std::string_view> elencate, const Richiesta& q,
                         const OpzioniModello& opzioni, RisultatoRicerca r) {
@@ -194,12 +241,15 @@ RisultatoRicerca RicercaModello(std::string_view testo, const OpzioniModello& op
     std::vector<std::string_view> elencate;
     int64_t trovate = 0;
     std::string forma;
+    const LettereInOrdine lettere(m, q.accenti);
     r.interrotto = !Passata(fonte, poll, [&](size_t, std::string_view e, const Lotto& l) {
         // The compared form drops blanks and signs only from entries with a blank or hyphen;
         // it is never longer than the entry.
         if (e.size() < minima || (esatta && e.size() != minima && l.senzaSegni)) return true;
         const bool riscritta = !l.senzaSegni && VaRiscritta(e);
         if (esatta && e.size() != minima && !riscritta) return true;
+        if (!riscritta && !LettereInOrdine::estremi(m, e, !q.accenti)) return true;
+        if (!lettere.possibile(e)) return true;
         std::string_view w = e;
         if (riscritta) w = forma = Arrangia(e);
         if (!q.accenti && accenti::haAccenti(w)) {

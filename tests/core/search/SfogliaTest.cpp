@@ -1,6 +1,7 @@
 #include "search/Sfoglia.h"
 
 #include "core/Prova.h"
+#include "dictionary/VociInMemoria.h"
 #include "search/Ordinamento.h"
 #include "text/Accenti.h"
 #include "text/Cp1252.h"
@@ -119,6 +120,13 @@ TEST(Sfoglia, Capacita) {
             EXPECT_EQ(testo("ca", x).righe, testoLetterale("ca", v).righe);
             EXPECT_EQ(lettera('c', x).righe, letteraLetterale('c', v).righe);
         }
+        // Without the limit the whole group is listed.
+        VociInMemoria fonte(v);
+        NoPoll np;
+        const RisultatoRicerca tutte = SfogliaTesto("ca", fonte, np, true);
+        EXPECT_EQ(tutte.righe.size(), n);
+        EXPECT_TRUE(tutte.messaggio.empty());
+        EXPECT_EQ(SfogliaLettera('c', fonte, np, true).righe, tutte.righe);
     }
 }
 
