@@ -1,6 +1,7 @@
 # make run   - installs what is missing, builds, starts the program on the bundled dictionary
 # make test  - installs what is missing, builds, runs every test
-# make bench - builds and runs the benchmarks (makes the large list on first use)
+# make bench - builds and runs the benchmarks, the window's start-up and the comparison with
+#              grep (makes the large list on first use)
 BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=Release
@@ -25,9 +26,12 @@ test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
 bench: build
-	@cmake --build $(BUILD) -j $(JOBS) --target verbolario_bench
+	@scripts/install-deps bench
+	@cmake --build $(BUILD) -j $(JOBS) --target verbolario_bench verbolario_avvio
 	@bench/make-large-dictionary
 	$(BUILD)/bench/verbolario_bench --benchmark_min_time=0.5
+	$(BUILD)/bench/verbolario_avvio
+	bench/confronto $(BUILD)/bin
 
 format:
 	@find src tests bench tools -name '*.cpp' -o -name '*.h' | xargs clang-format -i

@@ -33,10 +33,9 @@ std::vector<Indice> IndiciForm1::perModo(int modo, bool frasi) {
         return {anagrammi};
     case 3:
         return {Indice::Palindromi};
-    case 4:
-        return {Indice::Scambi};
     case 5:
         return {Indice::Sfoglia};
+    case 4:
     case 7:
     case 9:
         return {Indice::Modello};

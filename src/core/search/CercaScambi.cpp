@@ -2,7 +2,7 @@
 
 #include "dictionary/VociInMemoria.h"
 #include "search/Ascolto.h"
-#include "search/IndiceScambi.h"
+#include "search/IndiceModello.h"
 #include "search/Passata.h"
 #include "search/Spazi.h"
 #include "text/Accenti.h"
@@ -71,7 +71,7 @@ std::string parolaDi(std::string_view testoText1) {
 
 RisultatoRicerca CercaScambi(int tipo, std::string_view testoText1, bool tutte, const Voci& voci,
                              Poll& poll) {
-    const IndiceScambi* indice = voci.cached<IndiceScambi>();
+    const IndiceModello* indice = voci.cached<IndiceModello>();
     if (!indice) {
         VociInMemoria fonte(voci);
         return CercaScambi(tipo, testoText1, tutte, fonte, poll);
@@ -83,16 +83,22 @@ RisultatoRicerca CercaScambi(int tipo, std::string_view testoText1, bool tutte, 
         return out;
     }
     const Insieme s = insieme(tipo);
-    if (const IndiceScambi::Gruppo* g = indice->perLunghezza(parola.size())) {
-        Ascolto ascolto(poll, static_cast<int64_t>(g->voci.size()));
-        const char* f = g->forme.data();
-        for (size_t r = 0; r < g->voci.size(); ++r, f += parola.size()) {
-            if (!ascolto.arrivaA(static_cast<int64_t>(r))) break;
-            if (tutte ? tuttiScambi(f, parola, s) : unoScambio(f, parola, s))
-                out.righe.emplace_back(voci[g->voci[r]]);
+    // The pattern index keeps the folded entries by length; those with a blank or hyphen
+    // there are compared without them, so they have another stored length and are passed over.
+    const IndiceModello::Righe g = indice->righe(parola.size());
+    Ascolto ascolto(poll, static_cast<int64_t>(g.n));
+    size_t saltare = 0;
+    const char* f = g.testi;
+    for (size_t r = 0; r < g.n; ++r, f += parola.size()) {
+        if (!ascolto.arrivaA(static_cast<int64_t>(r))) break;
+        if (saltare < g.riscritte->size() && (*g.riscritte)[saltare] == r) {
+            ++saltare;
+            continue;
         }
-        out.interrotto = ascolto.fermato();
+        if (tutte ? tuttiScambi(f, parola, s) : unoScambio(f, parola, s))
+            out.righe.emplace_back(voci[g.indici[r]]);
     }
+    out.interrotto = ascolto.fermato();
     out.stato = stato(tipo, out.righe.size());
     return out;
 }
@@ -108,7 +114,7 @@ RisultatoRicerca CercaScambi(int tipo, std::string_view testoText1, bool tutte, 
     const Insieme s = insieme(tipo);
     std::string forma(parola.size(), '\0');
     out.interrotto = !Passata(fonte, poll, [&](size_t, std::string_view e) {
-        if (e.size() != parola.size() || !IndiceScambi::confrontabile(e)) return true;
+        if (e.size() != parola.size() || VaRiscritta(e)) return true;
         for (size_t k = 0; k < e.size(); ++k)
             forma[k] = static_cast<char>(accenti::piana(static_cast<unsigned char>(e[k])));
         if (tutte ? tuttiScambi(forma.data(), parola, s) : unoScambio(forma.data(), parola, s))

@@ -4,7 +4,6 @@
 #include "search/IndiceModello.h"
 #include "search/IndicePalindromi.h"
 #include "search/IndiceRime.h"
-#include "search/IndiceScambi.h"
 #include "search/IndiceSfoglia.h"
 
 #include <memory>
@@ -21,8 +20,6 @@ template <class F> auto perTipo(Indice quale, F f) {
         return f(static_cast<const IndiceRime*>(nullptr));
     case Indice::Palindromi:
         return f(static_cast<const IndicePalindromi*>(nullptr));
-    case Indice::Scambi:
-        return f(static_cast<const IndiceScambi*>(nullptr));
     case Indice::Sfoglia:
         return f(static_cast<const IndiceSfoglia*>(nullptr));
     case Indice::AnagrammiParole:

@@ -10,18 +10,16 @@ namespace verbolario {
 // entry once. Each is kept by the store as derived data (Voci::derived), so any change of the
 // dictionary drops it.
 enum class Indice {
-    Modello,         // crossword and number-key patterns
+    Modello,         // crossword and number-key patterns, vowel and consonant exchanges
     Rime,            // endings
     Palindromi,      // the palindromes themselves
-    Scambi,          // vowel and consonant exchanges
     Sfoglia,         // browsing by prefix and by letter
     AnagrammiParole, // anagram searches, phrases off
     AnagrammiFrasi,  // anagram searches, phrases on
 };
-inline constexpr Indice kIndici[] = {Indice::Modello,       Indice::Rime,
-                                     Indice::Palindromi,    Indice::Scambi,
-                                     Indice::Sfoglia,       Indice::AnagrammiParole,
-                                     Indice::AnagrammiFrasi};
+inline constexpr Indice kIndici[] = {Indice::Modello,         Indice::Rime,
+                                     Indice::Palindromi,      Indice::Sfoglia,
+                                     Indice::AnagrammiParole, Indice::AnagrammiFrasi};
 
 // Whether the store has it for its current entries.
 bool IndicePronto(const Voci& voci, Indice quale);
