@@ -101,19 +101,18 @@ Voci::Deposito& Voci::mio() {
     if (!dep_) {
         dep_ = std::make_shared<Deposito>();
     } else if (dep_.use_count() > 1) {
-        // Shared with a snapshot: the snapshot keeps the old storage, this store takes a
-        // compact copy of the live entries.
-        auto copia = std::make_shared<Deposito>();
+        // Shared with a snapshot: the snapshot keeps the old storage, this store takes a copy
+        // with every entry at the same offset (a change may come with references to it, as a
+        // sorted table does).
         const Deposito& d = *dep_;
-        copia->data = alloca(d.live + 1);
-        copia->cap = d.live + 1;
-        copia->refs.reserve(d.refs.size());
-        for (const Ref& r : d.refs) {
-            if (r.len) std::memcpy(copia->data.get() + copia->used, d.data.get() + r.off, r.len);
-            copia->refs.push_back({static_cast<uint32_t>(copia->used), r.len});
-            copia->used += r.len;
-        }
-        copia->live = copia->used;
+        auto copia = std::make_shared<Deposito>();
+        copia->data = alloca(d.cap);
+        if (d.used) std::memcpy(copia->data.get(), d.data.get(), d.used);
+        copia->used = d.used;
+        copia->cap = d.cap;
+        copia->live = d.live;
+        copia->refs = d.refs;
+        copia->inOrdine = d.inOrdine;
         copia->senzaSegni = d.senzaSegni;
         dep_ = std::move(copia);
     } else {

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 using namespace verbolario;
 using namespace verbolario::prova;
 
@@ -186,4 +188,43 @@ TEST(Voci, EditsKeepTheOthersAndInvalidateDerivedData) {
     v.resize(1);
     EXPECT_EQ(elenco(copy), (V{"tre", "", "tre", "quattro"}));
     EXPECT_EQ(SoloTermine("casa \tnota"), "casa ");
+}
+
+// A snapshot (read by another thread while the store goes on) never sees a change; the store
+// changes as it would without one, and knows whether its entries still lie in order and
+// whether any holds a blank or a hyphen.
+TEST(Voci, ChangesAfterASnapshotLeaveItAlone) {
+    const std::function<void(Voci&)> cambi[] = {
+        [](Voci& v) { v.append("nuova voce"); },
+        [](Voci& v) { v.set(1, v[3]); },
+        [](Voci& v) { v.set(2, ""); },
+        [](Voci& v) { v.resize(2); },
+        [](Voci& v) { v.resize(7); },
+        [](Voci& v) {
+            std::vector<Voci::Ref> r = v.refs();
+            std::reverse(r.begin(), r.end());
+            v.replaceRefs(r);
+        },
+        [](Voci& v) { v.clear(); },
+    };
+    NoPoll np;
+    for (const auto& cambia : cambi) {
+        Voci v;
+        ASSERT_TRUE(caricaDaTesto("uno\r\ndue\r\ntre\r\nquattro\r\n", v, np).ok);
+        EXPECT_TRUE(v.inOrdine() && v.senzaSegni());
+        Voci atteso = v;
+        cambia(atteso);
+        const Voci istantanea = v.snapshot();
+        EXPECT_EQ(istantanea.version(), v.version());
+        cambia(v);
+        EXPECT_EQ(elenco(istantanea), (V{"uno", "due", "tre", "quattro"}));
+        EXPECT_EQ(elenco(v), elenco(atteso));
+        EXPECT_NE(istantanea.version(), v.version());
+        EXPECT_EQ(v.senzaSegni(), atteso.senzaSegni());
+        // In order exactly when every entry starts where the one before ends, or later.
+        bool inOrdine = true;
+        for (size_t i = 1; i < v.size(); ++i)
+            inOrdine = inOrdine && v[i].data() >= v[i - 1].data() + v[i - 1].size();
+        EXPECT_EQ(v.inOrdine(), inOrdine);
+    }
 }
