@@ -15,13 +15,17 @@ constexpr uint32_t kMaxIstogramma = 1u << 20;
 
 } // namespace
 
+bool IndiceAnagrammi::frasiDistinte(const Voci& voci) {
+    return !voci.senzaSegni();
+}
+
 const IndiceAnagrammi& IndiceAnagrammi::di(const Voci& voci, bool frasi) {
-    if (frasi) return voci.derived<IndiceAnagrammiPer<true>>();
+    if (frasi && frasiDistinte(voci)) return voci.derived<IndiceAnagrammiPer<true>>();
     return voci.derived<IndiceAnagrammiPer<false>>();
 }
 
 const IndiceAnagrammi* IndiceAnagrammi::pronto(const Voci& voci, bool frasi) {
-    if (frasi) return voci.cached<IndiceAnagrammiPer<true>>();
+    if (frasi && frasiDistinte(voci)) return voci.cached<IndiceAnagrammiPer<true>>();
     return voci.cached<IndiceAnagrammiPer<false>>();
 }
 

@@ -27,6 +27,9 @@ public:
     static const IndiceAnagrammi& di(const Voci& voci, bool frasi);
     // The same when it has been built already, else null.
     static const IndiceAnagrammi* pronto(const Voci& voci, bool frasi);
+    // Whether the phrase setting can make a difference: only entries with a blank are
+    // cleaned differently, so a dictionary known to have none shares one index.
+    static bool frasiDistinte(const Voci& voci);
 
     // The entry cleanup rule.
     static bool vaPulita(std::string_view voce, bool frasi) {

@@ -30,21 +30,30 @@ template <class F> auto perTipo(Indice quale, F f) {
     return f(static_cast<const IndiceAnagrammiPer<true>*>(nullptr));
 }
 
+// The index that serves for quale on this dictionary (the phrase setting may not matter).
+Indice effettivo(const Voci& voci, Indice quale) {
+    if (quale == Indice::AnagrammiFrasi && !IndiceAnagrammi::frasiDistinte(voci))
+        return Indice::AnagrammiParole;
+    return quale;
+}
+
 } // namespace
 
 bool IndicePronto(const Voci& voci, Indice quale) {
-    return perTipo(quale, [&voci]<class T>(const T*) { return voci.cached<T>() != nullptr; });
+    return perTipo(effettivo(voci, quale),
+                   [&voci]<class T>(const T*) { return voci.cached<T>() != nullptr; });
 }
 
 void CostruisciIndice(const Voci& voci, Indice quale) {
-    perTipo(quale, [&voci]<class T>(const T*) { (void)voci.derived<T>(); });
+    perTipo(effettivo(voci, quale), [&voci]<class T>(const T*) { (void)voci.derived<T>(); });
 }
 
 std::function<void(const Voci&)> CostruisciAParte(const Voci& voci, Indice quale) {
-    return perTipo(quale, [&voci]<class T>(const T*) -> std::function<void(const Voci&)> {
-        std::shared_ptr<const T> fatto = std::make_shared<const T>(voci);
-        return [fatto](const Voci& destinazione) { destinazione.adoptDerived<T>(fatto); };
-    });
+    return perTipo(
+        effettivo(voci, quale), [&voci]<class T>(const T*) -> std::function<void(const Voci&)> {
+            std::shared_ptr<const T> fatto = std::make_shared<const T>(voci);
+            return [fatto](const Voci& destinazione) { destinazione.adoptDerived<T>(fatto); };
+        });
 }
 
 } // namespace verbolario
