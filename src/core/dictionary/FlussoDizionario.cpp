@@ -3,6 +3,7 @@
 #include "dictionary/CaricaDizionario.h"
 #include "dictionary/RighePulite.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>

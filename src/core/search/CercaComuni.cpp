@@ -40,7 +40,8 @@ std::string LettereComuni(std::string_view testo) {
         return t;
     }();
     std::string piano(testo.size(), '\0');
-    for (size_t k = 0; k < testo.size(); ++k) piano[k] = kPiano[static_cast<unsigned char>(testo[k])];
+    for (size_t k = 0; k < testo.size(); ++k)
+        piano[k] = kPiano[static_cast<unsigned char>(testo[k])];
     const std::vector<std::string_view> pezzi = parole(piano);
     std::string_view corta;
     for (std::string_view p : pezzi)
