@@ -121,41 +121,18 @@ EsitoCaricamento analizza(Voci::Buffer buf, size_t size, size_t da, std::vector<
     return adotta(std::move(buf), w, size, std::move(refs), voci, esito);
 }
 
-// Moves the lines from refs[da] on down to scritto, each followed by one line feed: the
-// carriage returns of a CR LF file (a line in sixteen bytes) are given back, and the entries
-// stay in order with one byte between them. A line moves sixteen bytes at a time once it is
-// that far down: then no store reaches a byte not yet read (the buffer's margin covers the
-// last line's reads).
-void compatta(char* b, std::vector<Voci::Ref>& refs, size_t& da, size_t& scritto) {
-    for (; da < refs.size(); ++da) {
-        Voci::Ref& r = refs[da];
-        const size_t origine = r.off;
-        if (origine != scritto) {
-            if (origine - scritto >= 16)
-                for (size_t k = 0; k < r.len; k += 16)
-                    std::memcpy(b + scritto + k, b + origine + k, 16);
-            else
-                std::memmove(b + scritto, b + origine, r.len);
-            r.off = static_cast<uint32_t>(scritto);
-        }
-        scritto += r.len;
-        b[scritto++] = '\n';
-    }
-}
-
 // The lines of buf[0, size) as they stand, a megabyte at a time, as far as they need no field
 // rules; the full parser takes over from the first line that does.
 EsitoCaricamento carica(Voci::Buffer buf, size_t size, Voci& voci, Poll& poll) {
     constexpr size_t kPezzo = size_t{1} << 20;
     std::vector<Voci::Ref> refs;
     EsitoCaricamento esito;
-    size_t fatto = 0, compattate = 0, scritto = 0;
+    size_t fatto = 0;
     bool segni = false;
     while (fatto < size) {
-        compatta(buf.get(), refs, compattate, scritto);
         if (poll.stop()) {
             esito.interrotto = true;
-            return adotta(std::move(buf), scritto, size, std::move(refs), voci, esito, !segni);
+            return adotta(std::move(buf), size, size, std::move(refs), voci, esito, !segni);
         }
         poll.progress(static_cast<int64_t>(fatto), static_cast<int64_t>(size));
         const bool ultimo = size - fatto <= kPezzo;
@@ -169,10 +146,8 @@ EsitoCaricamento carica(Voci::Buffer buf, size_t size, Voci& voci, Poll& poll) {
                 static_cast<size_t>(static_cast<double>(refs.size()) * static_cast<double>(size) /
                                     static_cast<double>(s.fine) * 1.02) +
                 1024);
-        if (!s.pulito) {
-            compatta(buf.get(), refs, compattate, scritto);
+        if (!s.pulito)
             return analizza(std::move(buf), size, fatto + s.fine, std::move(refs), voci, poll);
-        }
         // A line longer than a piece: the next piece starts where it does and is longer.
         if (s.fine == 0 && !ultimo) {
             const void* lf = std::memchr(buf.get() + fatto, '\n', size - fatto);
@@ -181,18 +156,15 @@ EsitoCaricamento carica(Voci::Buffer buf, size_t size, Voci& voci, Poll& poll) {
             const Spezzatura lunga = SpezzaRighePulite(
                 buf.get() + fatto, fine - fatto, fine == size, static_cast<uint32_t>(fatto), refs);
             segni = segni || lunga.segni;
-            if (!lunga.pulito) {
-                compatta(buf.get(), refs, compattate, scritto);
+            if (!lunga.pulito)
                 return analizza(std::move(buf), size, fatto + lunga.fine, std::move(refs), voci,
                                 poll);
-            }
             fatto = fine;
             continue;
         }
         fatto += s.fine;
     }
-    compatta(buf.get(), refs, compattate, scritto);
-    return adotta(std::move(buf), scritto, size, std::move(refs), voci, esito, !segni);
+    return adotta(std::move(buf), size, size, std::move(refs), voci, esito, !segni);
 }
 
 } // namespace

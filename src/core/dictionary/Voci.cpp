@@ -214,8 +214,7 @@ void Voci::resize(size_t n) {
 void Voci::adopt(Buffer data, size_t used, size_t capacity, std::vector<Ref> refs,
                  bool senzaSegni) {
     touch();
-    // Shrinking in place costs nothing, and the slack may be pages already touched.
-    if (capacity > used + 4096) {
+    if (capacity > used + used / 8 + 4096) {
         if (auto* p = static_cast<char*>(std::realloc(data.get(), used + 1))) {
             (void)data.release();
             data.reset(p);
