@@ -10,6 +10,7 @@
 #include "text/Lettere.h"
 
 #include <array>
+#include <cstdint>
 
 namespace verbolario {
 namespace {
@@ -87,12 +88,14 @@ RisultatoRicerca CercaScambi(int tipo, std::string_view testoText1, bool tutte, 
     // there are compared without them, so they have another stored length and are passed over.
     const IndiceModello::Righe g = indice->righe(parola.size());
     Ascolto ascolto(poll, static_cast<int64_t>(g.n));
-    size_t saltare = 0;
+    const uint32_t* salta = g.riscritte ? g.riscritte->data() : nullptr;
+    const uint32_t* fineSalta = salta ? salta + g.riscritte->size() : nullptr;
+    size_t prossimaSaltata = salta != fineSalta ? *salta : SIZE_MAX;
     const char* f = g.testi;
     for (size_t r = 0; r < g.n; ++r, f += parola.size()) {
         if (!ascolto.arrivaA(static_cast<int64_t>(r))) break;
-        if (saltare < g.riscritte->size() && (*g.riscritte)[saltare] == r) {
-            ++saltare;
+        if (r == prossimaSaltata) {
+            prossimaSaltata = ++salta != fineSalta ? *salta : SIZE_MAX;
             continue;
         }
         if (tutte ? tuttiScambi(f, parola, s) : unoScambio(f, parola, s))
