@@ -1,6 +1,7 @@
 #include "search/TestoNelleVoci.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 
 #if defined(__x86_64__) || defined(__i386__)
@@ -28,23 +29,27 @@ size_t trovaScalare(std::string_view buf, size_t q, size_t a, const Ago& ago) {
 }
 
 #if defined(__x86_64__) || defined(__i386__)
-__attribute__((target("avx2"))) size_t trovaAvx2(std::string_view buf, size_t q, size_t a,
-                                                 const Ago& ago) {
+// 64 places per step, the loop aligned to a cache line: the whole dictionary goes through it.
+__attribute__((target("avx2"), optimize("align-loops=64:64", "align-jumps=64:64"))) size_t
+trovaAvx2(std::string_view buf, size_t q, size_t a, const Ago& ago) {
     const size_t m = ago.testo.size();
     const __m256i v0 = _mm256_set1_epi8(ago.testo[0]);
     const __m256i v1 = _mm256_set1_epi8(ago.testo[ago.secondo]);
     const __m256i v2 = _mm256_set1_epi8(ago.testo[m - 1]);
     const char* b = buf.data();
-    for (; q < a && q + m - 1 + 32 <= buf.size(); q += 32) {
-        const auto* p0 = reinterpret_cast<const __m256i*>(b + q);
-        const auto* p1 = reinterpret_cast<const __m256i*>(b + q + ago.secondo);
-        const auto* p2 = reinterpret_cast<const __m256i*>(b + q + m - 1);
+    auto candidati = [&](size_t o) {
+        const auto* p0 = reinterpret_cast<const __m256i*>(b + o);
+        const auto* p1 = reinterpret_cast<const __m256i*>(b + o + ago.secondo);
+        const auto* p2 = reinterpret_cast<const __m256i*>(b + o + m - 1);
         __m256i x = _mm256_and_si256(_mm256_cmpeq_epi8(_mm256_loadu_si256(p0), v0),
                                      _mm256_cmpeq_epi8(_mm256_loadu_si256(p1), v1));
         x = _mm256_and_si256(x, _mm256_cmpeq_epi8(_mm256_loadu_si256(p2), v2));
-        for (auto bits = static_cast<uint32_t>(_mm256_movemask_epi8(x)); bits != 0;
+        return static_cast<uint32_t>(_mm256_movemask_epi8(x));
+    };
+    for (; q < a && q + m - 1 + 64 <= buf.size(); q += 64) {
+        for (uint64_t bits = candidati(q) | uint64_t{candidati(q + 32)} << 32; bits != 0;
              bits &= bits - 1) {
-            const size_t p = q + static_cast<size_t>(__builtin_ctz(bits));
+            const size_t p = q + static_cast<size_t>(std::countr_zero(bits));
             if (p >= a) return a;
             if (conferma(buf, p, ago)) return p;
         }
