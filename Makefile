@@ -1,6 +1,7 @@
 # make run   - installs what is missing, builds, starts the program on the bundled dictionary
 # make test  - installs what is missing, builds, runs every test
-# make bench - builds and runs the benchmarks (makes the large list on first use)
+# make bench - builds and runs the benchmarks, the window's start-up and the comparison with
+#              grep (makes the large list on first use)
 # make sanitize - builds the engine and the command line with AddressSanitizer and
 #                 UndefinedBehaviorSanitizer into build-sanitize/ and runs their tests
 # make fuzz  - builds the fuzz targets with clang into build-fuzz/ and runs each for
@@ -35,9 +36,12 @@ test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
 bench: build
-	@cmake --build $(BUILD) -j $(JOBS) --target verbolario_bench
+	@scripts/install-deps bench
+	@cmake --build $(BUILD) -j $(JOBS) --target verbolario_bench verbolario_avvio
 	@bench/make-large-dictionary
 	$(BUILD)/bench/verbolario_bench --benchmark_min_time=0.5
+	$(BUILD)/bench/verbolario_avvio
+	bench/confronto $(BUILD)/bin
 
 sanitize: deps
 	@cmake -S . -B $(SANITIZE_BUILD) -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-g -O1" \

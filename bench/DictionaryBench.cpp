@@ -79,12 +79,12 @@ void BM_OrdinaStringheMescolato(benchmark::State& state) {
     const Voci* voci = Lista(state);
     if (!voci) return;
     Voci mescolato = *voci;
-    std::shuffle(mescolato.refs().begin(), mescolato.refs().end(), std::mt19937(1));
-    const std::vector<Voci::Ref> originale = std::as_const(mescolato).refs();
+    std::vector<Voci::Ref> originale = mescolato.refs();
+    std::shuffle(originale.begin(), originale.end(), std::mt19937(1));
     NoPoll poll;
     for (auto _ : state) {
         state.PauseTiming();
-        mescolato.refs() = originale;
+        mescolato.replaceRefs(originale);
         state.ResumeTiming();
         OrdinaStringhe(mescolato, poll);
     }

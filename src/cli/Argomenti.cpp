@@ -22,6 +22,7 @@ enum Opzione : unsigned {
     kTre = 1u << 11,
     kParole = 1u << 12,
     kMinimo = 1u << 13,
+    kSenzaLimite = 1u << 14,
 };
 
 struct Comando {
@@ -31,34 +32,36 @@ struct Comando {
     unsigned opzioni;
 };
 
+// Every search accepts --senza-limite, so a script can pass it alike to all; only the
+// crossword, number-key and browse lists have a limit to lift.
 constexpr Comando kComandi[] = {
-    {"rime", 1, 1, 0},
-    {"anagrammi", 1, 1, kFrasi},
-    {"tutti", 0, 0, kFrasi},
-    {"parziali", 1, 1, kFrasi | kScarti},
-    {"contenitori", 1, 1, kFrasi | kScarti | kEscludi},
-    {"palindromi", 0, 1, 0},
-    {"scambi", 1, 1, kVocali | kConsonanti | kTutte},
-    {"cerca", 1, 1, 0},
-    {"lettera", 1, 1, 0},
-    {"cruci", 1, 1, 0},
-    {"mnemos", 1, 1, kChiave | kSenzaFiltro | kDoppie | kSenzaOrdine},
-    {"parolando", 1, 2, 0},
+    {"rime", 1, 1, kSenzaLimite},
+    {"anagrammi", 1, 1, kFrasi | kSenzaLimite},
+    {"tutti", 0, 0, kFrasi | kSenzaLimite},
+    {"parziali", 1, 1, kFrasi | kScarti | kSenzaLimite},
+    {"contenitori", 1, 1, kFrasi | kScarti | kEscludi | kSenzaLimite},
+    {"palindromi", 0, 1, kSenzaLimite},
+    {"scambi", 1, 1, kVocali | kConsonanti | kTutte | kSenzaLimite},
+    {"cerca", 1, 1, kSenzaLimite},
+    {"lettera", 1, 1, kSenzaLimite},
+    {"cruci", 1, 1, kSenzaLimite},
+    {"mnemos", 1, 1, kChiave | kSenzaFiltro | kDoppie | kSenzaOrdine | kSenzaLimite},
+    {"parolando", 1, 2, kSenzaLimite},
     {"comuni", 0, 0, 0},
     {"formatta", 0, 0, kUscita},
     {"accenti", 0, 0, kUscita},
     {"analisi", 0, 0, 0},
-    {"zeppa", 1, 1, 0},
-    {"scarto", 1, 1, 0},
-    {"cambio", 1, 1, 0},
-    {"spostamento", 1, 1, 0},
-    {"sciarada", 1, 1, kTre},
-    {"incastro", 1, 1, 0},
-    {"lucchetto", 1, 1, 0},
-    {"bifronte", 0, 1, 0},
-    {"antipodo", 1, 1, 0},
+    {"zeppa", 1, 1, kSenzaLimite},
+    {"scarto", 1, 1, kSenzaLimite},
+    {"cambio", 1, 1, kSenzaLimite},
+    {"spostamento", 1, 1, kSenzaLimite},
+    {"sciarada", 1, 1, kTre | kSenzaLimite},
+    {"incastro", 1, 1, kSenzaLimite},
+    {"lucchetto", 1, 1, kSenzaLimite},
+    {"bifronte", 0, 1, kSenzaLimite},
+    {"antipodo", 1, 1, kSenzaLimite},
     // A phrase may come as several arguments: they are its words.
-    {"frase", 1, 64, kParole | kMinimo},
+    {"frase", 1, 64, kParole | kMinimo | kSenzaLimite},
 };
 
 struct NomeOpzione {
@@ -82,6 +85,7 @@ constexpr NomeOpzione kOpzioni[] = {
     {"--tre", kTre, false},
     {"--parole", kParole, true},
     {"--minimo", kMinimo, true},
+    {"--senza-limite", kSenzaLimite, false},
 };
 
 // Numeric options: their names and the values that make sense.
@@ -244,6 +248,9 @@ private:
             case kMinimo:
                 if (!numero(*o, valore, esito)) return false;
                 break;
+            case kSenzaLimite:
+                a.senzaLimite = true;
+                break;
             case kEscludi:
             case kChiave:
                 if (!converti(valore, testo, esito)) return false;
@@ -354,6 +361,9 @@ Enigmistica:
   frase TESTO [--parole N] [--minimo L]
                                  frasi di 1..N parole (3, al massimo 5) di almeno
                                  L lettere (3) con tutte e sole le lettere del testo
+
+Opzione di ogni ricerca:
+  --senza-limite                 elenca tutte le voci trovate, oltre le 32.736 righe della lista
 
 Senza -d si usa il dizionario del programma: quello indicato in Verbolario.ini
 accanto al programma, altrimenti dizionario.dic accanto al programma.

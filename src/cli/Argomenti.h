@@ -27,6 +27,7 @@ struct Argomenti {
     bool tre = false;          // sciarada in three parts
     std::optional<int> parole; // frase: words of a phrase at most
     std::optional<int> minimo; // frase: letters of a word at least
+    bool senzaLimite = false;  // every hit, past the list's capacity
 };
 
 struct EsitoArgomenti {

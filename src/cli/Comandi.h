@@ -4,10 +4,13 @@
 #include "PollInterruzione.h"
 
 #include <iosfwd>
+#include <memory>
 
 namespace verbolario {
 class Voci;
-}
+class FlussoDizionario;
+struct RisultatoRicerca;
+} // namespace verbolario
 
 namespace verbolario::cli {
 
@@ -23,6 +26,14 @@ struct Contesto {
 // Loads the dictionary named by -d, else the program's own; on failure prints the loader's
 // message and returns false (the caller exits with kLoadFailed).
 bool caricaVoci(Contesto& ctx, Voci& voci);
+
+// The same dictionary read as it goes, for a search that looks at each entry once: no index
+// to build and no more in memory than a quarter of a megabyte of the file. Null, with the
+// message printed, when the file cannot be opened.
+std::unique_ptr<FlussoDizionario> apriDizionario(Contesto& ctx);
+// Shows a search's outcome, or, when the file could not be read to its end, the loader's
+// message instead. Returns the exit code.
+int mostraLetto(Contesto& ctx, const FlussoDizionario& fonte, const RisultatoRicerca& r);
 
 // One function per command; each returns the exit code.
 int comandoRime(Contesto& ctx);

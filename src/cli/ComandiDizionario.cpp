@@ -4,6 +4,7 @@
 
 #include "dictionary/AnalisiLetterale.h"
 #include "dictionary/EraseAccent.h"
+#include "dictionary/FlussoDizionario.h"
 #include "dictionary/Ripulisci.h"
 #include "dictionary/SaveDictionary.h"
 #include "dictionary/Voci.h"
@@ -68,12 +69,11 @@ int comandoFormatta(Contesto& ctx) {
 }
 
 int comandoAnalisi(Contesto& ctx) {
-    Voci voci;
-    if (!caricaVoci(ctx, voci)) return kLoadFailed;
-    // The letters of the loaded entries are the letters of the file: loading only drops
-    // separators, quotes and blanks, and lower-cases A-Z as the analysis itself does.
+    auto fonte = apriDizionario(ctx);
+    if (!fonte) return kLoadFailed;
     StatisticheLettere stat;
-    if (!AnalisiLetterale(voci, stat, ctx.poll)) {
+    if (!AnalisiLetterale(*fonte, stat, ctx.poll)) {
+        if (!fonte->errore().empty()) return mostraLetto(ctx, *fonte, {});
         ctx.err << "verbolario-cli: analisi interrotta\n";
         return kFailed;
     }

@@ -3,6 +3,7 @@
 #include "TestoDigitato.h"
 #include "Uscita.h"
 
+#include "dictionary/FlussoDizionario.h"
 #include "dictionary/Voci.h"
 #include "search/Anagrammi.h"
 #include "search/CercaPalindromi.h"
@@ -16,10 +17,10 @@
 namespace verbolario::cli {
 
 int comandoRime(Contesto& ctx) {
-    Voci voci;
-    if (!caricaVoci(ctx, voci)) return kLoadFailed;
+    auto fonte = apriDizionario(ctx);
+    if (!fonte) return kLoadFailed;
     const std::string testo = digitaTesto(ctx.arg.testi.at(0), false);
-    return mostra(TrovaRima(testo, voci, ctx.poll), ctx.out, ctx.err);
+    return mostraLetto(ctx, *fonte, TrovaRima(testo, *fonte, ctx.poll));
 }
 
 int comandoAnagrammi(Contesto& ctx) {
@@ -36,24 +37,30 @@ int comandoAnagrammi(Contesto& ctx) {
     // once that box holds something.
     const bool cifre = sottomodo == kContenitori && !opzioni.escludi.empty();
     const std::string testo = a.testi.empty() ? "" : digitaTesto(a.testi[0], cifre);
-    Voci voci;
-    if (!caricaVoci(ctx, voci)) return kLoadFailed;
-    return mostra(Anagrammi(sottomodo, testo, opzioni, voci, ctx.poll), ctx.out, ctx.err);
+    if (sottomodo == kTutti) {
+        // Every group needs the whole dictionary at hand, and its index.
+        Voci voci;
+        if (!caricaVoci(ctx, voci)) return kLoadFailed;
+        return mostra(Anagrammi(sottomodo, testo, opzioni, voci, ctx.poll), ctx.out, ctx.err);
+    }
+    auto fonte = apriDizionario(ctx);
+    if (!fonte) return kLoadFailed;
+    return mostraLetto(ctx, *fonte, Anagrammi(sottomodo, testo, opzioni, *fonte, ctx.poll));
 }
 
 int comandoPalindromi(Contesto& ctx) {
-    Voci voci;
-    if (!caricaVoci(ctx, voci)) return kLoadFailed;
+    auto fonte = apriDizionario(ctx);
+    if (!fonte) return kLoadFailed;
     const std::string testo = ctx.arg.testi.empty() ? "" : digitaTesto(ctx.arg.testi[0], false);
-    return mostra(CercaPalindromi(testo, voci, ctx.poll), ctx.out, ctx.err);
+    return mostraLetto(ctx, *fonte, CercaPalindromi(testo, *fonte, ctx.poll));
 }
 
 int comandoScambi(Contesto& ctx) {
-    Voci voci;
-    if (!caricaVoci(ctx, voci)) return kLoadFailed;
+    auto fonte = apriDizionario(ctx);
+    if (!fonte) return kLoadFailed;
     const std::string testo = digitaTesto(ctx.arg.testi.at(0), false);
     const int tipo = ctx.arg.vocali ? 0 : 1;
-    return mostra(CercaScambi(tipo, testo, ctx.arg.tutte, voci, ctx.poll), ctx.out, ctx.err);
+    return mostraLetto(ctx, *fonte, CercaScambi(tipo, testo, ctx.arg.tutte, *fonte, ctx.poll));
 }
 
 int comandoCruci(Contesto& ctx) {
@@ -66,10 +73,11 @@ int comandoCruci(Contesto& ctx) {
         opzioni.doppie = a.doppie;
         opzioni.ordine = !a.senzaOrdine;
     }
+    opzioni.senzaLimite = a.senzaLimite;
     const std::string testo = digitaModello(a.testi.at(0), !opzioni.chiave.empty());
-    Voci voci;
-    if (!caricaVoci(ctx, voci)) return kLoadFailed;
-    return mostra(RicercaModello(testo, opzioni, voci, ctx.poll), ctx.out, ctx.err);
+    auto fonte = apriDizionario(ctx);
+    if (!fonte) return kLoadFailed;
+    return mostraLetto(ctx, *fonte, RicercaModello(testo, opzioni, *fonte, ctx.poll));
 }
 
 int comandoParolando(Contesto& ctx) {
@@ -92,9 +100,9 @@ int comandoParolando(Contesto& ctx) {
     }
     const std::string scritta =
         ctx.arg.testi.size() > 1 ? digitaTesto(ctx.arg.testi[1], false) : "";
-    Voci voci;
-    if (!caricaVoci(ctx, voci)) return kLoadFailed;
-    return mostra(SoluzioneParolando(estratte, scritta, voci, ctx.poll), ctx.out, ctx.err);
+    auto fonte = apriDizionario(ctx);
+    if (!fonte) return kLoadFailed;
+    return mostraLetto(ctx, *fonte, SoluzioneParolando(estratte, scritta, *fonte, ctx.poll));
 }
 
 } // namespace verbolario::cli

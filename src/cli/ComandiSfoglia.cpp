@@ -2,7 +2,7 @@
 #include "Comandi.h"
 #include "Uscita.h"
 
-#include "dictionary/Voci.h"
+#include "dictionary/FlussoDizionario.h"
 #include "search/CercaComuni.h"
 #include "search/Sfoglia.h"
 #include "text/Cp1252.h"
@@ -15,12 +15,12 @@ namespace verbolario::cli {
 
 int comandoCerca(Contesto& ctx) {
     const std::string& testo = ctx.arg.testi.at(0);
-    Voci voci;
-    if (!caricaVoci(ctx, voci)) return kLoadFailed;
+    auto fonte = apriDizionario(ctx);
+    if (!fonte) return kLoadFailed;
     // The browse box starts over an empty list: a text whose first two characters are those
     // of an empty line (only the empty text) leaves the list empty.
     if (serveRicostruire("", testo))
-        return mostra(SfogliaTesto(testo, voci, ctx.poll), ctx.out, ctx.err);
+        return mostraLetto(ctx, *fonte, SfogliaTesto(testo, *fonte, ctx.poll, ctx.arg.senzaLimite));
     RisultatoRicerca vuoto;
     vuoto.selezionato = selezionaInizio(vuoto.righe, testo);
     vuoto.stato = statoSfoglia(0, vuoto.selezionato, testo);
@@ -37,9 +37,9 @@ int comandoLettera(Contesto& ctx) {
         ctx.err << "verbolario-cli: la lettera deve essere una sola, da A a Z\n";
         return kUsage;
     }
-    Voci voci;
-    if (!caricaVoci(ctx, voci)) return kLoadFailed;
-    return mostra(SfogliaLettera(c, voci, ctx.poll), ctx.out, ctx.err);
+    auto fonte = apriDizionario(ctx);
+    if (!fonte) return kLoadFailed;
+    return mostraLetto(ctx, *fonte, SfogliaLettera(c, *fonte, ctx.poll, ctx.arg.senzaLimite));
 }
 
 int comandoComuni(Contesto& ctx) {

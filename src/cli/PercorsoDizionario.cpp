@@ -1,7 +1,10 @@
 #include "PercorsoDizionario.h"
 
+#include "Cli.h"
 #include "Comandi.h"
+#include "Uscita.h"
 #include "dictionary/CaricaDizionario.h"
+#include "dictionary/FlussoDizionario.h"
 #include "settings/Impostazioni.h"
 #include "text/Cp1252.h"
 
@@ -48,15 +51,44 @@ std::string dizionarioDelProgramma(const std::string& cartella) {
     return predefinito;
 }
 
+namespace {
+
+std::string percorso(const Contesto& ctx) {
+    return ctx.arg.dizionario ? *ctx.arg.dizionario : dizionarioDelProgramma(cartellaProgramma());
+}
+
+void nonCaricabile(Contesto& ctx, const std::string& path, const std::string& errore) {
+    ctx.err << "verbolario-cli: impossibile caricare il dizionario " << path << ": "
+            << cp1252::toUtf8(errore) << '\n';
+}
+
+} // namespace
+
 bool caricaVoci(Contesto& ctx, Voci& voci) {
-    const std::string path =
-        ctx.arg.dizionario ? *ctx.arg.dizionario : dizionarioDelProgramma(cartellaProgramma());
+    const std::string path = percorso(ctx);
     ctx.poll.attiva();
     EsitoCaricamento esito = CaricaDizionario(path, voci, ctx.poll);
     if (esito.ok) return true;
-    ctx.err << "verbolario-cli: impossibile caricare il dizionario " << path << ": "
-            << cp1252::toUtf8(esito.errore) << '\n';
+    nonCaricabile(ctx, path, esito.errore);
     return false;
+}
+
+std::unique_ptr<FlussoDizionario> apriDizionario(Contesto& ctx) {
+    auto fonte = std::make_unique<FlussoDizionario>(percorso(ctx));
+    if (!fonte->apri()) {
+        nonCaricabile(ctx, percorso(ctx), fonte->errore());
+        return nullptr;
+    }
+    ctx.poll.attiva();
+    return fonte;
+}
+
+int mostraLetto(Contesto& ctx, const FlussoDizionario& fonte, const RisultatoRicerca& r) {
+    if (!fonte.errore().empty()) {
+        nonCaricabile(ctx, percorso(ctx), fonte.errore());
+        return kLoadFailed;
+    }
+    return mostra(r, ctx.out, ctx.err);
 }
 
 } // namespace verbolario::cli

@@ -5,6 +5,7 @@
 #include "mainform/AvvioRicerca.h"
 #include "mainform/ComandiDizionario.h"
 #include "mainform/Form1.h"
+#include "mainform/IndiciForm1.h"
 #include "mainform/LettereComuniForm1.h"
 #include "mainform/ManutenzioneDizionario.h"
 #include "mainform/SfogliaForm1.h"
@@ -22,6 +23,7 @@ ComandiForm1::ComandiForm1(Form1& f) : QObject(&f), f_(f) {
     manutenzione = new ManutenzioneDizionario(f, *dizionario);
     sfoglia = new SfogliaForm1(f);
     comuni = new LettereComuniForm1(f);
+    indici = new IndiciForm1(f);
 
     chiusura_ = new QTimer(this);
     chiusura_->setInterval(50);

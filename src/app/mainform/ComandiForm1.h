@@ -13,6 +13,7 @@ class ApriDizionario;
 class ManutenzioneDizionario;
 class SfogliaForm1;
 class LettereComuniForm1;
+class IndiciForm1;
 
 // The commands of the main window, each wired to the control or signal that asks for it.
 // They live as long as the window (they are its children).
@@ -30,6 +31,7 @@ public:
     ManutenzioneDizionario* manutenzione = nullptr;
     SfogliaForm1* sfoglia = nullptr;
     LettereComuniForm1* comuni = nullptr;
+    IndiciForm1* indici = nullptr;
 
 protected:
     // Closing the window while long work runs: the work is asked to stop, and the window

@@ -21,13 +21,7 @@ public:
     // Lists the entries that begin with the pressed letter, accented initials as plain ones.
     void Tast1_MouseDown(int button, int shift, double x, double y);
 
-    // Builds the dictionary's browse index ahead of the first keystroke, in mode 5 only. On a
-    // list of millions of words that takes most of a second: better spent once the window
-    // has opened or a dictionary command has ended than in the middle of typing.
-    void preparaIndice();
-
 private:
-    void preparaPresto();
     // Another command is using the list or the dictionary.
     bool impegnato() const;
 

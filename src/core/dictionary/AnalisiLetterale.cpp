@@ -128,4 +128,22 @@ bool AnalisiLetterale(const Voci& voci, StatisticheLettere& stat, Poll& poll) {
     return true;
 }
 
+bool AnalisiLetterale(FonteVoci& fonte, StatisticheLettere& stat, Poll& poll) {
+    auto cont = std::make_unique<Contatore>();
+    bool fermato = false;
+    const bool letto = fonte.scorri([&](const Lotto& l) {
+        if (poll.stop()) {
+            fermato = true;
+            return false;
+        }
+        for (size_t k = 0; k < l.n; ++k)
+            cont->conta(reinterpret_cast<const unsigned char*>(l.testo + l.refs[k].off),
+                        l.refs[k].len);
+        return true;
+    });
+    if (fermato || !letto) return false;
+    stat = statisticheDaConteggi(cont->lettere());
+    return true;
+}
+
 } // namespace verbolario

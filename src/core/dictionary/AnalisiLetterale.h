@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Poll.h"
+#include "dictionary/FonteVoci.h"
 #include "dictionary/StatisticheLettere.h"
 #include "dictionary/Voci.h"
 
@@ -19,6 +20,8 @@ bool AnalisiLetterale(std::string_view argomento, StatisticheLettere& stat, Poll
 
 // The same over the entries of the dictionary, as if they were joined into one text.
 bool AnalisiLetterale(const Voci& voci, StatisticheLettere& stat, Poll& poll);
+// The same over entries read from a source; false also when reading failed.
+bool AnalisiLetterale(FonteVoci& fonte, StatisticheLettere& stat, Poll& poll);
 
 // Shares and pool from the counts of a to z: share = count * 1000 / letters, truncated; the
 // pool holds each capital (share / 10 + 1) times, rounded half to even, so every letter is in

@@ -1,5 +1,6 @@
 #include "dictionary/CaricaDizionario.h"
 
+#include "dictionary/RighePulite.h"
 #include "text/Cp1252.h"
 
 #include <cerrno>
@@ -10,9 +11,8 @@
 #include <unistd.h>
 
 namespace verbolario {
-namespace {
 
-std::string messaggioErrore(int err) {
+std::string DescriviErroreFile(int err) {
     switch (err) {
     case ENOENT:
         return "File non trovato.";
@@ -31,6 +31,8 @@ std::string messaggioErrore(int err) {
         return "Errore di lettura del file (" + cp1252::fromUtf8Lossy(std::strerror(err)) + ").";
     }
 }
+
+namespace {
 
 EsitoCaricamento fallito(Voci& voci, std::string msg) {
     voci.clear();
@@ -52,17 +54,29 @@ struct Classi {
 };
 const Classi kClassi;
 
-// Parses buf[0, size) in place: each entry is written back, lower-cased, at or before the
-// place it was read from, so the buffer ends up holding exactly the entries.
-EsitoCaricamento analizza(Voci::Buffer buf, size_t size, Voci& voci, Poll& poll) {
+// The entries read are the dictionary; a file with no field at all gives one empty entry.
+EsitoCaricamento adotta(Voci::Buffer buf, size_t used, size_t size, std::vector<Voci::Ref> refs,
+                        Voci& voci, EsitoCaricamento esito, bool senzaSegni = false) {
+    if (refs.empty()) refs.push_back({});
+    if (refs.capacity() > refs.size() + refs.size() / 8 + 64) refs.shrink_to_fit();
+    voci.adopt(std::move(buf), used, size + 1 + kMargineRighe, std::move(refs), senzaSegni);
+    esito.ok = true;
+    return esito;
+}
+
+// Parses buf[da, size) in place: each entry is written back, lower-cased, at or before the
+// place it was read from, so the buffer ends up holding exactly the entries. The entries
+// before da are already in refs and are left where they are.
+EsitoCaricamento analizza(Voci::Buffer buf, size_t size, size_t da, std::vector<Voci::Ref> refs,
+                          Voci& voci, Poll& poll) {
     char* b = buf.get();
-    size_t r = 0, w = 0;
-    std::vector<Voci::Ref> refs;
+    size_t r = da, w = da;
     // One entry per line is the common case; commas only add a few more.
     size_t lines = 1;
-    for (const char* q = b; (q = static_cast<const char*>(std::memchr(q, '\n', b + size - q))); ++q)
+    for (const char* q = b + da; (q = static_cast<const char*>(std::memchr(q, '\n', b + size - q)));
+         ++q)
         ++lines;
-    refs.reserve(lines + 16);
+    refs.reserve(refs.size() + lines + 16);
     EsitoCaricamento esito;
     const int64_t total = static_cast<int64_t>(size);
     int64_t nextReport = 0;
@@ -104,11 +118,53 @@ EsitoCaricamento analizza(Voci::Buffer buf, size_t size, Voci& voci, Poll& poll)
         w = e; // trailing blanks given back to the buffer
         refs.push_back({static_cast<uint32_t>(s), static_cast<uint32_t>(e - s)});
     }
-    if (refs.empty()) refs.push_back({});
-    if (refs.capacity() > refs.size() + refs.size() / 8 + 64) refs.shrink_to_fit();
-    voci.adopt(std::move(buf), w, size + 1, std::move(refs));
-    esito.ok = true;
-    return esito;
+    return adotta(std::move(buf), w, size, std::move(refs), voci, esito);
+}
+
+// The lines of buf[0, size) as they stand, a megabyte at a time, as far as they need no field
+// rules; the full parser takes over from the first line that does.
+EsitoCaricamento carica(Voci::Buffer buf, size_t size, Voci& voci, Poll& poll) {
+    constexpr size_t kPezzo = size_t{1} << 20;
+    std::vector<Voci::Ref> refs;
+    EsitoCaricamento esito;
+    size_t fatto = 0;
+    bool segni = false;
+    while (fatto < size) {
+        if (poll.stop()) {
+            esito.interrotto = true;
+            return adotta(std::move(buf), size, size, std::move(refs), voci, esito, !segni);
+        }
+        poll.progress(static_cast<int64_t>(fatto), static_cast<int64_t>(size));
+        const bool ultimo = size - fatto <= kPezzo;
+        const size_t n = ultimo ? size - fatto : kPezzo;
+        const Spezzatura s =
+            SpezzaRighePulite(buf.get() + fatto, n, ultimo, static_cast<uint32_t>(fatto), refs);
+        segni = segni || s.segni;
+        // The first piece tells how long the lines are: room for all of them, once.
+        if (fatto == 0 && !ultimo && s.fine > 0)
+            refs.reserve(
+                static_cast<size_t>(static_cast<double>(refs.size()) * static_cast<double>(size) /
+                                    static_cast<double>(s.fine) * 1.02) +
+                1024);
+        if (!s.pulito)
+            return analizza(std::move(buf), size, fatto + s.fine, std::move(refs), voci, poll);
+        // A line longer than a piece: the next piece starts where it does and is longer.
+        if (s.fine == 0 && !ultimo) {
+            const void* lf = std::memchr(buf.get() + fatto, '\n', size - fatto);
+            const size_t fine =
+                lf ? static_cast<size_t>(static_cast<const char*>(lf) - buf.get()) + 1 : size;
+            const Spezzatura lunga = SpezzaRighePulite(
+                buf.get() + fatto, fine - fatto, fine == size, static_cast<uint32_t>(fatto), refs);
+            segni = segni || lunga.segni;
+            if (!lunga.pulito)
+                return analizza(std::move(buf), size, fatto + lunga.fine, std::move(refs), voci,
+                                poll);
+            fatto = fine;
+            continue;
+        }
+        fatto += s.fine;
+    }
+    return adotta(std::move(buf), size, size, std::move(refs), voci, esito, !segni);
 }
 
 } // namespace
@@ -116,16 +172,16 @@ EsitoCaricamento analizza(Voci::Buffer buf, size_t size, Voci& voci, Poll& poll)
 EsitoCaricamento CaricaDizionario(const std::string& path, Voci& voci, Poll& poll) {
     voci.clear();
     int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return fallito(voci, messaggioErrore(errno));
+    if (fd < 0) return fallito(voci, DescriviErroreFile(errno));
     struct stat st {};
     if (::fstat(fd, &st) != 0) {
         int err = errno;
         ::close(fd);
-        return fallito(voci, messaggioErrore(err));
+        return fallito(voci, DescriviErroreFile(err));
     }
     if (S_ISDIR(st.st_mode)) {
         ::close(fd);
-        return fallito(voci, messaggioErrore(EISDIR));
+        return fallito(voci, DescriviErroreFile(EISDIR));
     }
     if (st.st_size >= static_cast<off_t>(UINT32_MAX)) {
         ::close(fd);
@@ -133,7 +189,7 @@ EsitoCaricamento CaricaDizionario(const std::string& path, Voci& voci, Poll& pol
     }
     try {
         size_t cap = static_cast<size_t>(st.st_size) + 1;
-        auto buf = Voci::alloca(cap);
+        auto buf = Voci::alloca(cap + kMargineRighe);
         size_t got = 0;
         for (;;) {
             if (got == cap) { // the file grew while we read it
@@ -141,7 +197,7 @@ EsitoCaricamento CaricaDizionario(const std::string& path, Voci& voci, Poll& pol
                     ::close(fd);
                     return fallito(voci, "Il file \xE8 troppo grande per essere caricato.");
                 }
-                auto bigger = Voci::alloca(cap * 2);
+                auto bigger = Voci::alloca(cap * 2 + kMargineRighe);
                 std::memcpy(bigger.get(), buf.get(), got);
                 buf = std::move(bigger);
                 cap *= 2;
@@ -151,27 +207,32 @@ EsitoCaricamento CaricaDizionario(const std::string& path, Voci& voci, Poll& pol
                 if (errno == EINTR) continue;
                 int err = errno;
                 ::close(fd);
-                return fallito(voci, messaggioErrore(err));
+                return fallito(voci, DescriviErroreFile(err));
             }
             if (n == 0) break;
             got += static_cast<size_t>(n);
         }
         ::close(fd);
-        return analizza(std::move(buf), got, voci, poll);
+        return carica(std::move(buf), got, voci, poll);
     } catch (const std::bad_alloc&) {
         ::close(fd);
-        return fallito(voci, messaggioErrore(ENOMEM));
+        return fallito(voci, DescriviErroreFile(ENOMEM));
     }
+}
+
+EsitoCaricamento caricaDaBuffer(Voci::Buffer buf, size_t size, Voci& voci, Poll& poll) {
+    voci.clear();
+    return carica(std::move(buf), size, voci, poll);
 }
 
 EsitoCaricamento caricaDaTesto(std::string_view text, Voci& voci, Poll& poll) {
     voci.clear();
     try {
-        auto buf = Voci::alloca(text.size() + 1);
+        auto buf = Voci::alloca(text.size() + 1 + kMargineRighe);
         std::memcpy(buf.get(), text.data(), text.size());
-        return analizza(std::move(buf), text.size(), voci, poll);
+        return carica(std::move(buf), text.size(), voci, poll);
     } catch (const std::bad_alloc&) {
-        return fallito(voci, messaggioErrore(ENOMEM));
+        return fallito(voci, DescriviErroreFile(ENOMEM));
     }
 }
 

@@ -24,6 +24,12 @@ EsitoCaricamento CaricaDizionario(const std::string& path, Voci& voci, Poll& pol
 
 // The same field rules over text already in memory.
 EsitoCaricamento caricaDaTesto(std::string_view text, Voci& voci, Poll& poll);
+// The same over the first `size` bytes of a buffer from Voci::alloca, at least
+// size + 1 + kMargineRighe long, which the store then keeps.
+EsitoCaricamento caricaDaBuffer(Voci::Buffer buf, size_t size, Voci& voci, Poll& poll);
+
+// The loader's Italian description of a file error (an errno value), Windows-1252.
+std::string DescriviErroreFile(int err);
 
 // The part of an entry before its first TAB (nothing trimmed).
 inline std::string_view SoloTermine(std::string_view entry) {

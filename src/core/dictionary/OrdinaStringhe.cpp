@@ -125,9 +125,9 @@ bool OrdinaRiferimenti(const char* data, std::vector<Voci::Ref>& refs, Poll& pol
 }
 
 bool OrdinaStringhe(Voci& voci, Poll& poll) {
-    auto r = ordinati(voci.data(), std::as_const(voci).refs(), poll);
+    auto r = ordinati(voci.data(), voci.refs(), poll);
     if (!r) return false;
-    voci.refs() = std::move(*r);
+    voci.replaceRefs(std::move(*r));
     return true;
 }
 

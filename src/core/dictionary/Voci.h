@@ -12,10 +12,16 @@ namespace verbolario {
 // The dictionary in memory: every entry as loaded (trimmed, lower-cased, any comment after a
 // TAB still attached), Windows-1252 bytes. The entries live in one character buffer and are
 // reached through a table of (offset, length) references, so sorting moves references and a
-// list of millions of words costs little more than its file.
+// list of millions of words costs little more than its file. A freshly loaded dictionary
+// keeps its entries where the file had them, in dictionary order: every entry starts after the
+// end of the one before it.
 //
 // A store with no elements is the state after a failed load; every reader treats it as an
 // empty dictionary (upperBound() is then -1).
+//
+// The buffer and the references can be shared with a snapshot (see snapshot()), which another
+// thread may read while this store goes on being used; the first mutation then gives this
+// store a copy of its own, so the snapshot never sees a change.
 class Voci {
 public:
     struct Ref {
@@ -32,17 +38,18 @@ public:
     static Buffer alloca(size_t bytes);
 
     Voci() = default;
+    // A copy has a buffer of its own (compact, in dictionary order) and nothing derived yet.
     Voci(const Voci& other);
     Voci& operator=(const Voci& other);
-    Voci(Voci&&) noexcept = default;
-    Voci& operator=(Voci&&) noexcept = default;
+    Voci(Voci&& other) noexcept;
+    Voci& operator=(Voci&& other) noexcept;
 
-    size_t size() const { return refs_.size(); }
-    bool empty() const { return refs_.empty(); }
-    int64_t upperBound() const { return static_cast<int64_t>(refs_.size()) - 1; }
+    size_t size() const { return n_; }
+    bool empty() const { return n_ == 0; }
+    int64_t upperBound() const { return static_cast<int64_t>(n_) - 1; }
     std::string_view operator[](size_t i) const {
         const Ref& r = refs_[i];
-        return {data_.get() + r.off, r.len};
+        return {testo_ + r.off, r.len};
     }
 
     // Mutations; each one invalidates whatever was derived from the entries.
@@ -52,45 +59,84 @@ public:
     // Keeps the first n entries, or adds empty ones up to n.
     void resize(size_t n);
     void reserve(size_t entries, size_t bytes);
-    // Direct access to the references, for sorts and permutations; counts as a mutation.
-    std::vector<Ref>& refs() {
-        touch();
-        return refs_;
-    }
-    const std::vector<Ref>& refs() const { return refs_; }
-    const char* data() const { return data_.get(); }
+    // The references as a table, for sorts and permutations.
+    const std::vector<Ref>& refs() const;
+    // Replaces the table by another over the same buffer (a permutation, a selection).
+    void replaceRefs(std::vector<Ref> refs);
+    const char* data() const { return testo_; }
+    // Every entry starts where the one before it ends, or later, as after a load: the buffer
+    // from the first entry to the end of the last holds them in dictionary order.
+    bool inOrdine() const { return !dep_ || dep_->inOrdine; }
+    // Known to hold no entry with a blank or a hyphen (searches that compare entries without
+    // those signs then need not look for them). False when not known.
+    bool senzaSegni() const { return dep_ && dep_->senzaSegni; }
 
     // Takes over a buffer (from alloca) whose first `used` bytes hold the entries that `refs`
-    // point at; trims a large unused tail.
-    void adopt(Buffer data, size_t used, size_t capacity, std::vector<Ref> refs);
+    // point at; trims a large unused tail. senzaSegni: the caller knows no entry holds a
+    // blank or a hyphen.
+    void adopt(Buffer data, size_t used, size_t capacity, std::vector<Ref> refs,
+               bool senzaSegni = false);
 
-    // Bumped by every mutation.
+    // Changes with every mutation, and no two states of any two stores share one: data built
+    // for a version describes exactly the entries of that version.
     uint64_t version() const { return version_; }
 
+    // The same entries, sharing this store's buffer until either side changes (then the one
+    // that changes copies). Same version, nothing derived. A snapshot may be moved to another
+    // thread and read there while this store is used and changed here.
+    Voci snapshot() const;
+
     // Data computed from the entries (indexes, folded copies) and kept until the next
-    // mutation: built on first use by T(const Voci&), then shared.
+    // mutation: built on first use by T(const Voci&), then shared. Not thread-safe: only the
+    // thread that owns the store asks for it.
     template <class T> const T& derived() const {
-        auto it = cache_.find(std::type_index(typeid(T)));
-        if (it != cache_.end()) return *static_cast<const T*>(it->second.get());
+        if (const T* t = cached<T>()) return *t;
         auto p = std::make_shared<T>(*this);
         const T& ref = *p;
         cache_.emplace(std::type_index(typeid(T)), std::move(p));
         return ref;
     }
+    // The derived T when it has been built for the current entries, else null (nothing built).
+    template <class T> const T* cached() const {
+        auto it = cache_.find(std::type_index(typeid(T)));
+        return it == cache_.end() ? nullptr : static_cast<const T*>(it->second.get());
+    }
+    // Takes a T built elsewhere (on a snapshot of this version, say) as derived data of the
+    // current entries. The caller answers for it describing exactly these entries.
+    template <class T> void adoptDerived(std::shared_ptr<const T> t) const {
+        cache_[std::type_index(typeid(T))] = std::move(t);
+    }
 
 private:
+    // What snapshots share.
+    struct Deposito {
+        Buffer data;
+        size_t used = 0;
+        size_t cap = 0;
+        size_t live = 0; // bytes referenced by entries; the rest is garbage from replacements
+        std::vector<Ref> refs;
+        bool inOrdine = true;
+        bool senzaSegni = false;
+    };
+
+    // Makes the storage this store's own before a change.
+    Deposito& mio();
     void touch() {
-        ++version_;
+        version_ = nuovaVersione();
         cache_.clear();
     }
-    Ref store(std::string_view s);
-    void compactIfWasteful();
+    static uint64_t nuovaVersione();
+    void aggiorna(); // refreshes the reading shortcuts after the storage changed
+    bool dentro(std::string_view s) const; // s lies in this store's buffer
+    Ref store(Deposito& d, std::string_view s);
+    void compactIfWasteful(Deposito& d);
+    static bool ordinati(const std::vector<Ref>& refs);
 
-    Buffer data_;
-    size_t used_ = 0;
-    size_t cap_ = 0;
-    size_t live_ = 0; // bytes referenced by entries; the rest is garbage from replacements
-    std::vector<Ref> refs_;
+    std::shared_ptr<Deposito> dep_;
+    // Reading shortcuts into dep_, so that operator[] costs what a plain array would.
+    const char* testo_ = nullptr;
+    const Ref* refs_ = nullptr;
+    size_t n_ = 0;
     uint64_t version_ = 0;
     mutable std::unordered_map<std::type_index, std::shared_ptr<const void>> cache_;
 };

@@ -42,10 +42,10 @@ std::string letterePuntate(std::string_view lettere) {
     return out;
 }
 
-} // namespace
-
-RisultatoRicerca Anagrammi(int sottomodo, std::string_view testoText1,
-                           const OpzioniAnagrammi& opzioni, const Voci& voci, Poll& poll) {
+template <class Fonte>
+RisultatoRicerca anagrammi(int sottomodo, std::string_view testoText1,
+                           const OpzioniAnagrammi& opzioni, Fonte& fonte, const Voci* voci,
+                           Poll& poll) {
     const std::string testo = cp1252::lowered(trimSpazi(testoText1));
     if (testo.empty() && sottomodo != kTutti) {
         RisultatoRicerca r;
@@ -57,20 +57,22 @@ RisultatoRicerca Anagrammi(int sottomodo, std::string_view testoText1,
     std::vector<std::string> righe;
     switch (sottomodo) {
     case kCompleti: {
-        const EsitoConteggio e = CercaAnagrammi(testo, opzioni.frasi, voci, poll, righe);
+        const EsitoConteggio e = CercaAnagrammi(testo, opzioni.frasi, fonte, poll, righe);
         return conConteggio(std::move(righe), e, " anagrammi trovati.");
     }
     case kTutti:
-        return tutti(opzioni.frasi, voci, poll);
+        if (voci) return tutti(opzioni.frasi, *voci, poll);
+        break;
     case kParziali: {
         const ModoParziali modo{true, opzioni.scarti, opzioni.frasi};
-        const EsitoConteggio e = CercaPartAnagrammi(testo, modo, voci, poll, righe);
+        const EsitoConteggio e = CercaPartAnagrammi(testo, modo, fonte, poll, righe);
         return conConteggio(std::move(righe), e, " anagrammi trovati");
     }
     case kContenitori: {
         const RichiestaContenitori cerca = PreparaContenitori(testoText1, opzioni.escludi);
         const ModoContenitori modo{opzioni.scarti, opzioni.frasi};
-        const EsitoConteggio e = CercaInterno(cerca.parola, cerca.escludi, modo, voci, poll, righe);
+        const EsitoConteggio e =
+            CercaInterno(cerca.parola, cerca.escludi, modo, fonte, poll, righe);
         RisultatoRicerca r = conConteggio(std::move(righe), e, " contenitori trovati.");
         // Entries left out for a letter must not pass unnoticed: the count says why it is low.
         if (!cerca.escludi.empty()) {
@@ -79,12 +81,24 @@ RisultatoRicerca Anagrammi(int sottomodo, std::string_view testoText1,
         }
         return r;
     }
-    default: {
-        RisultatoRicerca r;
-        r.eseguita = false;
-        return r;
+    default:
+        break;
     }
-    }
+    RisultatoRicerca r;
+    r.eseguita = false;
+    return r;
+}
+
+} // namespace
+
+RisultatoRicerca Anagrammi(int sottomodo, std::string_view testoText1,
+                           const OpzioniAnagrammi& opzioni, const Voci& voci, Poll& poll) {
+    return anagrammi(sottomodo, testoText1, opzioni, voci, &voci, poll);
+}
+
+RisultatoRicerca Anagrammi(int sottomodo, std::string_view testoText1,
+                           const OpzioniAnagrammi& opzioni, FonteVoci& fonte, Poll& poll) {
+    return anagrammi(sottomodo, testoText1, opzioni, fonte, fonte.voci(), poll);
 }
 
 } // namespace verbolario

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Poll.h"
+#include "dictionary/FonteVoci.h"
 #include "dictionary/Voci.h"
 #include "search/RisultatoRicerca.h"
 
@@ -29,5 +30,9 @@ inline constexpr std::string_view kLettereEscluse = "\r\nLettere escluse: ";
 // written, with a beep, and leaves the list alone.
 RisultatoRicerca Anagrammi(int sottomodo, std::string_view testoText1,
                            const OpzioniAnagrammi& opzioni, const Voci& voci, Poll& poll);
+// The same reading the entries from a source; every group of anagrams needs the whole
+// dictionary in memory (fonte.voci()), and without it nothing is searched.
+RisultatoRicerca Anagrammi(int sottomodo, std::string_view testoText1,
+                           const OpzioniAnagrammi& opzioni, FonteVoci& fonte, Poll& poll);
 
 } // namespace verbolario

@@ -1,8 +1,10 @@
 #include "search/CercaAnagrammi.h"
 
+#include "dictionary/VociInMemoria.h"
 #include "search/Ascolto.h"
 #include "search/IndiceAnagrammi.h"
 #include "search/Multinsieme.h"
+#include "search/Passata.h"
 #include "search/ScorriCandidati.h"
 #include "text/Accenti.h"
 
@@ -18,19 +20,29 @@ bool ugualePiegate(std::string_view w, std::string_view piegata) {
     return true;
 }
 
+std::string cercata(std::string_view parola, bool frasi) {
+    std::string p;
+    IndiceAnagrammi::pulisci(parola, frasi, p);
+    accenti::foldAll(p);
+    return p;
+}
+
 } // namespace
 
 EsitoConteggio CercaAnagrammi(std::string_view parola, bool frasi, const Voci& voci, Poll& poll,
                               std::vector<std::string>& righe) {
-    std::string p;
-    IndiceAnagrammi::pulisci(parola, frasi, p);
-    accenti::foldAll(p);
+    const IndiceAnagrammi* pronto = IndiceAnagrammi::pronto(voci, frasi);
+    if (!pronto) {
+        VociInMemoria fonte(voci);
+        return CercaAnagrammi(parola, frasi, fonte, poll, righe);
+    }
+    const std::string p = cercata(parola, frasi);
     const Multinsieme lettere(p, false);
     const IndiceAnagrammi::Maschera m = IndiceAnagrammi::maschera(p);
 
     // Anagrams have the word's cleaned length and exactly its set of characters; only those
     // entries are compared letter by letter. The length's entries are in dictionary order.
-    const IndiceAnagrammi& indice = IndiceAnagrammi::di(voci, frasi);
+    const IndiceAnagrammi& indice = *pronto;
     EsitoConteggio esito;
     Ascolto ascolto(poll, static_cast<int64_t>(voci.size()));
     ScorriCandidati(
@@ -43,6 +55,25 @@ EsitoConteggio CercaAnagrammi(std::string_view parola, bool frasi, const Voci& v
             ++esito.conteggio;
         });
     esito.interrotto = ascolto.fermato();
+    return esito;
+}
+
+EsitoConteggio CercaAnagrammi(std::string_view parola, bool frasi, FonteVoci& fonte, Poll& poll,
+                              std::vector<std::string>& righe) {
+    const std::string p = cercata(parola, frasi);
+    const Multinsieme lettere(p, false);
+    EsitoConteggio esito;
+    std::string pulita;
+    esito.interrotto = !Passata(fonte, poll, [&](size_t, std::string_view e) {
+        // Cleaning only drops characters.
+        if (e.size() < p.size()) return true;
+        std::string_view w = e;
+        if (IndiceAnagrammi::vaPulita(e, frasi)) w = IndiceAnagrammi::pulisci(e, frasi, pulita);
+        if (!lettere.uguale(w, true) || ugualePiegate(w, p)) return true;
+        righe.emplace_back(e);
+        ++esito.conteggio;
+        return true;
+    });
     return esito;
 }
 

@@ -8,6 +8,7 @@
 #include "text/Cp1252.h"
 
 #include <algorithm>
+#include <array>
 
 namespace verbolario {
 namespace {
@@ -31,8 +32,16 @@ std::vector<std::string_view> parole(std::string_view testo) {
 } // namespace
 
 std::string LettereComuni(std::string_view testo) {
-    std::string piano = accenti::NoAcc(testo);
-    cp1252::lowerInPlace(piano);
+    // Accents folded, then lower case (a capital keeps its accent), in one pass.
+    static const auto kPiano = [] {
+        std::array<char, 256> t{};
+        for (int c = 0; c < 256; ++c)
+            t[c] = static_cast<char>(cp1252::lower(accenti::piana(static_cast<unsigned char>(c))));
+        return t;
+    }();
+    std::string piano(testo.size(), '\0');
+    for (size_t k = 0; k < testo.size(); ++k)
+        piano[k] = kPiano[static_cast<unsigned char>(testo[k])];
     const std::vector<std::string_view> pezzi = parole(piano);
     std::string_view corta;
     for (std::string_view p : pezzi)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Poll.h"
+#include "dictionary/FonteVoci.h"
 #include "dictionary/Voci.h"
 #include "search/EsitoConteggio.h"
 
@@ -19,8 +20,13 @@ struct ModoContenitori {
 // parola (lower-cased here) that holds all its characters, each as often as parola does,
 // and is not parola itself. Accents of the entries are folded unless parola has one of its
 // own. Entries holding any character of escludi are left out.
+// The anagram index is used when it has been built (IndiceAnagrammi::di), else every entry is
+// looked at once.
 EsitoConteggio CercaInterno(std::string_view parola, std::string_view escludi,
                             const ModoContenitori& modo, const Voci& voci, Poll& poll,
+                            std::vector<std::string>& righe);
+EsitoConteggio CercaInterno(std::string_view parola, std::string_view escludi,
+                            const ModoContenitori& modo, FonteVoci& fonte, Poll& poll,
                             std::vector<std::string>& righe);
 
 // What the container search looks for when the user typed testo with the key chiave beside

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Poll.h"
+#include "dictionary/FonteVoci.h"
 #include "dictionary/Voci.h"
 #include "search/EsitoConteggio.h"
 
@@ -23,7 +24,11 @@ struct ModoParziali {
 // that can be spelled with the letters given: each of its characters, accents folded, uses up
 // one equal letter. The letters are lower-cased, folded and reduced to the search alphabet
 // first. Every entry is tested against all the letters.
+// The anagram index is used when it has been built (IndiceAnagrammi::di), else every entry is
+// looked at once.
 EsitoConteggio CercaPartAnagrammi(std::string_view lettere, const ModoParziali& modo,
                                   const Voci& voci, Poll& poll, std::vector<std::string>& righe);
+EsitoConteggio CercaPartAnagrammi(std::string_view lettere, const ModoParziali& modo,
+                                  FonteVoci& fonte, Poll& poll, std::vector<std::string>& righe);
 
 } // namespace verbolario

@@ -1,13 +1,16 @@
 #include "search/CercaScambi.h"
 
+#include "dictionary/VociInMemoria.h"
 #include "search/Ascolto.h"
-#include "search/IndiceScambi.h"
+#include "search/IndiceModello.h"
+#include "search/Passata.h"
 #include "search/Spazi.h"
 #include "text/Accenti.h"
 #include "text/Cp1252.h"
 #include "text/Lettere.h"
 
 #include <array>
+#include <cstdint>
 
 namespace verbolario {
 namespace {
@@ -58,28 +61,69 @@ std::string stato(int tipo, size_t n) {
                                        : std::string(" cambi di") + k + "trovati.");
 }
 
+// The word lower-cased and folded; empty when nothing is to be searched.
+std::string parolaDi(std::string_view testoText1) {
+    std::string parola = cp1252::lowered(trimSpazi(testoText1));
+    accenti::foldAll(parola);
+    return parola;
+}
+
 } // namespace
 
 RisultatoRicerca CercaScambi(int tipo, std::string_view testoText1, bool tutte, const Voci& voci,
                              Poll& poll) {
+    const IndiceModello* indice = voci.cached<IndiceModello>();
+    if (!indice) {
+        VociInMemoria fonte(voci);
+        return CercaScambi(tipo, testoText1, tutte, fonte, poll);
+    }
     RisultatoRicerca out;
-    std::string parola = cp1252::lowered(trimSpazi(testoText1));
+    const std::string parola = parolaDi(testoText1);
     if (parola.empty()) {
         out.eseguita = false;
         return out;
     }
-    accenti::foldAll(parola);
     const Insieme s = insieme(tipo);
-    if (const IndiceScambi::Gruppo* g = voci.derived<IndiceScambi>().perLunghezza(parola.size())) {
-        Ascolto ascolto(poll, static_cast<int64_t>(g->voci.size()));
-        const char* f = g->forme.data();
-        for (size_t r = 0; r < g->voci.size(); ++r, f += parola.size()) {
-            if (!ascolto.arrivaA(static_cast<int64_t>(r))) break;
-            if (tutte ? tuttiScambi(f, parola, s) : unoScambio(f, parola, s))
-                out.righe.emplace_back(voci[g->voci[r]]);
+    // The pattern index keeps the folded entries by length; those with a blank or hyphen
+    // there are compared without them, so they have another stored length and are passed over.
+    const IndiceModello::Righe g = indice->righe(parola.size());
+    Ascolto ascolto(poll, static_cast<int64_t>(g.n));
+    const uint32_t* salta = g.riscritte ? g.riscritte->data() : nullptr;
+    const uint32_t* fineSalta = salta ? salta + g.riscritte->size() : nullptr;
+    size_t prossimaSaltata = salta != fineSalta ? *salta : SIZE_MAX;
+    const char* f = g.testi;
+    for (size_t r = 0; r < g.n; ++r, f += parola.size()) {
+        if (!ascolto.arrivaA(static_cast<int64_t>(r))) break;
+        if (r == prossimaSaltata) {
+            prossimaSaltata = ++salta != fineSalta ? *salta : SIZE_MAX;
+            continue;
         }
-        out.interrotto = ascolto.fermato();
+        if (tutte ? tuttiScambi(f, parola, s) : unoScambio(f, parola, s))
+            out.righe.emplace_back(voci[g.indici[r]]);
     }
+    out.interrotto = ascolto.fermato();
+    out.stato = stato(tipo, out.righe.size());
+    return out;
+}
+
+RisultatoRicerca CercaScambi(int tipo, std::string_view testoText1, bool tutte, FonteVoci& fonte,
+                             Poll& poll) {
+    RisultatoRicerca out;
+    const std::string parola = parolaDi(testoText1);
+    if (parola.empty()) {
+        out.eseguita = false;
+        return out;
+    }
+    const Insieme s = insieme(tipo);
+    std::string forma(parola.size(), '\0');
+    out.interrotto = !Passata(fonte, poll, [&](size_t, std::string_view e) {
+        if (e.size() != parola.size() || VaRiscritta(e)) return true;
+        for (size_t k = 0; k < e.size(); ++k)
+            forma[k] = static_cast<char>(accenti::piana(static_cast<unsigned char>(e[k])));
+        if (tutte ? tuttiScambi(forma.data(), parola, s) : unoScambio(forma.data(), parola, s))
+            out.righe.emplace_back(e);
+        return true;
+    });
     out.stato = stato(tipo, out.righe.size());
     return out;
 }

@@ -4,38 +4,51 @@
 #include "text/Accenti.h"
 
 #include <algorithm>
+#include <array>
 #include <numeric>
 
 namespace verbolario {
 namespace {
-
-// One cached index per phrase setting: the store keys its derived data by type.
-template <bool Frasi> struct IndicePer final : IndiceAnagrammi {
-    explicit IndicePer(const Voci& voci) : IndiceAnagrammi(voci, Frasi) {}
-};
 
 // Above this length a histogram over lengths would cost more than sorting.
 constexpr uint32_t kMaxIstogramma = 1u << 20;
 
 } // namespace
 
-const IndiceAnagrammi& IndiceAnagrammi::di(const Voci& voci, bool frasi) {
-    if (frasi) return voci.derived<IndicePer<true>>();
-    return voci.derived<IndicePer<false>>();
+bool IndiceAnagrammi::frasiDistinte(const Voci& voci) {
+    return !voci.senzaSegni();
 }
 
-void IndiceAnagrammi::pulisci(std::string_view voce, bool frasi, std::string& out) {
+const IndiceAnagrammi& IndiceAnagrammi::di(const Voci& voci, bool frasi) {
+    if (frasi && frasiDistinte(voci)) return voci.derived<IndiceAnagrammiPer<true>>();
+    return voci.derived<IndiceAnagrammiPer<false>>();
+}
+
+const IndiceAnagrammi* IndiceAnagrammi::pronto(const Voci& voci, bool frasi) {
+    if (frasi && frasiDistinte(voci)) return voci.cached<IndiceAnagrammiPer<true>>();
+    return voci.cached<IndiceAnagrammiPer<false>>();
+}
+
+std::string_view IndiceAnagrammi::pulisci(std::string_view voce, bool frasi, std::string& out) {
     out.clear();
     if (!vaPulita(voce, frasi)) {
         out.assign(voce);
-        return;
+        return out;
     }
     out = Arrangia(voce);
+    return out;
 }
 
 IndiceAnagrammi::Maschera IndiceAnagrammi::maschera(std::string_view testo) {
+    // Every entry's mask is taken, so the bit of each folded character is looked up.
+    static constexpr auto kBit = [] {
+        std::array<Maschera, 256> t{};
+        for (unsigned c = 0; c < 256; ++c)
+            t[c] = bit(accenti::piana(static_cast<unsigned char>(c)));
+        return t;
+    }();
     Maschera m = 0;
-    for (char c : testo) m |= bit(accenti::piana(static_cast<unsigned char>(c)));
+    for (char c : testo) m |= kBit[static_cast<unsigned char>(c)];
     return m;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "dictionary/Voci.h"
+#include "text/Byte.h"
 
 #include <cstdint>
 #include <string>
@@ -24,26 +25,29 @@ public:
 
     // The index of voci for the phrase setting, built on first use after every change.
     static const IndiceAnagrammi& di(const Voci& voci, bool frasi);
+    // The same when it has been built already, else null.
+    static const IndiceAnagrammi* pronto(const Voci& voci, bool frasi);
+    // Whether the phrase setting can make a difference: only entries with a blank are
+    // cleaned differently, so a dictionary known to have none shares one index.
+    static bool frasiDistinte(const Voci& voci);
 
     // The entry cleanup rule.
     static bool vaPulita(std::string_view voce, bool frasi) {
-        // One pass over the characters: entries are short, and this runs for every entry.
-        const char blank = frasi ? ' ' : '\xBD';
-        for (char c : voce)
-            if (c == '\xBD' || c == blank) return true;
-        return false;
+        return byte::haUnoDi(voce, '\xBD', frasi ? ' ' : '\xBD');
     }
-    static void pulisci(std::string_view voce, bool frasi, std::string& out);
+    // The cleaned form into out; returns it.
+    static std::string_view pulisci(std::string_view voce, bool frasi, std::string& out);
     // Which characters a folded text holds, one bit per character: a-z have a bit each,
     // every other character shares one of five bits with many others (a mask test is a
     // filter, the letters are always checked after it). Four bytes per entry: the searches
     // read the masks of millions of entries, and memory is what they wait for.
     using Maschera = uint32_t;
-    static Maschera bit(unsigned char c) {
+    static constexpr Maschera bit(unsigned char c) {
         return c >= 'a' && c <= 'z' ? Maschera{1} << (c - 'a') : Maschera{1} << (26 + c % 5);
     }
     // The mask of the text once folded.
     static Maschera maschera(std::string_view testo);
+
     // Set in an entry's mask when its cleaned form differs from the entry as stored.
     static constexpr Maschera kPulita = Maschera{1} << 31;
 
@@ -78,6 +82,11 @@ private:
     std::vector<uint32_t> diverseIdx_;
     std::vector<size_t> diverseOff_;
     std::string diverseTesto_;
+};
+
+// The index for one phrase setting: the store keeps its derived data by type.
+template <bool Frasi> struct IndiceAnagrammiPer final : IndiceAnagrammi {
+    explicit IndiceAnagrammiPer(const Voci& voci) : IndiceAnagrammi(voci, Frasi) {}
 };
 
 } // namespace verbolario

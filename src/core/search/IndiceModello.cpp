@@ -2,6 +2,7 @@
 
 #include "search/Arrangia.h"
 #include "text/Accenti.h"
+#include "text/Byte.h"
 #include "text/Lettere.h"
 
 #include <algorithm>
@@ -149,9 +150,7 @@ size_t lunghezzaConfrontata(std::string_view voce) {
 } // namespace
 
 bool VaRiscritta(std::string_view voce) {
-    for (char c : voce)
-        if (c == ' ' || c == '-') return true;
-    return false;
+    return byte::haUnoDi(voce, ' ', '-');
 }
 
 IndiceModello::IndiceModello(const Voci& voci) {
@@ -186,6 +185,7 @@ void IndiceModello::aggiungi(Fascia& f, size_t righe, uint32_t indice, std::stri
     const uint32_t r = f.righe();
     std::string_view forma = voce;
     const bool daRiscrivere = VaRiscritta(voce);
+    if (daRiscrivere) f.righeRiscritte.push_back(r);
     if (daRiscrivere || haAccentate(voce)) {
         scarto = daRiscrivere ? Arrangia(voce) : std::string(voce);
         if (haAccentate(scarto)) {
@@ -204,6 +204,12 @@ void IndiceModello::aggiungi(Fascia& f, size_t righe, uint32_t indice, std::stri
     const uint64_t firma = Firma(forma);
     f.lettere.push_back(static_cast<uint32_t>(firma));
     f.doppie.push_back(static_cast<uint32_t>(firma >> 32));
+}
+
+IndiceModello::Righe IndiceModello::righe(size_t larghezza) const {
+    if (larghezza >= fasce_.size()) return {};
+    const Fascia& f = fasce_[larghezza];
+    return {f.testi.data(), f.indici.data(), f.indici.size(), &f.righeRiscritte};
 }
 
 void IndiceModello::dividiInTratti(size_t n) {

@@ -48,6 +48,17 @@ public:
     bool cerca(const Voci& voci, const Modello& modello, bool accenti, int64_t limite,
                const Filtro* filtro, Trovate& trovate, Poll& poll) const;
 
+    // The rows of one compared length as the exchange search reads them: the accent-folded
+    // texts (row r at testi + r * larghezza), the dictionary index of each row (ascending) and,
+    // ascending, the rows whose entry holds a blank or hyphen (their stored length differs).
+    struct Righe {
+        const char* testi = nullptr;
+        const uint32_t* indici = nullptr;
+        size_t n = 0;
+        const std::vector<uint32_t>* riscritte = nullptr;
+    };
+    Righe righe(size_t larghezza) const;
+
 private:
     // Entries whose compared form has one length.
     struct Fascia {
@@ -60,6 +71,8 @@ private:
         // Rows that hold accented vowels, and where their unfolded form is kept.
         std::vector<uint32_t> righeAccentate;
         std::vector<uint64_t> testiAccentati;
+        // Rows whose entry is compared without its blanks and signs.
+        std::vector<uint32_t> righeRiscritte;
         // The first row of each stretch of dictionary indexes searched at a time, and the end.
         std::vector<uint32_t> inizioTratto;
         uint32_t righe() const { return static_cast<uint32_t>(indici.size()); }

@@ -9,6 +9,12 @@ namespace verbolario {
 
 bool IndicePalindromi::palindromo(std::string_view voce, std::string& lettere) {
     if (voce.size() <= 2) return false;
+    // First and last letters that differ settle most entries at once.
+    const auto primo = static_cast<unsigned char>(voce.front());
+    const auto ultimo = static_cast<unsigned char>(voce.back());
+    if (lettere::isAlfabeto(primo) && lettere::isAlfabeto(ultimo) &&
+        accenti::piana(primo) != accenti::piana(ultimo))
+        return false;
     lettere.clear();
     for (char c : voce) {
         auto u = static_cast<unsigned char>(c);

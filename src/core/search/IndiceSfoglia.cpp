@@ -8,20 +8,7 @@
 namespace verbolario {
 namespace {
 
-constexpr size_t kNessuno = SIZE_MAX;
 constexpr size_t kGruppiPrefisso = 65536 + 256 + 1;
-
-size_t chiavePrefisso(std::string_view e) {
-    if (e.size() >= 2)
-        return static_cast<size_t>(static_cast<unsigned char>(e[0])) << 8 |
-               static_cast<unsigned char>(e[1]);
-    if (e.size() == 1) return 65536 + static_cast<unsigned char>(e[0]);
-    return 65536 + 256;
-}
-
-size_t chiaveLettera(std::string_view e) {
-    return e.empty() ? kNessuno : accenti::piana(static_cast<unsigned char>(e[0]));
-}
 
 // Sorts entry indexes alphabetically. Groups are mostly in order already (a dictionary is
 // usually sorted by byte, which differs from the alphabetical order only around accents and
@@ -48,13 +35,25 @@ void ordinaAlfabetico(uint32_t* da, uint32_t* a, const Voci& voci) {
 
 } // namespace
 
+size_t IndiceSfoglia::chiavePrefisso(std::string_view e) {
+    if (e.size() >= 2)
+        return static_cast<size_t>(static_cast<unsigned char>(e[0])) << 8 |
+               static_cast<unsigned char>(e[1]);
+    if (e.size() == 1) return 65536 + static_cast<unsigned char>(e[0]);
+    return 65536 + 256;
+}
+
+size_t IndiceSfoglia::chiaveLettera(std::string_view e) {
+    return e.empty() ? kNessuna : accenti::piana(static_cast<unsigned char>(e[0]));
+}
+
 void IndiceSfoglia::costruisci(const Voci& voci, Gruppi& gruppi, size_t nGruppi,
                                size_t (*chiave)(std::string_view)) {
     std::vector<uint32_t> conta(nGruppi + 1, 0);
     gruppi.ultimaAmmessa.assign(nGruppi, UINT32_MAX);
     for (size_t i = 0; i < voci.size(); ++i) {
         size_t g = chiave(voci[i]);
-        if (g == kNessuno) continue;
+        if (g == kNessuna) continue;
         if (++conta[g + 1] == kCapacita) gruppi.ultimaAmmessa[g] = static_cast<uint32_t>(i);
     }
     for (size_t g = 0; g < nGruppi; ++g) conta[g + 1] += conta[g];
@@ -62,7 +61,7 @@ void IndiceSfoglia::costruisci(const Voci& voci, Gruppi& gruppi, size_t nGruppi,
     gruppi.ordine.resize(conta[nGruppi]);
     for (size_t i = 0; i < voci.size(); ++i) {
         size_t g = chiave(voci[i]);
-        if (g != kNessuno) gruppi.ordine[conta[g]++] = static_cast<uint32_t>(i);
+        if (g != kNessuna) gruppi.ordine[conta[g]++] = static_cast<uint32_t>(i);
     }
     for (size_t g = 0; g < nGruppi; ++g)
         if (gruppi.inizi[g + 1] - gruppi.inizi[g] > 1)

@@ -35,6 +35,12 @@ public:
     // Entries whose first byte, accents folded, is lettera.
     Gruppo perLettera(unsigned char lettera) const;
 
+    // The group of an entry, or of a prefix, by its first two bytes.
+    static size_t chiavePrefisso(std::string_view e);
+    // The group of an entry by its first letter; kNessuna for the empty entry.
+    static size_t chiaveLettera(std::string_view e);
+    static constexpr size_t kNessuna = SIZE_MAX;
+
 private:
     struct Gruppi {
         std::vector<uint32_t> inizi; // group g is ordine[inizi[g], inizi[g + 1])

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Poll.h"
+#include "dictionary/FonteVoci.h"
 #include "dictionary/Voci.h"
 #include "search/RisultatoRicerca.h"
 
@@ -15,6 +16,8 @@ struct OpzioniModello {
     bool filtro = false; // drop hits with more consonants than the pattern
     bool doppie = false; // in that count a doubled consonant is two, not one
     bool ordine = false; // number-key hits listed by length rather than alphabetically
+    // Every hit is listed: no stop at the list's capacity (for scripts on large lists).
+    bool senzaLimite = false;
 };
 
 // The crossword aid and its number-key variant: the entries that match the pattern built from
@@ -23,7 +26,11 @@ struct OpzioniModello {
 // With a key, a hit must hold no key letter the pattern leaves out and no pattern letter more
 // often than the pattern does. The list holds at most 32,735 hits; at the 32,736th match the
 // search stops and says so.
+// The column index is used when it has been built (Voci::derived<IndiceModello>), else every
+// entry is tested once, in dictionary order, the entries of the wrong length first set aside.
 RisultatoRicerca RicercaModello(std::string_view testo, const OpzioniModello& opzioni,
                                 const Voci& voci, Poll& poll);
+RisultatoRicerca RicercaModello(std::string_view testo, const OpzioniModello& opzioni,
+                                FonteVoci& fonte, Poll& poll);
 
 } // namespace verbolario

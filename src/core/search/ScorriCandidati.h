@@ -12,6 +12,23 @@
 
 namespace verbolario {
 
+namespace detail {
+
+// The places of [da, a) whose mask passes filtro. Nearly all time of a search goes round this
+// loop; a loop of its own, its jumps aligned to a cache line, runs at the same speed wherever
+// the code around it happens to fall (a loop straddling two lines ran half again slower).
+template <class Filtro>
+[[gnu::noinline, gnu::optimize("align-loops=64:64", "align-jumps=64:64")]] size_t
+passano(const IndiceAnagrammi::Maschera* maschere, size_t da, size_t a, Filtro& filtro,
+        uint32_t* candidati) {
+    size_t c = 0;
+    for (size_t k = da; k < a; ++k)
+        if (filtro(maschere[k])) candidati[c++] = static_cast<uint32_t>(k);
+    return c;
+}
+
+} // namespace detail
+
 // Visits the entries whose cleaned length lies in [minimo, massimo]: each one whose mask
 // passes filtro(mask) is a candidate, and verifica(position in the index, entry index, mask)
 // is called for it. The dictionary is walked a block of entries at a time, every length of
@@ -54,9 +71,7 @@ bool ScorriCandidati(const IndiceAnagrammi& indice, const Voci& voci, uint64_t m
                 std::lower_bound(ordine + da + passo / 2, ordine + std::min(fini[b], da + passo),
                                  fineBlocco) -
                 ordine);
-            size_t c = 0;
-            for (size_t k = da; k < a; ++k)
-                if (filtro(maschere[k])) candidati[c++] = static_cast<uint32_t>(k);
+            const size_t c = detail::passano(maschere, da, a, filtro, candidati.data());
             for (size_t j = 0; j < c && j < Anticipo::kPassiRiferimento; ++j)
                 anticipo.riferimento(ordine[candidati[j]]);
             for (size_t j = 0; j < c; ++j) {

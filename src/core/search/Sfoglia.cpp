@@ -1,6 +1,9 @@
 #include "search/Sfoglia.h"
 
+#include "dictionary/VociInMemoria.h"
 #include "search/IndiceSfoglia.h"
+#include "search/Ordinamento.h"
+#include "search/Passata.h"
 #include "search/Spazi.h"
 #include "text/Cp1252.h"
 
@@ -17,6 +20,25 @@ void elenca(const IndiceSfoglia::Gruppo& g, const Voci& voci, Poll& poll, Risult
         if (i <= g.ultimaAmmessa) out.righe.emplace_back(voci[i]);
     if (g.troppe()) out.messaggio = kTroppe;
     poll.progress(1, 1);
+}
+
+// The entries of one group met first in the dictionary, as many as the list holds, in
+// alphabetical order; the message when the group is larger.
+template <class Chiave>
+void elencaPiano(FonteVoci& fonte, Poll& poll, Chiave nelGruppo, bool senzaLimite,
+                 RisultatoRicerca& out) {
+    std::vector<std::string> righe;
+    out.interrotto = !Passata(fonte, poll, [&](size_t, std::string_view e) {
+        if (!nelGruppo(e)) return true;
+        if (righe.size() == IndiceSfoglia::kCapacita && !senzaLimite) {
+            out.messaggio = kTroppe;
+            return false;
+        }
+        righe.emplace_back(e);
+        return true;
+    });
+    OrdinaAlfabetico(righe);
+    out.righe = std::move(righe);
 }
 
 bool iniziaCon(std::string_view riga, std::string_view testo) {
@@ -39,14 +61,53 @@ bool serveRicostruire(std::string_view primaRiga, std::string_view testo) {
     return trimSpazi(primaRiga).substr(0, 2) != t.substr(0, 2) || t.size() == 2;
 }
 
-RisultatoRicerca SfogliaTesto(std::string_view testoText2, const Voci& voci, Poll& poll) {
+namespace {
+
+RisultatoRicerca testo(std::string_view testoText2, const Voci* voci, FonteVoci* fonte, Poll& poll,
+                       bool senzaLimite) {
     RisultatoRicerca out;
     const std::string_view testo = trimSpazi(testoText2);
     const std::string prefisso = cp1252::lowered(testo.substr(0, 2));
-    elenca(voci.derived<IndiceSfoglia>().perPrefisso(prefisso), voci, poll, out);
+    if (voci) {
+        elenca(voci->cached<IndiceSfoglia>()->perPrefisso(prefisso), *voci, poll, out);
+    } else {
+        const size_t chiave = IndiceSfoglia::chiavePrefisso(prefisso);
+        elencaPiano(
+            *fonte, poll,
+            [chiave](std::string_view e) { return IndiceSfoglia::chiavePrefisso(e) == chiave; },
+            senzaLimite, out);
+    }
     out.selezionato = selezionaInizio(out.righe, testo);
     out.stato = statoSfoglia(out.righe.size(), out.selezionato, testo);
     return out;
+}
+
+RisultatoRicerca lettera(char lettera, const Voci* voci, FonteVoci* fonte, Poll& poll,
+                         bool senzaLimite) {
+    RisultatoRicerca out;
+    const unsigned char sel = cp1252::lower(static_cast<unsigned char>(lettera));
+    if (voci)
+        elenca(voci->cached<IndiceSfoglia>()->perLettera(sel), *voci, poll, out);
+    else
+        elencaPiano(
+            *fonte, poll,
+            [sel](std::string_view e) { return IndiceSfoglia::chiaveLettera(e) == sel; },
+            senzaLimite, out);
+    out.stato = std::to_string(out.righe.size()) + " voci presenti.";
+    return out;
+}
+
+} // namespace
+
+RisultatoRicerca SfogliaTesto(std::string_view testoText2, const Voci& voci, Poll& poll) {
+    if (voci.cached<IndiceSfoglia>()) return testo(testoText2, &voci, nullptr, poll, false);
+    VociInMemoria fonte(voci);
+    return testo(testoText2, nullptr, &fonte, poll, false);
+}
+
+RisultatoRicerca SfogliaTesto(std::string_view testoText2, FonteVoci& fonte, Poll& poll,
+                              bool senzaLimite) {
+    return testo(testoText2, nullptr, &fonte, poll, senzaLimite);
 }
 
 int64_t selezionaInizio(const std::vector<std::string>& righe, std::string_view testo) {
@@ -62,12 +123,14 @@ std::string statoSfoglia(size_t righe, int64_t selezionato, std::string_view tes
     return std::to_string(righe) + " voci presenti.";
 }
 
-RisultatoRicerca SfogliaLettera(char lettera, const Voci& voci, Poll& poll) {
-    RisultatoRicerca out;
-    const unsigned char sel = cp1252::lower(static_cast<unsigned char>(lettera));
-    elenca(voci.derived<IndiceSfoglia>().perLettera(sel), voci, poll, out);
-    out.stato = std::to_string(out.righe.size()) + " voci presenti.";
-    return out;
+RisultatoRicerca SfogliaLettera(char sel, const Voci& voci, Poll& poll) {
+    if (voci.cached<IndiceSfoglia>()) return lettera(sel, &voci, nullptr, poll, false);
+    VociInMemoria fonte(voci);
+    return lettera(sel, nullptr, &fonte, poll, false);
+}
+
+RisultatoRicerca SfogliaLettera(char sel, FonteVoci& fonte, Poll& poll, bool senzaLimite) {
+    return lettera(sel, nullptr, &fonte, poll, senzaLimite);
 }
 
 } // namespace verbolario

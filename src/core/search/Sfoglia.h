@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Poll.h"
+#include "dictionary/FonteVoci.h"
 #include "dictionary/Voci.h"
 #include "search/RisultatoRicerca.h"
 
@@ -26,7 +27,12 @@ bool serveRicostruire(std::string_view primaRiga, std::string_view testo);
 // The list for the text in the browse box: every entry whose first two characters are the
 // first two of the text (trimmed, lower-cased), the first line beginning with the whole text
 // selected, and the status.
+// Both use the browse index when it has been built (PreparaSfoglia), else look at every
+// entry once.
 RisultatoRicerca SfogliaTesto(std::string_view testoText2, const Voci& voci, Poll& poll);
+// senzaLimite lists the whole group, past the list's capacity.
+RisultatoRicerca SfogliaTesto(std::string_view testoText2, FonteVoci& fonte, Poll& poll,
+                              bool senzaLimite = false);
 
 // The first line beginning with the text (trimmed; case ignored), -1 when none does.
 int64_t selezionaInizio(const std::vector<std::string>& righe, std::string_view testo);
@@ -38,5 +44,7 @@ std::string statoSfoglia(size_t righe, int64_t selezionato, std::string_view tes
 // The list for a letter of the key bar: every entry whose first character is that letter,
 // accented vowels counted as their plain one (the key E lists e, è, é, ê, ë).
 RisultatoRicerca SfogliaLettera(char lettera, const Voci& voci, Poll& poll);
+RisultatoRicerca SfogliaLettera(char lettera, FonteVoci& fonte, Poll& poll,
+                                bool senzaLimite = false);
 
 } // namespace verbolario

@@ -24,10 +24,9 @@ std::string verdetto(const std::vector<std::string>& righe) {
            std::to_string(righe.front().size()) + " lettere.";
 }
 
-} // namespace
-
-RisultatoRicerca SoluzioneParolando(std::string_view lettereEstratte, std::string_view scrittaText1,
-                                    const Voci& voci, Poll& poll, bool frasi) {
+template <class Fonte>
+RisultatoRicerca soluzione(std::string_view lettereEstratte, std::string_view scrittaText1,
+                           Fonte& voci, Poll& poll, bool frasi) {
     RisultatoRicerca r;
     if (!lettereSufficienti(lettereEstratte)) {
         r.stato = kTroppePocheLettere;
@@ -56,6 +55,18 @@ RisultatoRicerca SoluzioneParolando(std::string_view lettereEstratte, std::strin
                        "dizionario.";
     }
     return r;
+}
+
+} // namespace
+
+RisultatoRicerca SoluzioneParolando(std::string_view lettereEstratte, std::string_view scrittaText1,
+                                    const Voci& voci, Poll& poll, bool frasi) {
+    return soluzione(lettereEstratte, scrittaText1, voci, poll, frasi);
+}
+
+RisultatoRicerca SoluzioneParolando(std::string_view lettereEstratte, std::string_view scrittaText1,
+                                    FonteVoci& fonte, Poll& poll, bool frasi) {
+    return soluzione(lettereEstratte, scrittaText1, fonte, poll, frasi);
 }
 
 } // namespace verbolario

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Poll.h"
+#include "dictionary/FonteVoci.h"
 #include "dictionary/Voci.h"
 #include "search/RisultatoRicerca.h"
 
@@ -25,5 +26,7 @@ inline bool lettereSufficienti(std::string_view lettereEstratte) {
 // cleanup.
 RisultatoRicerca SoluzioneParolando(std::string_view lettereEstratte, std::string_view scrittaText1,
                                     const Voci& voci, Poll& poll, bool frasi = false);
+RisultatoRicerca SoluzioneParolando(std::string_view lettereEstratte, std::string_view scrittaText1,
+                                    FonteVoci& fonte, Poll& poll, bool frasi = false);
 
 } // namespace verbolario

@@ -1,6 +1,8 @@
 #include "search/TrovaRima.h"
 
+#include "dictionary/VociInMemoria.h"
 #include "search/IndiceRime.h"
+#include "search/Passata.h"
 #include "search/RevWord.h"
 #include "search/Spazi.h"
 #include "text/Accenti.h"
@@ -63,15 +65,31 @@ RegolaRima CalcolaRima(std::string_view testo) {
     return r;
 }
 
-RisultatoRicerca TrovaRima(std::string_view testoText1, const Voci& voci, Poll& poll) {
+namespace {
+
+RisultatoRicerca conRegola(std::string_view testoText1, RegolaRima& regola) {
     RisultatoRicerca out;
     const std::string_view testo = trimSpazi(testoText1);
     if (testo.size() < 2) {
         out.eseguita = false;
         return out;
     }
-    const RegolaRima regola = CalcolaRima(testo);
-    auto [da, a] = voci.derived<IndiceRime>().conFinale(voci, regola.rima);
+    regola = CalcolaRima(testo);
+    return out;
+}
+
+} // namespace
+
+RisultatoRicerca TrovaRima(std::string_view testoText1, const Voci& voci, Poll& poll) {
+    const IndiceRime* indice = voci.cached<IndiceRime>();
+    if (!indice) {
+        VociInMemoria fonte(voci);
+        return TrovaRima(testoText1, fonte, poll);
+    }
+    RegolaRima regola;
+    RisultatoRicerca out = conRegola(testoText1, regola);
+    if (!out.eseguita) return out;
+    auto [da, a] = indice->conFinale(voci, regola.rima);
 
     // The candidates come in backwards-text order; a bitmap puts them back in dictionary
     // order, which is the order of the list and of what a stop request keeps.
@@ -89,6 +107,21 @@ RisultatoRicerca TrovaRima(std::string_view testoText1, const Voci& voci, Poll& 
         }
         if (out.interrotto) break;
     }
+    out.stato = std::to_string(out.righe.size()) + " parole in rima.";
+    return out;
+}
+
+RisultatoRicerca TrovaRima(std::string_view testoText1, FonteVoci& fonte, Poll& poll) {
+    RegolaRima regola;
+    RisultatoRicerca out = conRegola(testoText1, regola);
+    if (!out.eseguita) return out;
+    const std::string_view rima = regola.rima;
+    out.interrotto = !Passata(fonte, poll, [&](size_t, std::string_view e) {
+        if (e.size() >= rima.size() && e.substr(e.size() - rima.size()) == rima &&
+            faRima(e, regola))
+            out.righe.emplace_back(e);
+        return true;
+    });
     out.stato = std::to_string(out.righe.size()) + " parole in rima.";
     return out;
 }

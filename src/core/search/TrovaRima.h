@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Poll.h"
+#include "dictionary/FonteVoci.h"
 #include "dictionary/Voci.h"
 #include "search/RisultatoRicerca.h"
 
@@ -25,6 +26,9 @@ RegolaRima CalcolaRima(std::string_view parola);
 // The entries that rhyme with the word typed in the input box (trimmed and lower-cased
 // here), in dictionary order, the word itself left out. Words under 2 characters are not
 // searched (eseguita false).
+// The index of endings is used when it has been built (Voci::derived<IndiceRime>), else
+// every entry is looked at once.
 RisultatoRicerca TrovaRima(std::string_view testoText1, const Voci& voci, Poll& poll);
+RisultatoRicerca TrovaRima(std::string_view testoText1, FonteVoci& fonte, Poll& poll);
 
 } // namespace verbolario

@@ -178,25 +178,30 @@ public:
 };
 
 // One dictionary, searched by the program and by the loops.
+// The searches run twice, over the plain dictionary and over a copy with its indexes.
 struct Banco {
     std::vector<std::string> elenco;
-    Voci voci = prova::dizionario(elenco);
+    Voci piane = prova::dizionario(elenco);
+    Voci indicizzate = prova::conIndici(piane);
     NoPoll poll{};
 
     void anagrammi(const std::string& parola, bool frasi) {
         std::vector<std::string> lente, veloci;
         auto copia = elenco;
         const int64_t attese = lentoAnagrammi(parola, frasi, copia, false, lente);
-        const EsitoConteggio e = CercaAnagrammi(parola, frasi, voci, poll, veloci);
-        ASSERT_EQ(veloci, lente) << cp1252::toUtf8(parola) << " frasi " << frasi;
-        EXPECT_EQ(e.conteggio, attese);
+        for (const Voci* voci : {&piane, &indicizzate}) {
+            veloci.clear();
+            const EsitoConteggio e = CercaAnagrammi(parola, frasi, *voci, poll, veloci);
+            ASSERT_EQ(veloci, lente) << cp1252::toUtf8(parola) << " frasi " << frasi;
+            EXPECT_EQ(e.conteggio, attese);
+        }
     }
     // Also the variant that sorts out equal fingerprints by their letters.
     void tutti(bool frasi) {
         std::vector<std::string> lente, veloci, senzaImpronte;
         const EsitoTutti atteso = lentoTutti(frasi, elenco, lente);
-        const EsitoTutti e = TuttiAnagrammi(frasi, voci, poll, veloci);
-        const EsitoTutti s = detail::TuttiAnagrammiSenzaImpronte(frasi, voci, poll, senzaImpronte);
+        const EsitoTutti e = TuttiAnagrammi(frasi, piane, poll, veloci);
+        const EsitoTutti s = detail::TuttiAnagrammiSenzaImpronte(frasi, piane, poll, senzaImpronte);
         ASSERT_EQ(veloci, lente) << "frasi " << frasi;
         ASSERT_EQ(senzaImpronte, lente) << "frasi " << frasi;
         EXPECT_EQ(std::tie(e.totale, e.ultimo, s.totale),
@@ -205,16 +210,22 @@ struct Banco {
     void parziali(const std::string& testo, ModoParziali m) {
         std::vector<std::string> lente, veloci;
         const int64_t attese = lentoParziali(testo, m.completo, m.scarti, m.frasi, elenco, lente);
-        const EsitoConteggio e = CercaPartAnagrammi(testo, m, voci, poll, veloci);
-        ASSERT_EQ(veloci, lente) << cp1252::toUtf8(testo);
-        EXPECT_EQ(e.conteggio, attese);
+        for (const Voci* voci : {&piane, &indicizzate}) {
+            veloci.clear();
+            const EsitoConteggio e = CercaPartAnagrammi(testo, m, *voci, poll, veloci);
+            ASSERT_EQ(veloci, lente) << cp1252::toUtf8(testo);
+            EXPECT_EQ(e.conteggio, attese);
+        }
     }
     void interno(const std::string& parola, const std::string& escludi, ModoContenitori m) {
         std::vector<std::string> lente, veloci;
         const int64_t attese = lentoInterno(parola, escludi, m.scarti, m.frasi, elenco, lente);
-        const EsitoConteggio e = CercaInterno(parola, escludi, m, voci, poll, veloci);
-        ASSERT_EQ(veloci, lente) << cp1252::toUtf8(parola) << " / " << escludi;
-        EXPECT_EQ(e.conteggio, attese);
+        for (const Voci* voci : {&piane, &indicizzate}) {
+            veloci.clear();
+            const EsitoConteggio e = CercaInterno(parola, escludi, m, *voci, poll, veloci);
+            ASSERT_EQ(veloci, lente) << cp1252::toUtf8(parola) << " / " << escludi;
+            EXPECT_EQ(e.conteggio, attese);
+        }
     }
     // Mostly words of the dictionary itself (lower-cased, as the program passes them).
     std::string unaVoce(Generatore& g) const {

@@ -74,10 +74,12 @@ TEST(CercaPalindromi, UgualeAlCicloSuDizionariCasuali) {
     Generatore gen(11);
     for (int d = 0; d < 300; ++d) {
         const Voci v = gen.dizionario(80);
-        EXPECT_EQ(cerca("", v), letterale("", v)) << d;
-        for (int q = 0; q < 8; ++q) {
-            std::string testo = gen.parola(4);
-            EXPECT_EQ(cerca(testo, v), letterale(testo, v)) << d << " " << testo;
+        for (const Voci& x : {v, conIndici(v)}) {
+            EXPECT_EQ(cerca("", x), letterale("", v)) << d;
+            for (int q = 0; q < 8; ++q) {
+                std::string testo = gen.parola(4);
+                EXPECT_EQ(cerca(testo, x), letterale(testo, v)) << d << " " << testo;
+            }
         }
     }
 }
@@ -85,11 +87,13 @@ TEST(CercaPalindromi, UgualeAlCicloSuDizionariCasuali) {
 TEST(CercaPalindromi, StopTieneLePrimeTrovate) {
     Voci v;
     for (int i = 0; i < 20000; ++i) v.append(i % 2 ? "anna" : "roma");
-    for (const char* testo : {"", "amo"}) {
-        NoPoll tutto;
-        const V completo = CercaPalindromi(testo, v, tutto).righe;
-        ASSERT_EQ(completo.size(), 10000u);
-        StopDopo ferma(2);
-        prefissoInterrotto(CercaPalindromi(testo, v, ferma), completo);
+    for (const Voci& x : {v, conIndici(v)}) {
+        for (const char* testo : {"", "amo"}) {
+            NoPoll tutto;
+            const V completo = CercaPalindromi(testo, x, tutto).righe;
+            ASSERT_EQ(completo.size(), 10000u);
+            StopDopo ferma(2);
+            prefissoInterrotto(CercaPalindromi(testo, x, ferma), completo);
+        }
     }
 }

@@ -90,15 +90,20 @@ TEST(CercaScambi, UgualeAlCicloSuDizionariCasuali) {
     Generatore gen(3);
     for (int d = 0; d < 300; ++d) {
         const Voci v = gen.dizionario(80);
+        const Voci x = conIndici(v);
         for (int q = 0; q < 6; ++q) {
             std::string parola = q % 2 ? std::string(v[gen.rng()() % v.size()]) : gen.parola(5);
             parola = std::string(trim(parola));
             if (parola.empty() || parola.find_first_of("?*#[") != std::string::npos) continue;
             parola = cp1252::lowered(parola);
             for (int tipo : {0, 1})
-                for (bool tutte : {false, true})
-                    EXPECT_EQ(scambi(tipo, parola, tutte, v), letterale(tipo, parola, tutte, v))
-                        << d << " " << parola << " " << tipo << tutte;
+                for (bool tutte : {false, true}) {
+                    const V atteso = letterale(tipo, parola, tutte, v);
+                    EXPECT_EQ(scambi(tipo, parola, tutte, v), atteso)
+                        << d << parola << tipo << tutte;
+                    EXPECT_EQ(scambi(tipo, parola, tutte, x), atteso)
+                        << d << parola << tipo << tutte;
+                }
         }
     }
 }
@@ -106,9 +111,11 @@ TEST(CercaScambi, UgualeAlCicloSuDizionariCasuali) {
 TEST(CercaScambi, StopTieneLePrimeTrovate) {
     Voci v;
     for (int i = 0; i < 8000; ++i) v.append(i % 2 ? "cene" : "cono");
-    NoPoll tutto;
-    const V completo = CercaScambi(0, "cane", true, v, tutto).righe;
-    ASSERT_EQ(completo.size(), 8000u);
-    StopDopo ferma(1);
-    prefissoInterrotto(CercaScambi(0, "cane", true, v, ferma), completo);
+    for (const Voci& x : {v, conIndici(v)}) {
+        NoPoll tutto;
+        const V completo = CercaScambi(0, "cane", true, x, tutto).righe;
+        ASSERT_EQ(completo.size(), 8000u);
+        StopDopo ferma(0);
+        prefissoInterrotto(CercaScambi(0, "cane", true, x, ferma), completo);
+    }
 }

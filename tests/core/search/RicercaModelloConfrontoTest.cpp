@@ -121,13 +121,16 @@ TEST(RicercaModelloConfronto, RandomDictionariesAndPatterns) {
             }
             voci.append(componi(rng, kPezziVoce, std::size(kPezziVoce), 6));
         }
+        const Voci indicizzate = prova::conIndici(voci);
         for (int q = 0; q < 40; ++q) {
             // Braced lists are evaluated left to right.
             const OpzioniModello o{rng() % 2 == 1, kChiavi[rng() % std::size(kChiavi)],
                                    rng() % 2 == 1, rng() % 2 == 1, rng() % 2 == 1};
             const std::string testo = componi(rng, kPezziTesto, std::size(kPezziTesto), 5);
             NoPoll np;
-            confronta(RicercaModello(testo, o, voci, np), cercaPiano(testo, o, voci), testo);
+            const RisultatoRicerca piano = cercaPiano(testo, o, voci);
+            confronta(RicercaModello(testo, o, voci, np), piano, testo);
+            confronta(RicercaModello(testo, o, indicizzate, np), piano, testo);
         }
     }
 }
@@ -139,11 +142,14 @@ TEST(RicercaModelloConfronto, CapacityAmongManyHits) {
     Voci voci;
     for (int i = 0; i < 60000; ++i)
         voci.append(componi(rng, kPezziVoce, std::size(kPezziVoce), 5) + "a");
+    const Voci indicizzate = prova::conIndici(voci);
     for (const char* testo : {"*A", "A", "*T*A", "?*", "*\xC0?", "\xE8*A", "T?*"}) {
         for (bool mnemos : {false, true}) {
             OpzioniModello o{mnemos, mnemos ? "TO\xC8" : "", true, false, mnemos};
             NoPoll np;
-            confronta(RicercaModello(testo, o, voci, np), cercaPiano(testo, o, voci), testo);
+            const RisultatoRicerca piano = cercaPiano(testo, o, voci);
+            confronta(RicercaModello(testo, o, voci, np), piano, testo);
+            confronta(RicercaModello(testo, o, indicizzate, np), piano, testo);
         }
     }
 }

@@ -1,6 +1,7 @@
 #include "search/Sfoglia.h"
 
 #include "core/Prova.h"
+#include "dictionary/VociInMemoria.h"
 #include "search/Ordinamento.h"
 #include "text/Accenti.h"
 #include "text/Cp1252.h"
@@ -111,12 +112,21 @@ TEST(Sfoglia, Capacita) {
         for (size_t i = 0; i < n; ++i)
             v.append(std::string("ca").append(std::to_string(i * 7919 % 100000)));
         const bool troppe = n > kCapacita;
-        for (const RisultatoRicerca& r : {testo("ca", v), lettera('c', v)}) {
-            EXPECT_EQ(r.righe.size(), kCapacita);
-            EXPECT_EQ(r.messaggio, troppe ? kTroppe : "");
+        for (const Voci& x : {v, conIndici(v)}) {
+            for (const RisultatoRicerca& r : {testo("ca", x), lettera('c', x)}) {
+                EXPECT_EQ(r.righe.size(), kCapacita);
+                EXPECT_EQ(r.messaggio, troppe ? kTroppe : "");
+            }
+            EXPECT_EQ(testo("ca", x).righe, testoLetterale("ca", v).righe);
+            EXPECT_EQ(lettera('c', x).righe, letteraLetterale('c', v).righe);
         }
-        EXPECT_EQ(testo("ca", v).righe, testoLetterale("ca", v).righe);
-        EXPECT_EQ(lettera('c', v).righe, letteraLetterale('c', v).righe);
+        // Without the limit the whole group is listed.
+        VociInMemoria fonte(v);
+        NoPoll np;
+        const RisultatoRicerca tutte = SfogliaTesto("ca", fonte, np, true);
+        EXPECT_EQ(tutte.righe.size(), n);
+        EXPECT_TRUE(tutte.messaggio.empty());
+        EXPECT_EQ(SfogliaLettera('c', fonte, np, true).righe, tutte.righe);
     }
 }
 
@@ -125,14 +135,17 @@ TEST(Sfoglia, UgualeAlCicloSuDizionariCasuali) {
     const char tasti[] = {'a', 'e', 'o', 'c', 'A', 'C', '\xE0', '-', ' ', '1'};
     for (int d = 0; d < 300; ++d) {
         const Voci v = gen.dizionario(80);
+        const Voci x = conIndici(v);
         for (int q = 0; q < 6; ++q) {
             const std::string t =
                 q % 2 ? std::string(v[gen.rng()() % v.size()]).substr(0, 3) : gen.parola(3);
-            RisultatoRicerca veloce = testo(t, v);
             RisultatoRicerca lento = testoLetterale(t, v);
-            EXPECT_EQ(veloce.righe, lento.righe) << d << " " << t;
-            EXPECT_EQ(veloce.selezionato, lento.selezionato) << d << " " << t;
+            for (const RisultatoRicerca& r : {testo(t, v), testo(t, x)})
+                EXPECT_TRUE(r.righe == lento.righe && r.selezionato == lento.selezionato) << d << t;
         }
-        for (char k : tasti) EXPECT_EQ(lettera(k, v).righe, letteraLetterale(k, v).righe) << d;
+        for (char k : tasti) {
+            const V atteso = letteraLetterale(k, v).righe;
+            EXPECT_TRUE(lettera(k, v).righe == atteso && lettera(k, x).righe == atteso) << d << k;
+        }
     }
 }

@@ -79,12 +79,15 @@ TEST(TrovaRima, UgualeAlCicloSuDizionariCasuali) {
     Generatore gen(7);
     for (int d = 0; d < 300; ++d) {
         const Voci v = gen.dizionario(60);
+        const Voci x = conIndici(v);
         for (int q = 0; q < 12; ++q) {
             std::string testo = q % 2 ? std::string(v[gen.rng()() % v.size()]) : gen.parola(6);
             // The box is read trimmed; under 2 characters nothing is searched.
             const std::string_view t = trim(testo);
             if (t.size() < 2) continue;
-            EXPECT_EQ(rime(testo, v), rimeLetterali(t, v)) << d << " " << testo;
+            const V atteso = rimeLetterali(t, v);
+            EXPECT_EQ(rime(testo, v), atteso) << d << " " << testo;
+            EXPECT_EQ(rime(testo, x), atteso) << d << " " << testo;
         }
     }
 }
@@ -92,13 +95,15 @@ TEST(TrovaRima, UgualeAlCicloSuDizionariCasuali) {
 TEST(TrovaRima, StopTieneLePrimeTrovate) {
     Voci v;
     for (int i = 0; i < 5000; ++i) v.append(std::string("p").append(std::to_string(i)) + "more");
-    NoPoll tutto;
-    const V completo = TrovaRima("amore", v, tutto).righe;
-    ASSERT_EQ(completo.size(), 5000u);
-    StopDopo ferma(1);
-    RisultatoRicerca r = TrovaRima("amore", v, ferma);
-    prefissoInterrotto(r, completo);
-    EXPECT_EQ(r.stato, std::to_string(r.righe.size()) + " parole in rima.");
+    for (const Voci& x : {v, conIndici(v)}) {
+        NoPoll tutto;
+        const V completo = TrovaRima("amore", x, tutto).righe;
+        ASSERT_EQ(completo.size(), 5000u);
+        StopDopo ferma(0);
+        RisultatoRicerca r = TrovaRima("amore", x, ferma);
+        prefissoInterrotto(r, completo);
+        EXPECT_EQ(r.stato, std::to_string(r.righe.size()) + " parole in rima.");
+    }
 }
 
 TEST(IndiceRime, FinaliComeAConfrontoDiretto) {
