@@ -109,6 +109,7 @@ public:
         verifica(firma == Firma(forma), "the index gives the filter the hit's letter signature");
         return scelta(forma);
     }
+    bool bastaFirma() const override { return false; }
     static bool scelta(std::string_view forma) { return forma.size() % 3 != 1; }
 };
 

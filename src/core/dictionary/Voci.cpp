@@ -127,6 +127,7 @@ Voci Voci::snapshot() const {
     Voci s;
     s.dep_ = dep_;
     s.version_ = version_;
+    s.cache_ = cache_;
     s.aggiorna();
     return s;
 }

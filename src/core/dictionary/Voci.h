@@ -82,19 +82,22 @@ public:
     uint64_t version() const { return version_; }
 
     // The same entries, sharing this store's buffer until either side changes (then the one
-    // that changes copies). Same version, nothing derived. A snapshot may be moved to another
-    // thread and read there while this store is used and changed here.
+    // that changes copies), and the data derived from them so far (never changed once built, so
+    // both may read it). Same version. A snapshot may be moved to another thread and read and
+    // given derived data there while this store is used and changed here.
     Voci snapshot() const;
 
     // Data computed from the entries (indexes, folded copies) and kept until the next
     // mutation: built on first use by T(const Voci&), then shared. Not thread-safe: only the
     // thread that owns the store asks for it.
-    template <class T> const T& derived() const {
-        if (const T* t = cached<T>()) return *t;
-        auto p = std::make_shared<T>(*this);
-        const T& ref = *p;
-        cache_.emplace(std::type_index(typeid(T)), std::move(p));
-        return ref;
+    template <class T> const T& derived() const { return *derivedShared<T>(); }
+    // The same, as a share in it: for derived data that keeps other derived data.
+    template <class T> std::shared_ptr<const T> derivedShared() const {
+        if (auto it = cache_.find(std::type_index(typeid(T))); it != cache_.end())
+            return std::static_pointer_cast<const T>(it->second);
+        std::shared_ptr<const T> p = std::make_shared<const T>(*this);
+        cache_.emplace(std::type_index(typeid(T)), p);
+        return p;
     }
     // The derived T when it has been built for the current entries, else null (nothing built).
     template <class T> const T* cached() const {
@@ -105,6 +108,15 @@ public:
     // current entries. The caller answers for it describing exactly these entries.
     template <class T> void adoptDerived(std::shared_ptr<const T> t) const {
         cache_[std::type_index(typeid(T))] = std::move(t);
+    }
+    // Everything derived for the current entries, as another store with the same entries can
+    // take it over: derived data may be built on other derived data and share it.
+    using Derivati = std::unordered_map<std::type_index, std::shared_ptr<const void>>;
+    const Derivati& derivati() const { return cache_; }
+    // Takes over what it lacks of another store's derived data; the caller answers for the
+    // other store having the same entries.
+    void adoptDerived(const Derivati& altri) const {
+        for (const auto& [tipo, dato] : altri) cache_.try_emplace(tipo, dato);
     }
 
 private:
@@ -138,7 +150,7 @@ private:
     const Ref* refs_ = nullptr;
     size_t n_ = 0;
     uint64_t version_ = 0;
-    mutable std::unordered_map<std::type_index, std::shared_ptr<const void>> cache_;
+    mutable Derivati cache_;
 };
 
 } // namespace verbolario

@@ -9,8 +9,14 @@
 #include "text/Cp1252.h"
 #include "text/Lettere.h"
 
+#include <algorithm>
 #include <array>
+#include <bit>
 #include <cstdint>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace verbolario {
 namespace {
@@ -55,6 +61,84 @@ bool tuttiScambi(const char* f, std::string_view w, const Insieme& s) {
     return diversa;
 }
 
+// The rows of one group, 64 at a time, column by column: a column of the block is read only
+// while some row of it can still be a hit.
+class Blocco {
+public:
+    Blocco(const IndiceModello::Colonne& g, size_t larghezza, size_t da)
+        : g_(g), larghezza_(larghezza), da_(da), m_(std::min<size_t>(64, g.n - da)),
+          tutte_(m_ == 64 ? ~uint64_t{0} : (uint64_t{1} << m_) - 1) {}
+
+    // The rows that differ from the word at exactly one place, where both hold a letter of
+    // the set (unoScambio on each row).
+    uint64_t unoScambio(std::string_view w, const Insieme& s) const {
+        uint64_t uno = 0, due = 0, fuori = 0;
+        for (size_t j = 0; j < larghezza_; ++j) {
+            const uint64_t diverse = ~uguali(j, w[j]) & tutte_;
+            if (!diverse) continue;
+            due |= uno & diverse;
+            uno |= diverse;
+            if (!s[static_cast<unsigned char>(w[j])])
+                fuori |= diverse;
+            else
+                fuori |= fuoriInsieme(j, diverse & ~due & ~fuori, s);
+            if ((due | fuori) == tutte_) return 0;
+        }
+        return uno & ~due & ~fuori;
+    }
+
+    // The rows that differ from the word, and only where the word holds a letter of the set,
+    // with a letter of the set there (tuttiScambi on each row).
+    uint64_t tuttiScambi(std::string_view w, const Insieme& s) const {
+        uint64_t vive = tutte_;
+        for (size_t j = 0; j < larghezza_ && vive; ++j)
+            if (!s[static_cast<unsigned char>(w[j])]) vive &= uguali(j, w[j]);
+        uint64_t diverse = 0;
+        for (size_t j = 0; j < larghezza_ && vive; ++j)
+            if (s[static_cast<unsigned char>(w[j])]) {
+                diverse |= ~uguali(j, w[j]) & vive;
+                vive &= ~fuoriInsieme(j, vive, s);
+            }
+        return vive & diverse;
+    }
+
+private:
+    const unsigned char* colonna(size_t j) const { return g_.colonne + j * g_.n + da_; }
+
+    // The rows whose character at place j is c.
+    uint64_t uguali(size_t j, char c) const {
+        const unsigned char* p = colonna(j);
+        uint64_t m = 0;
+        size_t k = 0;
+#if defined(__SSE2__)
+        const __m128i cerca = _mm_set1_epi8(c);
+        for (; k + 16 <= m_; k += 16) {
+            const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + k));
+            m |= uint64_t{static_cast<uint16_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(x, cerca)))} << k;
+        }
+#endif
+        for (; k < m_; ++k) m |= uint64_t{p[k] == static_cast<unsigned char>(c)} << k;
+        return m;
+    }
+
+    // Of the rows in quali, those whose character at place j is outside the set.
+    uint64_t fuoriInsieme(size_t j, uint64_t quali, const Insieme& s) const {
+        const unsigned char* p = colonna(j);
+        uint64_t fuori = 0;
+        for (; quali; quali &= quali - 1) {
+            const int k = std::countr_zero(quali);
+            fuori |= uint64_t{!s[p[k]]} << k;
+        }
+        return fuori;
+    }
+
+    const IndiceModello::Colonne& g_;
+    size_t larghezza_;
+    size_t da_;
+    size_t m_;
+    uint64_t tutte_;
+};
+
 std::string stato(int tipo, size_t n) {
     const char* k = tipo == 0 ? " vocale " : " consonante ";
     return std::to_string(n) + (n == 1 ? std::string(" cambio di") + k + "trovato."
@@ -86,20 +170,18 @@ RisultatoRicerca CercaScambi(int tipo, std::string_view testoText1, bool tutte, 
     const Insieme s = insieme(tipo);
     // The pattern index keeps the folded entries by length; those with a blank or hyphen
     // there are compared without them, so they have another stored length and are passed over.
-    const IndiceModello::Righe g = indice->righe(parola.size());
+    const IndiceModello::Colonne g = indice->colonne(parola.size());
     Ascolto ascolto(poll, static_cast<int64_t>(g.n));
     const uint32_t* salta = g.riscritte ? g.riscritte->data() : nullptr;
     const uint32_t* fineSalta = salta ? salta + g.riscritte->size() : nullptr;
-    size_t prossimaSaltata = salta != fineSalta ? *salta : SIZE_MAX;
-    const char* f = g.testi;
-    for (size_t r = 0; r < g.n; ++r, f += parola.size()) {
-        if (!ascolto.arrivaA(static_cast<int64_t>(r))) break;
-        if (r == prossimaSaltata) {
-            prossimaSaltata = ++salta != fineSalta ? *salta : SIZE_MAX;
-            continue;
-        }
-        if (tutte ? tuttiScambi(f, parola, s) : unoScambio(f, parola, s))
-            out.righe.emplace_back(voci[g.indici[r]]);
+    for (size_t da = 0; da < g.n; da += 64) {
+        if (!ascolto.arrivaA(static_cast<int64_t>(da))) break;
+        const Blocco blocco(g, parola.size(), da);
+        uint64_t hit = tutte ? blocco.tuttiScambi(parola, s) : blocco.unoScambio(parola, s);
+        for (; salta != fineSalta && *salta < da + 64; ++salta)
+            hit &= ~(uint64_t{1} << (*salta - da));
+        for (; hit; hit &= hit - 1)
+            out.righe.emplace_back(voci[g.indici[da + static_cast<size_t>(std::countr_zero(hit))]]);
     }
     out.interrotto = ascolto.fermato();
     out.stato = stato(tipo, out.righe.size());

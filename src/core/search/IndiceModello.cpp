@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <array>
 #include <bit>
+#include <cstring>
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -33,6 +34,31 @@ constexpr uint32_t kBlocco = 4096;
 // Rows are read 16 bytes at a time up to this length, so the row texts end with this much
 // padding.
 constexpr uint32_t kRigaCorta = 64;
+// The bits of a row's masks that stand for the letters a-z (the anagram index's masks have
+// more).
+constexpr uint32_t kLettereAZ = (uint32_t{1} << 26) - 1;
+// Set in a row's mask of repeated letters when its compared form is not the text in the store
+// (it is compared without its blanks and signs, or folded).
+constexpr uint32_t kCopiata = uint32_t{1} << 31;
+
+#if defined(__SSE2__)
+// For each set of four lanes (bit k for lane k), how many, and the lanes side by side.
+constexpr std::array<uint8_t, 16> kQuante = {0, 1, 1, 2, 1, 2, 2, 3, 1, 2, 2, 3, 2, 3, 3, 4};
+struct Accostate {
+    __m128i v;
+};
+const std::array<Accostate, 16> kAccostate = [] {
+    std::array<Accostate, 16> t{};
+    for (int bits = 0; bits < 16; ++bits) {
+        alignas(16) int32_t corsie[4] = {0, 0, 0, 0};
+        int n = 0;
+        for (int k = 0; k < 4; ++k)
+            if (bits >> k & 1) corsie[n++] = k;
+        t[static_cast<size_t>(bits)].v = _mm_load_si128(reinterpret_cast<const __m128i*>(corsie));
+    }
+    return t;
+}();
+#endif
 
 // Bits lo..hi (inclusive, hi < 64).
 uint64_t intervallo(uint32_t lo, uint32_t hi) {
@@ -56,6 +82,23 @@ uint64_t posizioni(const char* riga, uint32_t blocchi, unsigned char c) {
         if (static_cast<unsigned char>(riga[p]) == c) m |= uint64_t{1} << p;
 #endif
     return m;
+}
+
+// Whether any of the first n bytes of riga (n at most 64, readable in blocks of 16) is outside
+// ASCII, as accented vowels are.
+bool alte(const char* riga, uint32_t n) {
+#if defined(__SSE2__)
+    uint64_t m = 0;
+    for (uint32_t k = 0; k < n; k += 16)
+        m |= uint64_t{static_cast<uint16_t>(
+                 _mm_movemask_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(riga + k))))}
+             << k;
+    return (m & intervallo(0, n - 1)) != 0;
+#else
+    for (uint32_t p = 0; p < n; ++p)
+        if (static_cast<unsigned char>(riga[p]) >= 0x80) return true;
+    return false;
+#endif
 }
 
 // The central runs of a pattern tested on rows of up to 64 characters with bit masks: for
@@ -82,9 +125,14 @@ public:
         }
         maschere_.resize(lettere_.size());
         if (sequenza_.size() != segmenti_.size()) sequenza_.clear();
+#if defined(__SSE2__)
+        for (unsigned char c : sequenza_) cerca_.push_back({_mm_set1_epi8(static_cast<char>(c))});
+#endif
     }
 
-    bool vuoto() const { return segmenti_.empty(); }
+    bool vuoto() const {
+        return segmenti_.empty();
+    }
 
     // riga is readable for at least 64 bytes when larghezza <= 64.
     bool combacia(const char* riga, uint32_t larghezza, uint32_t da, uint32_t a) {
@@ -110,8 +158,20 @@ private:
     // after the previous one.
     bool lettereInOrdine(const char* riga, uint32_t blocchi, uint32_t da, uint32_t a) const {
         uint64_t ammessi = intervallo(da, a - 1);
+#if defined(__SSE2__)
+        // Most rows are one block long: it is read once, and each letter compared with it.
+        const __m128i primo = _mm_loadu_si128(reinterpret_cast<const __m128i*>(riga));
+        for (const Ripetuta& c : cerca_) {
+            uint64_t m = static_cast<uint16_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(primo, c.v)));
+            for (uint32_t k = 1; k < blocchi; ++k)
+                m |= uint64_t{static_cast<uint16_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(
+                         _mm_loadu_si128(reinterpret_cast<const __m128i*>(riga + 16 * k)), c.v)))}
+                     << (16 * k);
+            m &= ammessi;
+#else
         for (unsigned char c : sequenza_) {
             const uint64_t m = posizioni(riga, blocchi, c) & ammessi;
+#endif
             if (!m) return false;
             const int p = std::countr_zero(m);
             ammessi &= p == 63 ? 0 : ~uint64_t{0} << (p + 1);
@@ -138,6 +198,12 @@ private:
     std::vector<int> lettere_;
     std::vector<uint64_t> maschere_;
     std::string sequenza_; // the letters, when every run is one letter
+#if defined(__SSE2__)
+    struct Ripetuta {
+        __m128i v;
+    };
+    std::vector<Ripetuta> cerca_; // each of them in every byte
+#endif
 };
 
 size_t lunghezzaConfrontata(std::string_view voce) {
@@ -155,61 +221,87 @@ bool VaRiscritta(std::string_view voce) {
 
 IndiceModello::IndiceModello(const Voci& voci) {
     const size_t n = voci.size();
-    // Lengths first, so each group is allocated once.
-    std::vector<uint32_t> larghezza(n);
-    std::vector<uint32_t> perLarghezza;
+    std::vector<uint32_t> larghezze(n);
+    bool comeLAnagramma = true;
     for (size_t i = 0; i < n; ++i) {
-        larghezza[i] = static_cast<uint32_t>(lunghezzaConfrontata(voci[i]));
-        if (larghezza[i] >= perLarghezza.size()) perLarghezza.resize(larghezza[i] + 1, 0);
-        ++perLarghezza[larghezza[i]];
+        const std::string_view voce = voci[i];
+        const bool riscritta = !voci.senzaSegni() && VaRiscritta(voce);
+        larghezze[i] = static_cast<uint32_t>(riscritta ? lunghezzaConfrontata(voce) : voce.size());
+        comeLAnagramma = comeLAnagramma && !riscritta && !IndiceAnagrammi::vaPulita(voce, false);
     }
-    fasce_.resize(perLarghezza.size());
-    for (size_t l = 0; l < fasce_.size(); ++l) {
-        Fascia& f = fasce_[l];
-        f.larghezza = static_cast<uint32_t>(l);
-        f.indici.reserve(perLarghezza[l]);
-        f.colonne.resize(size_t{perLarghezza[l]} * l);
-        f.testi.resize(size_t{perLarghezza[l]} * l + kRigaCorta, '\0');
-        f.lettere.reserve(perLarghezza[l]);
-        f.doppie.reserve(perLarghezza[l]);
-    }
+    if (comeLAnagramma) anagrammi_ = voci.derivedShared<IndiceAnagrammiPer<false>>();
+    disponi(larghezze);
     std::string scarto;
-    for (size_t i = 0; i < n; ++i)
-        aggiungi(fasce_[larghezza[i]], perLarghezza[larghezza[i]], static_cast<uint32_t>(i),
-                 voci[i], scarto);
+    for (Fascia& f : fasce_) {
+        f.colonne.resize(size_t{f.n} * f.larghezza);
+        f.doppie.resize(f.n);
+        for (uint32_t r = 0; r < f.n; ++r) aggiungi(f, r, voci[f.indici[r]], scarto);
+    }
     dividiInTratti(n);
+    for (const Voci::Ref& e : voci.refs()) fineTesti_ = std::max(fineTesti_, size_t{e.off} + e.len);
 }
 
-void IndiceModello::aggiungi(Fascia& f, size_t righe, uint32_t indice, std::string_view voce,
-                             std::string& scarto) {
-    const uint32_t r = f.righe();
+void IndiceModello::disponi(const std::vector<uint32_t>& larghezze) {
+    if (anagrammi_) {
+        // Its rows: by length, in dictionary order within a length, masks alongside.
+        const IndiceAnagrammi& a = *anagrammi_;
+        const std::vector<uint32_t>& lunghezze = a.lunghezze();
+        fasce_.resize(lunghezze.empty() ? 0 : size_t{lunghezze.back()} + 1);
+        for (size_t k = 0; k < lunghezze.size(); ++k) {
+            Fascia& f = fasce_[lunghezze[k]];
+            f.n = static_cast<uint32_t>(a.inizi()[k + 1] - a.inizi()[k]);
+            f.indici = a.ordine() + a.inizi()[k];
+            f.lettere = a.maschere() + a.inizi()[k];
+        }
+    } else {
+        // A counting sort by length, stable so each length keeps dictionary order.
+        std::vector<size_t> posto;
+        for (uint32_t l : larghezze) {
+            if (l + 1 >= posto.size()) posto.resize(size_t{l} + 2, 0);
+            ++posto[l + 1];
+        }
+        for (size_t l = 1; l < posto.size(); ++l) posto[l] += posto[l - 1];
+        fasce_.resize(posto.empty() ? 0 : posto.size() - 1);
+        indici_.resize(larghezze.size());
+        lettere_.resize(larghezze.size());
+        for (size_t l = 0; l < fasce_.size(); ++l) {
+            fasce_[l].n = static_cast<uint32_t>(posto[l + 1] - posto[l]);
+            fasce_[l].indici = indici_.data() + posto[l];
+            fasce_[l].lettere = lettere_.data() + posto[l];
+        }
+        for (size_t i = 0; i < larghezze.size(); ++i)
+            indici_[posto[larghezze[i]]++] = static_cast<uint32_t>(i);
+    }
+    for (size_t l = 0; l < fasce_.size(); ++l) fasce_[l].larghezza = static_cast<uint32_t>(l);
+}
+
+void IndiceModello::aggiungi(Fascia& f, uint32_t r, std::string_view voce, std::string& scarto) {
     std::string_view forma = voce;
-    const bool daRiscrivere = VaRiscritta(voce);
+    const bool daRiscrivere = voce.size() != f.larghezza;
     if (daRiscrivere) f.righeRiscritte.push_back(r);
     if (daRiscrivere || haAccentate(voce)) {
         scarto = daRiscrivere ? Arrangia(voce) : std::string(voce);
         if (haAccentate(scarto)) {
             f.righeAccentate.push_back(r);
-            f.testiAccentati.push_back(accentati_.size());
-            accentati_ += scarto;
+            f.accentate += scarto;
             accenti::foldAll(scarto);
         }
         forma = scarto;
     }
+    if (daRiscrivere) f.riscritte += forma;
     for (size_t k = 0; k < forma.size(); ++k)
-        f.colonne[k * righe + r] = static_cast<unsigned char>(forma[k]);
-    std::copy(forma.begin(), forma.end(),
-              f.testi.begin() + static_cast<ptrdiff_t>(size_t{r} * f.larghezza));
-    f.indici.push_back(indice);
+        f.colonne[k * f.n + r] = static_cast<unsigned char>(forma[k]);
     const uint64_t firma = Firma(forma);
-    f.lettere.push_back(static_cast<uint32_t>(firma));
-    f.doppie.push_back(static_cast<uint32_t>(firma >> 32));
+    f.doppie[r] = static_cast<uint32_t>(firma >> 32) | (forma.data() == voce.data() ? 0 : kCopiata);
+    if (!anagrammi_)
+        lettere_[static_cast<size_t>(f.lettere - lettere_.data()) + r] =
+            static_cast<uint32_t>(firma);
 }
 
-IndiceModello::Righe IndiceModello::righe(size_t larghezza) const {
+IndiceModello::Colonne IndiceModello::colonne(size_t larghezza) const {
     if (larghezza >= fasce_.size()) return {};
     const Fascia& f = fasce_[larghezza];
-    return {f.testi.data(), f.indici.data(), f.indici.size(), &f.righeRiscritte};
+    return {f.colonne.data(), f.indici, f.n, &f.righeRiscritte};
 }
 
 void IndiceModello::dividiInTratti(size_t n) {
@@ -217,8 +309,8 @@ void IndiceModello::dividiInTratti(size_t n) {
     tratti_ = static_cast<uint32_t>((n + tratto_ - 1) / tratto_);
     for (Fascia& f : fasce_) {
         // The first row of each stretch: the smallest row there, or of a later stretch.
-        f.inizioTratto.assign(tratti_ + 1, f.righe());
-        for (uint32_t r = f.righe(); r-- > 0;) f.inizioTratto[f.indici[r] / tratto_] = r;
+        f.inizioTratto.assign(tratti_ + 1, f.n);
+        for (uint32_t r = f.n; r-- > 0;) f.inizioTratto[f.indici[r] / tratto_] = r;
         for (uint32_t t = tratti_; t-- > 0;)
             f.inizioTratto[t] = std::min(f.inizioTratto[t], f.inizioTratto[t + 1]);
     }
@@ -229,12 +321,20 @@ void IndiceModello::dividiInTratti(size_t n) {
 // anything reads a whole row.
 class IndiceModello::Scansione {
 public:
-    Scansione(const IndiceModello& indice, const Modello& m, bool accenti, const Filtro* filtro)
-        : indice_(indice), m_(m), accenti_(accenti), filtro_(filtro), centrali_(m),
+    Scansione(const IndiceModello& indice, const Voci& voci, const Modello& m, bool accenti,
+              const Filtro* filtro)
+        : indice_(indice), voci_(voci), refs_(voci.refs().data()), m_(m), accenti_(accenti),
+          filtro_(filtro), bastaFirma_(filtro && filtro->bastaFirma()), centrali_(m),
           segni_(indice.tratto_ / 64, 0), elencate_(indice.tratto_ / 64, 0) {
         candidati_.resize(kBlocco + 16);
+        size_t massima = 0;
         for (const Fascia& f : indice.fasce_)
-            if (ammessa(f)) fasce_.push_back({&f, vincoli(f), 0});
+            if (ammessa(f)) {
+                fasce_.push_back({&f, vincoli(f), 0});
+                massima = f.larghezza;
+            }
+        // Rows are read 16 bytes at a time, so a row read into it has this much room after it.
+        riga_.resize(massima + kRigaCorta);
     }
 
     // Adds to trovate, in order, the hits of stretch t.
@@ -271,16 +371,37 @@ private:
     };
 
     bool ammessa(const Fascia& f) const {
-        if (!m_.valido() || f.righe() == 0) return false;
+        if (!m_.valido() || f.n == 0) return false;
         return m_.haAsterisco() ? f.larghezza >= m_.lunghezzaMinima()
                                 : f.larghezza == m_.lunghezzaMinima();
     }
 
-    void segna(uint32_t indice, uint64_t firma, std::string_view forma) {
+    void segna(uint32_t indice, bool elencata) {
         const uint32_t k = indice - base_;
         segni_[k >> 6] |= uint64_t{1} << (k & 63);
-        if (!filtro_ || filtro_->ammette(firma, forma))
-            elencate_[k >> 6] |= uint64_t{1} << (k & 63);
+        elencate_[k >> 6] |= uint64_t{elencata} << (k & 63);
+    }
+
+    // The folded compared form of row r: where the store keeps it when that is already its
+    // folded form with room to read after it, else a folded copy in riga_. Readable for
+    // kRigaCorta bytes past its end when it is at most that long.
+    const char* forma(const Fascia& f, uint32_t r) {
+        const Voci::Ref e = refs_[f.indici[r]];
+        const char* t = voci_.data() + e.off;
+        if (e.len == f.larghezza && f.larghezza <= kRigaCorta &&
+            size_t{e.off} + kRigaCorta <= indice_.fineTesti_ && !alte(t, f.larghezza))
+            return t;
+        if (e.len != f.larghezza) {
+            // Compared without its blanks and signs: the group keeps that form.
+            const auto k = static_cast<size_t>(
+                std::lower_bound(f.righeRiscritte.begin(), f.righeRiscritte.end(), r) -
+                f.righeRiscritte.begin());
+            std::memcpy(riga_.data(), f.riscritte.data() + k * f.larghezza, f.larghezza);
+        } else {
+            for (uint32_t p = 0; p < f.larghezza; ++p)
+                riga_[p] = static_cast<char>(accenti::piana(static_cast<unsigned char>(t[p])));
+        }
+        return riga_.data();
     }
 
     // How common a letter is in Italian words, 0 for the rarest: the literal places are
@@ -296,7 +417,7 @@ private:
     std::vector<Vincolo> vincoli(const Fascia& f) const {
         std::vector<Vincolo> v;
         auto aggiungi = [&](const Modello::Insieme& s, size_t pos) {
-            if (!s.tutti()) v.push_back({f.colonne.data() + pos * f.righe(), &s, s.unico()});
+            if (!s.tutti()) v.push_back({f.colonne.data() + pos * f.n, &s, s.unico()});
         };
         const auto& pre = m_.prefisso();
         for (size_t k = 0; k < pre.size(); ++k) aggiungi(pre[k], k);
@@ -351,14 +472,45 @@ private:
         return lettere;
     }
 
-    // Rows da..a-1 that hold every letter the central runs ask for.
+    // Rows da..a-1 that hold every letter the central runs ask for, and more than once those
+    // the pattern asks for more than once: the masks are read in order, which is quicker
+    // than looking up the few rows left afterwards.
     size_t conLettere(const Fascia& f, uint32_t da, uint32_t a) {
-        uint32_t* out = candidati_.data();
         const auto richieste = static_cast<uint32_t>(m_.lettereRichieste());
+        const auto ripetute = static_cast<uint32_t>(m_.lettereRichieste() >> 32);
+        return ripetute ? conLettere<true>(f, da, a, richieste, ripetute)
+                        : conLettere<false>(f, da, a, richieste, ripetute);
+    }
+
+    template <bool Ripetute>
+    size_t conLettere(const Fascia& f, uint32_t da, uint32_t a, uint32_t richieste,
+                      uint32_t ripetute) {
+        uint32_t* out = candidati_.data();
         size_t n = 0;
-        for (uint32_t r = da; r < a; ++r) {
+        uint32_t r = da;
+#if defined(__SSE2__)
+        // Four rows at a time: the rows kept are written side by side in one store.
+        const __m128i chieste = _mm_set1_epi32(static_cast<int>(richieste));
+        const __m128i doppie = _mm_set1_epi32(static_cast<int>(ripetute));
+        for (; r + 4 <= a; r += 4) {
+            const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(f.lettere + r));
+            __m128i si = _mm_cmpeq_epi32(_mm_and_si128(x, chieste), chieste);
+            if constexpr (Ripetute) {
+                const __m128i y =
+                    _mm_loadu_si128(reinterpret_cast<const __m128i*>(f.doppie.data() + r));
+                si = _mm_and_si128(si, _mm_cmpeq_epi32(_mm_and_si128(y, doppie), doppie));
+            }
+            const auto tenute = static_cast<unsigned>(_mm_movemask_ps(_mm_castsi128_ps(si)));
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(out + n),
+                             _mm_add_epi32(_mm_set1_epi32(static_cast<int>(r)),
+                                           _mm_load_si128(&kAccostate[tenute].v)));
+            n += kQuante[tenute];
+        }
+#endif
+        for (; r < a; ++r) {
             out[n] = r;
-            n += (f.lettere[r] & richieste) == richieste;
+            n += (f.lettere[r] & richieste) == richieste &&
+                 (!Ripetute || (f.doppie[r] & ripetute) == ripetute);
         }
         return n;
     }
@@ -382,7 +534,8 @@ private:
         const auto richieste = static_cast<uint32_t>(m_.lettereRichieste());
         if (!c.vincoli.empty() && richieste)
             n = filtra(n, [&](uint32_t r) { return (f.lettere[r] & richieste) == richieste; });
-        if (const auto ripetute = static_cast<uint32_t>(m_.lettereRichieste() >> 32))
+        const auto ripetute = static_cast<uint32_t>(m_.lettereRichieste() >> 32);
+        if (!c.vincoli.empty() && ripetute)
             n = filtra(n, [&](uint32_t r) { return (f.doppie[r] & ripetute) == ripetute; });
         if (accenti_) {
             // Rows with accents are compared unfolded, apart from this scan.
@@ -392,22 +545,47 @@ private:
                 return !(a < f.righeAccentate.size() && f.righeAccentate[a] == r);
             });
         }
-        if (!centrali_.vuoto()) {
-            const auto da = static_cast<uint32_t>(m_.prefisso().size());
-            const auto a = static_cast<uint32_t>(f.larghezza - m_.suffisso().size());
-            uint32_t* cand = candidati_.data();
-            size_t tenuti = 0;
-            for (size_t i = 0; i < n; ++i) {
-                // Rows far apart would each wait for memory in turn.
-#if defined(__GNUC__)
-                if (i + 8 < n) __builtin_prefetch(f.testo(cand[i + 8]));
-#endif
-                cand[tenuti] = cand[i];
-                tenuti += centrali_.combacia(f.testo(cand[i]), f.larghezza, da, a);
-            }
-            n = tenuti;
-        }
+        if (!centrali_.vuoto()) n = centrali(f, n);
         return n;
+    }
+
+    // Of the candidate rows, those whose central places hold the central runs; each row is
+    // read where the store keeps it, unless it must be folded or is compared without its
+    // blanks and signs.
+    size_t centrali(const Fascia& f, size_t n) {
+        const auto da = static_cast<uint32_t>(m_.prefisso().size());
+        const auto a = static_cast<uint32_t>(f.larghezza - m_.suffisso().size());
+        uint32_t* cand = candidati_.data();
+        const char* testi = voci_.data();
+        // Texts that start this far from the end are read in blocks of 16 without a copy.
+        const size_t ultimo = indice_.fineTesti_ >= kRigaCorta && f.larghezza <= kRigaCorta
+                                  ? indice_.fineTesti_ - kRigaCorta
+                                  : 0;
+        // Rows far apart would each wait for memory in turn: where each text is, and the text,
+        // are asked for kAvanti rows ahead.
+        constexpr size_t kAvanti = 8;
+        uint32_t dove[kAvanti];
+        auto chiedi = [&](size_t i) {
+            dove[i % kAvanti] = refs_[f.indici[cand[i]]].off;
+#if defined(__GNUC__)
+            __builtin_prefetch(testi + dove[i % kAvanti]);
+#endif
+        };
+        for (size_t i = 0; i < std::min(n, kAvanti); ++i) chiedi(i);
+        size_t tenuti = 0;
+        for (size_t i = 0; i < n; ++i) {
+            const uint32_t r = cand[i];
+            const uint32_t off = dove[i % kAvanti];
+#if defined(__GNUC__)
+            if (i + 3 * kAvanti < n) __builtin_prefetch(f.indici + cand[i + 3 * kAvanti]);
+            if (i + 2 * kAvanti < n) __builtin_prefetch(refs_ + f.indici[cand[i + 2 * kAvanti]]);
+#endif
+            if (i + kAvanti < n) chiedi(i + kAvanti);
+            const bool comeSta = !(f.doppie[r] & kCopiata) && off < ultimo;
+            cand[tenuti] = r;
+            tenuti += centrali_.combacia(comeSta ? testi + off : forma(f, r), f.larghezza, da, a);
+        }
+        return tenuti;
     }
 
     void piegate(Corsa& c, uint32_t da, uint32_t a) {
@@ -422,7 +600,15 @@ private:
             n = restringi(c, n, fatti);
             for (size_t i = 0; i < n; ++i) {
                 const uint32_t r = candidati_[i];
-                segna(f.indici[r], f.firma(r), std::string_view(f.testo(r), f.larghezza));
+                bool elencata = true;
+                if (filtro_) {
+                    const uint64_t firma =
+                        (f.lettere[r] & kLettereAZ) | uint64_t{f.doppie[r] & kLettereAZ} << 32;
+                    elencata = filtro_->ammette(
+                        firma, bastaFirma_ ? std::string_view()
+                                           : std::string_view(forma(f, r), f.larghezza));
+                }
+                segna(f.indici[r], elencata);
             }
         }
     }
@@ -431,28 +617,32 @@ private:
         const Fascia& f = *c.fascia;
         for (; c.accentata < f.righeAccentate.size() && f.righeAccentate[c.accentata] < finoARiga;
              ++c.accentata) {
-            std::string_view t(indice_.accentati_.data() + f.testiAccentati[c.accentata],
-                               f.larghezza);
-            if (m_.combacia(t)) segna(f.indici[f.righeAccentate[c.accentata]], Firma(t), t);
+            const uint32_t r = f.righeAccentate[c.accentata];
+            const std::string_view t(f.accentate.data() + c.accentata * f.larghezza, f.larghezza);
+            if (m_.combacia(t)) segna(f.indici[r], !filtro_ || filtro_->ammette(Firma(t), t));
         }
     }
 
     const IndiceModello& indice_;
+    const Voci& voci_;
+    const Voci::Ref* refs_;
     const Modello& m_;
     bool accenti_;
     const Filtro* filtro_;
+    bool bastaFirma_;
     Centrali centrali_;
     uint32_t base_ = 0;
     std::vector<uint64_t> segni_;    // hits of the stretch, from base_
     std::vector<uint64_t> elencate_; // those of them the filter lets into the list
     std::vector<Corsa> fasce_;
     std::vector<uint32_t> candidati_;
+    std::string riga_;
 };
 
 bool IndiceModello::cerca(const Voci& voci, const Modello& modello, bool accenti, int64_t limite,
                           const Filtro* filtro, Trovate& trovate, Poll& poll) const {
     const auto n = static_cast<uint32_t>(voci.size());
-    Scansione scansione(*this, modello, accenti, filtro);
+    Scansione scansione(*this, voci, modello, accenti, filtro);
     for (uint32_t t = 0; t < tratti_; ++t) {
         scansione.tratto(t, trovate);
         const uint32_t a = std::min<uint64_t>(n, uint64_t{t + 1} * tratto_);

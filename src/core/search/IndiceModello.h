@@ -2,9 +2,11 @@
 
 #include "Poll.h"
 #include "dictionary/Voci.h"
+#include "search/IndiceAnagrammi.h"
 #include "search/Modello.h"
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -18,8 +20,13 @@ bool VaRiscritta(std::string_view voce);
 // The entries of a dictionary laid out for pattern searches: grouped by the length of their
 // compared form; within a length, stored column by column (the first characters of all
 // entries together, then the second ones, ...), so a pattern with known letters at known
-// places reads only those columns, and row by row for the rest of the test. Built once per
-// dictionary state through Voci::derived.
+// places reads only those columns. The few rows that a pattern leaves are read from the
+// store itself, folded as they are read; only the rows compared in another form than they are
+// stored (without their blanks and hyphens) keep a copy of that form. When no entry is
+// compared in another form by this index or by the anagram index (no blank, hyphen or \xBD),
+// the dictionary indexes and letter masks of the rows are those of the anagram index, which
+// lays the entries out the same way, and one copy serves both. Built once per dictionary state
+// through Voci::derived.
 class IndiceModello {
 public:
     explicit IndiceModello(const Voci& voci);
@@ -30,6 +37,8 @@ public:
     public:
         virtual ~Filtro() = default;
         virtual bool ammette(uint64_t firma, std::string_view forma) const = 0;
+        // Whether ammette looks at the signature alone (it is then given no form).
+        virtual bool bastaFirma() const = 0;
     };
 
     // Hits in dictionary order, and whether the filter lets each into the list.
@@ -49,44 +58,48 @@ public:
                const Filtro* filtro, Trovate& trovate, Poll& poll) const;
 
     // The rows of one compared length as the exchange search reads them: the accent-folded
-    // texts (row r at testi + r * larghezza), the dictionary index of each row (ascending) and,
-    // ascending, the rows whose entry holds a blank or hyphen (their stored length differs).
-    struct Righe {
-        const char* testi = nullptr;
+    // texts column by column (character k of row r at colonne[k * n + r]), the dictionary
+    // index of each row (ascending) and, ascending, the rows whose entry holds a blank or
+    // hyphen (their stored length differs).
+    struct Colonne {
+        const unsigned char* colonne = nullptr;
         const uint32_t* indici = nullptr;
         size_t n = 0;
         const std::vector<uint32_t>* riscritte = nullptr;
     };
-    Righe righe(size_t larghezza) const;
+    Colonne colonne(size_t larghezza) const;
 
 private:
     // Entries whose compared form has one length.
     struct Fascia {
         uint32_t larghezza = 0;
-        std::vector<uint32_t> indici;       // dictionary index of each row, ascending
-        std::vector<unsigned char> colonne; // folded forms, character k of row r at k * rows + r
-        std::vector<char> testi;            // the same, row r at r * larghezza, then padding
-        // Firma of the folded form, in two halves: a scan for letters reads only the first.
-        std::vector<uint32_t> lettere, doppie;
-        // Rows that hold accented vowels, and where their unfolded form is kept.
+        uint32_t n = 0;
+        const uint32_t* indici = nullptr;   // dictionary index of each row, ascending
+        const uint32_t* lettere = nullptr;  // a mask per row: bits 0-25 the letters a-z it holds
+        std::vector<uint32_t> doppie;       // the letters a-z it holds more than once
+        std::vector<unsigned char> colonne; // folded forms, character k of row r at k * n + r
+        // Rows that hold accented vowels, and their compared forms unfolded (larghezza bytes
+        // each, in the same order): few, and read one after the other by a pattern with accents.
         std::vector<uint32_t> righeAccentate;
-        std::vector<uint64_t> testiAccentati;
-        // Rows whose entry is compared without its blanks and signs.
+        std::string accentate;
+        // Rows whose entry is compared without its blanks and signs, and their folded
+        // compared forms (larghezza bytes each, in the same order).
         std::vector<uint32_t> righeRiscritte;
+        std::string riscritte;
         // The first row of each stretch of dictionary indexes searched at a time, and the end.
         std::vector<uint32_t> inizioTratto;
-        uint32_t righe() const { return static_cast<uint32_t>(indici.size()); }
-        const char* testo(uint32_t r) const { return testi.data() + size_t{r} * larghezza; }
-        uint64_t firma(uint32_t r) const { return lettere[r] | uint64_t{doppie[r]} << 32; }
     };
     class Scansione;
-    void aggiungi(Fascia& f, size_t righe, uint32_t indice, std::string_view voce,
-                  std::string& scarto);
+    void disponi(const std::vector<uint32_t>& larghezze);
+    void aggiungi(Fascia& f, uint32_t r, std::string_view voce, std::string& scarto);
     void dividiInTratti(size_t n);
 
     std::vector<Fascia> fasce_; // by length
-    std::string accentati_;     // the unfolded forms of rows with accents
-    uint32_t tratto_ = 0;       // dictionary indexes per stretch, a multiple of 64
+    // The rows' dictionary indexes and masks, by length: the anagram index's, or our own.
+    std::shared_ptr<const IndiceAnagrammi> anagrammi_;
+    std::vector<uint32_t> indici_, lettere_;
+    size_t fineTesti_ = 0; // where the store's last text ends: up to there it can be read
+    uint32_t tratto_ = 0;  // dictionary indexes per stretch, a multiple of 64
     uint32_t tratti_ = 0;
 };
 

@@ -49,11 +49,10 @@ void CostruisciIndice(const Voci& voci, Indice quale) {
 }
 
 std::function<void(const Voci&)> CostruisciAParte(const Voci& voci, Indice quale) {
-    return perTipo(
-        effettivo(voci, quale), [&voci]<class T>(const T*) -> std::function<void(const Voci&)> {
-            std::shared_ptr<const T> fatto = std::make_shared<const T>(voci);
-            return [fatto](const Voci& destinazione) { destinazione.adoptDerived<T>(fatto); };
-        });
+    // Along with the index goes whatever it was built on (one index may keep and share another).
+    CostruisciIndice(voci, quale);
+    return
+        [fatti = voci.derivati()](const Voci& destinazione) { destinazione.adoptDerived(fatti); };
 }
 
 } // namespace verbolario

@@ -26,9 +26,9 @@ bool IndicePronto(const Voci& voci, Indice quale);
 // Builds it now, unless it is there.
 void CostruisciIndice(const Voci& voci, Indice quale);
 
-// Builds it over voci (a snapshot, typically on another thread) and returns what hands it to
-// a store with the same entries: call that on the store's own thread, and only while its
-// version is the snapshot's.
+// Builds it over voci (a snapshot, typically on another thread) and returns what hands it, and
+// whatever it was built on, to a store with the same entries: call that on the store's own
+// thread, and only while its version is the snapshot's.
 std::function<void(const Voci&)> CostruisciAParte(const Voci& voci, Indice quale);
 
 } // namespace verbolario

@@ -64,6 +64,8 @@ public:
         for (char c : firma) leggi_ = leggi_ || c < 'a' || c > 'z';
     }
 
+    bool bastaFirma() const override { return !leggi_; }
+
     bool ammette(uint64_t firma, std::string_view forma) const override {
         if (firma & vietate_) return false;
         if ((firma >> 32) & soloUna_) return false;
