@@ -190,6 +190,34 @@ TEST(Voci, EditsKeepTheOthersAndInvalidateDerivedData) {
     EXPECT_EQ(SoloTermine("casa \tnota"), "casa ");
 }
 
+// Derived data built on derived data keeps a share in it; a snapshot starts with what the store
+// has derived, and what is derived on the snapshot can be handed back to a store of the same
+// entries without replacing what the store has.
+TEST(Voci, DerivedDataGoesToSnapshotsAndBack) {
+    struct Base {
+        explicit Base(const Voci& v) : n(v.size()) {}
+        size_t n;
+    };
+    struct Sopra {
+        explicit Sopra(const Voci& v) : base(v.derivedShared<Base>()) {}
+        std::shared_ptr<const Base> base;
+    };
+    Voci v = dizionario({"uno", "due"});
+    const Base* base = &v.derived<Base>();
+    Voci istantanea = v.snapshot();
+    EXPECT_EQ(istantanea.cached<Base>(), base);
+    const Sopra& sopra = istantanea.derived<Sopra>();
+    EXPECT_EQ(sopra.base.get(), base);
+    EXPECT_EQ(v.cached<Sopra>(), nullptr);
+    v.adoptDerived(istantanea.derivati());
+    EXPECT_EQ(v.cached<Sopra>(), &sopra);
+    EXPECT_EQ(v.cached<Base>(), base);
+    // A change drops the store's derived data, not what the snapshot holds.
+    v.append("tre");
+    EXPECT_EQ(v.cached<Base>(), nullptr);
+    EXPECT_EQ(istantanea.cached<Sopra>()->base->n, 2u);
+}
+
 // A snapshot (read by another thread while the store goes on) never sees a change; the store
 // changes as it would without one, and knows whether its entries still lie in order and
 // whether any holds a blank or a hyphen.

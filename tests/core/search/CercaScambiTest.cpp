@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 using namespace verbolario;
 using namespace verbolario::prova;
 
@@ -105,6 +107,36 @@ TEST(CercaScambi, UgualeAlCicloSuDizionariCasuali) {
                         << d << parola << tipo << tutte;
                 }
         }
+    }
+}
+
+// Groups of one length that span many blocks of rows, the last one partial, with entries
+// compared without their blanks and hyphens, and accented ones, among them.
+TEST(CercaScambi, UgualeAlCicloSuGruppiLunghi) {
+    std::mt19937 rng(11);
+    static constexpr std::string_view kLettere[] = {"c", "a", "n", "e", "o", "t", "\xE0", "\xE8"};
+    for (size_t n : {63u, 64u, 65u, 200u, 1000u}) {
+        Voci v;
+        for (size_t i = 0; i < n; ++i) {
+            std::string w;
+            for (int k = 0; k < 4; ++k) w += kLettere[rng() % (rng() % 3 ? 6 : 8)];
+            if (rng() % 9 == 0) {
+                const size_t dove = 1 + rng() % 3;
+                w = w.substr(0, dove) + (rng() % 2 ? " " : "-") + w.substr(dove);
+            }
+            v.append(w);
+        }
+        const Voci x = conIndici(v);
+        for (const char* parola : {"cane",
+                                   "ca\xE0"
+                                   "e",
+                                   "tttt", "aeoa", "oooo"})
+            for (int tipo : {0, 1})
+                for (bool tutte : {false, true}) {
+                    const V atteso = letterale(tipo, parola, tutte, v);
+                    EXPECT_EQ(scambi(tipo, parola, tutte, x), atteso)
+                        << n << parola << tipo << tutte;
+                }
     }
 }
 

@@ -14,6 +14,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
+
 namespace verbolario {
 namespace {
 
@@ -132,6 +135,30 @@ TEST(RicercaModelloConfronto, RandomDictionariesAndPatterns) {
             confronta(RicercaModello(testo, o, voci, np), piano, testo);
             confronta(RicercaModello(testo, o, indicizzate, np), piano, testo);
         }
+    }
+}
+
+// The index reads the rows a pattern leaves from the store: wherever the store keeps their
+// texts (out of dictionary order after a reordering, at the end of the buffer after an edit).
+TEST(RicercaModelloConfronto, RowsWhereverTheStoreKeepsThem) {
+    std::mt19937 rng(77);
+    for (int d = 0; d < 40; ++d) {
+        Voci voci;
+        for (int i = 0; i < 400; ++i)
+            voci.append(componi(rng, kPezziVoce, std::size(kPezziVoce), 4));
+        std::vector<Voci::Ref> refs = voci.refs();
+        std::shuffle(refs.begin(), refs.end(), rng);
+        voci.replaceRefs(refs);
+        for (int k = 0; k < 20; ++k)
+            voci.set(rng() % voci.size(), componi(rng, kPezziVoce, std::size(kPezziVoce), 4));
+        const Voci indicizzate = prova::conIndici(voci);
+        for (const char* testo : {"*A*E*", "C*T*A", "ACT", "T?A*O", "*TT*", "A*\xC0*"})
+            for (bool mnemos : {false, true}) {
+                OpzioniModello o{mnemos, mnemos ? "TO" : "", mnemos, false, false};
+                NoPoll np;
+                confronta(RicercaModello(testo, o, indicizzate, np), cercaPiano(testo, o, voci),
+                          testo);
+            }
     }
 }
 
