@@ -50,23 +50,48 @@ size_t IndiceSfoglia::chiaveLettera(std::string_view e) {
 void IndiceSfoglia::costruisci(const Voci& voci, Gruppi& gruppi, size_t nGruppi,
                                size_t (*chiave)(std::string_view)) {
     std::vector<uint32_t> conta(nGruppi + 1, 0);
-    gruppi.ultimaAmmessa.assign(nGruppi, UINT32_MAX);
+    std::vector<uint32_t> ultimaAmmessa(nGruppi, UINT32_MAX);
     for (size_t i = 0; i < voci.size(); ++i) {
         size_t g = chiave(voci[i]);
         if (g == kNessuna) continue;
-        if (++conta[g + 1] == kCapacita) gruppi.ultimaAmmessa[g] = static_cast<uint32_t>(i);
+        if (++conta[g + 1] == kCapacita) ultimaAmmessa[g] = static_cast<uint32_t>(i);
     }
     for (size_t g = 0; g < nGruppi; ++g) conta[g + 1] += conta[g];
-    gruppi.inizi = conta;
-    gruppi.ordine.resize(conta[nGruppi]);
+    const std::vector<uint32_t> inizi = conta;
+    std::vector<uint32_t> ordine(conta[nGruppi]);
     for (size_t i = 0; i < voci.size(); ++i) {
         size_t g = chiave(voci[i]);
-        if (g != kNessuna) gruppi.ordine[conta[g]++] = static_cast<uint32_t>(i);
+        if (g != kNessuna) ordine[conta[g]++] = static_cast<uint32_t>(i);
     }
-    for (size_t g = 0; g < nGruppi; ++g)
-        if (gruppi.inizi[g + 1] - gruppi.inizi[g] > 1)
-            ordinaAlfabetico(gruppi.ordine.data() + gruppi.inizi[g],
-                             gruppi.ordine.data() + gruppi.inizi[g + 1], voci);
+    // Each group in alphabetical order, then kept as runs when they are few.
+    std::vector<Tratto> tratti;
+    std::vector<uint32_t> sciolte;
+    for (size_t g = 0; g < nGruppi; ++g) {
+        uint32_t* da = ordine.data() + inizi[g];
+        uint32_t* a = ordine.data() + inizi[g + 1];
+        if (da == a) continue;
+        if (a - da > 1) ordinaAlfabetico(da, a, voci);
+        size_t corse = 0;
+        for (const uint32_t* p = da; p < a; ++p) corse += p == da || *p != *(p - 1) + 1;
+        gruppi.chiavi.push_back(static_cast<uint32_t>(g));
+        gruppi.primoTratto.push_back(static_cast<uint32_t>(tratti.size()));
+        gruppi.primaSciolta.push_back(static_cast<uint32_t>(sciolte.size()));
+        gruppi.quante.push_back(static_cast<uint32_t>(a - da));
+        gruppi.ultimaAmmessa.push_back(ultimaAmmessa[g]);
+        if (2 * corse < static_cast<size_t>(a - da)) {
+            for (const uint32_t* p = da; p < a; ++p) {
+                if (p == da || *p != *(p - 1) + 1) tratti.push_back({*p, 0});
+                ++tratti.back().n;
+            }
+        } else {
+            sciolte.insert(sciolte.end(), da, a);
+        }
+    }
+    gruppi.primoTratto.push_back(static_cast<uint32_t>(tratti.size()));
+    gruppi.primaSciolta.push_back(static_cast<uint32_t>(sciolte.size()));
+    // Exactly as large as they need to be.
+    gruppi.tratti.assign(tratti.begin(), tratti.end());
+    gruppi.ordine.assign(sciolte.begin(), sciolte.end());
 }
 
 IndiceSfoglia::IndiceSfoglia(const Voci& voci) {
@@ -74,9 +99,16 @@ IndiceSfoglia::IndiceSfoglia(const Voci& voci) {
     costruisci(voci, lettere_, 256, chiaveLettera);
 }
 
-IndiceSfoglia::Gruppo IndiceSfoglia::Gruppi::gruppo(size_t g) const {
-    return {std::span<const uint32_t>(ordine.data() + inizi[g], inizi[g + 1] - inizi[g]),
-            ultimaAmmessa[g]};
+IndiceSfoglia::Gruppo IndiceSfoglia::Gruppi::gruppo(size_t chiave) const {
+    const auto it = std::lower_bound(chiavi.begin(), chiavi.end(), chiave);
+    if (it == chiavi.end() || *it != chiave) return {};
+    const auto k = static_cast<size_t>(it - chiavi.begin());
+    Gruppo out;
+    out.tratti = {tratti.data() + primoTratto[k], primoTratto[k + 1] - primoTratto[k]};
+    out.voci = {ordine.data() + primaSciolta[k], primaSciolta[k + 1] - primaSciolta[k]};
+    out.quante = quante[k];
+    out.ultimaAmmessa = ultimaAmmessa[k];
+    return out;
 }
 
 IndiceSfoglia::Gruppo IndiceSfoglia::perPrefisso(std::string_view prefisso) const {

@@ -15,9 +15,8 @@ constexpr const char* kTroppe = "Superata la capacit\xE0 della lista!";
 // The group's entries as list lines; a group over capacity keeps the entries met first in
 // the dictionary, as a scan that stops at the capacity would.
 void elenca(const IndiceSfoglia::Gruppo& g, const Voci& voci, Poll& poll, RisultatoRicerca& out) {
-    out.righe.reserve(std::min(g.voci.size(), IndiceSfoglia::kCapacita));
-    for (uint32_t i : g.voci)
-        if (i <= g.ultimaAmmessa) out.righe.emplace_back(voci[i]);
+    out.righe.reserve(std::min(g.quante, IndiceSfoglia::kCapacita));
+    g.perAmmesse([&](uint32_t i) { out.righe.emplace_back(voci[i]); });
     if (g.troppe()) out.messaggio = kTroppe;
     poll.progress(1, 1);
 }

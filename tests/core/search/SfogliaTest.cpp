@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 using namespace verbolario;
 using namespace verbolario::prova;
 
@@ -128,6 +130,26 @@ TEST(Sfoglia, Capacita) {
         EXPECT_TRUE(tutte.messaggio.empty());
         EXPECT_EQ(SfogliaLettera('c', fonte, np, true).righe, tutte.righe);
     }
+}
+
+// A list sorted by byte, as most are: nearly every group is already in alphabetical order but
+// for its accented entries, which sort apart by byte; one group is over capacity.
+TEST(Sfoglia, ListaOrdinataConAccentate) {
+    std::vector<std::string> parole;
+    for (int i = 0; i < 40000; ++i) {
+        const std::string n = std::to_string(i);
+        parole.push_back("ca" + std::string(i % 53 ? "e" : "\xE8") + n);
+        if (i % 7 == 0) parole.push_back("c\xE0" + n);
+        if (i % 5 == 0) parole.push_back("ce" + n);
+    }
+    std::sort(parole.begin(), parole.end());
+    Voci v;
+    for (const std::string& p : parole) v.append(p);
+    const Voci x = conIndici(v);
+    for (const char* t : {"ca", "c\xE0", "ce", "cae"})
+        EXPECT_EQ(testo(t, x).righe, testoLetterale(t, v).righe) << t;
+    for (char k : {'c', '\xE0'}) EXPECT_EQ(lettera(k, x).righe, letteraLetterale(k, v).righe);
+    EXPECT_EQ(testo("ca", x).messaggio, kTroppe);
 }
 
 TEST(Sfoglia, UgualeAlCicloSuDizionariCasuali) {
