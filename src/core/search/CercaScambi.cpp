@@ -14,10 +14,6 @@
 #include <bit>
 #include <cstdint>
 
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
-
 namespace verbolario {
 namespace {
 
@@ -103,31 +99,20 @@ public:
     }
 
 private:
-    const unsigned char* colonna(size_t j) const { return g_.colonne + j * g_.n + da_; }
-
     // The rows whose character at place j is c.
     uint64_t uguali(size_t j, char c) const {
-        const unsigned char* p = colonna(j);
-        uint64_t m = 0;
-        size_t k = 0;
-#if defined(__SSE2__)
-        const __m128i cerca = _mm_set1_epi8(c);
-        for (; k + 16 <= m_; k += 16) {
-            const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + k));
-            m |= uint64_t{static_cast<uint16_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(x, cerca)))} << k;
-        }
-#endif
-        for (; k < m_; ++k) m |= uint64_t{p[k] == static_cast<unsigned char>(c)} << k;
-        return m;
+        return g_.colonne[j].uguali(static_cast<uint32_t>(da_), static_cast<uint32_t>(m_),
+                                    static_cast<unsigned char>(c));
     }
 
     // Of the rows in quali, those whose character at place j is outside the set.
     uint64_t fuoriInsieme(size_t j, uint64_t quali, const Insieme& s) const {
-        const unsigned char* p = colonna(j);
+        const IndiceModello::Colonna& colonna = g_.colonne[j];
         uint64_t fuori = 0;
         for (; quali; quali &= quali - 1) {
             const int k = std::countr_zero(quali);
-            fuori |= uint64_t{!s[p[k]]} << k;
+            fuori |= uint64_t{!s[colonna[static_cast<uint32_t>(da_ + static_cast<size_t>(k))]]}
+                     << k;
         }
         return fuori;
     }

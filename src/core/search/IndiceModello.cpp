@@ -31,6 +31,10 @@ constexpr uint32_t kTrattoMinimo = 32768;
 constexpr uint32_t kTratti = 32;
 // Rows of one length within a stretch are narrowed in blocks of at most this many.
 constexpr uint32_t kBlocco = 4096;
+// A place is kept as runs when its rows average at least this many per run: a run then costs
+// less than its rows, and the runs of a block are fewer than its 16-row steps.
+constexpr size_t kRighePerCorsa = 16;
+constexpr uint32_t kPerCorse = UINT32_MAX; // the place of a column kept as runs
 // Rows are read 16 bytes at a time up to this length, so the row texts end with this much
 // padding.
 constexpr uint32_t kRigaCorta = 64;
@@ -236,6 +240,7 @@ IndiceModello::IndiceModello(const Voci& voci) {
         f.colonne.resize(size_t{f.n} * f.larghezza);
         f.doppie.resize(f.n);
         for (uint32_t r = 0; r < f.n; ++r) aggiungi(f, r, voci[f.indici[r]], scarto);
+        comprimi(f);
     }
     dividiInTratti(n);
     for (const Voci::Ref& e : voci.refs()) fineTesti_ = std::max(fineTesti_, size_t{e.off} + e.len);
@@ -298,10 +303,85 @@ void IndiceModello::aggiungi(Fascia& f, uint32_t r, std::string_view voce, std::
             static_cast<uint32_t>(firma);
 }
 
+void IndiceModello::comprimi(Fascia& f) {
+    const size_t n = f.n;
+    f.corse.assign(f.larghezza, {});
+    f.posto.assign(f.larghezza, kPerCorse);
+    uint32_t perRighe = 0;
+    for (size_t k = 0; k < f.larghezza; ++k) {
+        const unsigned char* c = f.colonne.data() + k * n;
+        size_t corse = 0;
+        for (size_t r = 0; r < n; ++r) corse += r == 0 || c[r] != c[r - 1];
+        if (corse * kRighePerCorsa > n) {
+            f.posto[k] = perRighe++;
+            continue;
+        }
+        Corse& x = f.corse[k];
+        x.inizi.reserve(corse + 1);
+        x.valori.reserve(corse);
+        for (size_t r = 0; r < n; ++r)
+            if (r == 0 || c[r] != c[r - 1]) {
+                x.inizi.push_back(static_cast<uint32_t>(r));
+                x.valori.push_back(c[r]);
+            }
+        x.inizi.push_back(static_cast<uint32_t>(n));
+    }
+    if (perRighe == f.larghezza) return;
+    std::vector<unsigned char> restanti(size_t{perRighe} * n);
+    for (size_t k = 0; k < f.larghezza; ++k)
+        if (f.posto[k] != kPerCorse)
+            std::copy_n(f.colonne.data() + k * n, n, restanti.data() + size_t{f.posto[k]} * n);
+    f.colonne = std::move(restanti);
+}
+
+IndiceModello::Colonna IndiceModello::Fascia::colonna(size_t k) const {
+    Colonna c;
+    if (posto[k] != kPerCorse) {
+        c.byte_ = colonne.data() + size_t{posto[k]} * n;
+    } else {
+        c.inizi_ = corse[k].inizi.data();
+        c.valori_ = corse[k].valori.data();
+        c.corse_ = corse[k].valori.size();
+    }
+    return c;
+}
+
+size_t IndiceModello::Colonna::corsa(uint32_t r) const {
+    return static_cast<size_t>(std::upper_bound(inizi_, inizi_ + corse_, r) - inizi_) - 1;
+}
+
+unsigned char IndiceModello::Colonna::operator[](uint32_t r) const {
+    return byte_ ? byte_[r] : valori_[corsa(r)];
+}
+
+uint64_t IndiceModello::Colonna::uguali(uint32_t da, uint32_t n, unsigned char c) const {
+    uint64_t m = 0;
+    if (!byte_) {
+        for (size_t k = corsa(da); k < corse_ && inizi_[k] < da + n; ++k)
+            if (valori_[k] == c)
+                m |= intervallo(std::max(inizi_[k], da) - da,
+                                std::min(inizi_[k + 1], da + n) - da - 1);
+        return m;
+    }
+    const unsigned char* p = byte_ + da;
+    uint32_t k = 0;
+#if defined(__SSE2__)
+    const __m128i cerca = _mm_set1_epi8(static_cast<char>(c));
+    for (; k + 16 <= n; k += 16) {
+        const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + k));
+        m |= uint64_t{static_cast<uint16_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(x, cerca)))} << k;
+    }
+#endif
+    for (; k < n; ++k) m |= uint64_t{p[k] == c} << k;
+    return m;
+}
+
 IndiceModello::Colonne IndiceModello::colonne(size_t larghezza) const {
     if (larghezza >= fasce_.size()) return {};
     const Fascia& f = fasce_[larghezza];
-    return {f.colonne.data(), f.indici, f.n, &f.righeRiscritte};
+    Colonne out{{}, f.indici, f.n, &f.righeRiscritte};
+    for (size_t k = 0; k < f.larghezza; ++k) out.colonne.push_back(f.colonna(k));
+    return out;
 }
 
 void IndiceModello::dividiInTratti(size_t n) {
@@ -330,7 +410,7 @@ public:
         size_t massima = 0;
         for (const Fascia& f : indice.fasce_)
             if (ammessa(f)) {
-                fasce_.push_back({&f, vincoli(f), 0});
+                fasce_.push_back({&f, vincoli(f), vincoliACorse(f), 0});
                 massima = f.larghezza;
             }
         // Rows are read 16 bytes at a time, so a row read into it has this much room after it.
@@ -363,11 +443,18 @@ private:
         const Modello::Insieme* insieme;
         int lettera; // the one character of the set, or -1
     };
+    // A place kept as runs.
+    struct VincoloCorse {
+        const Corse* corse;
+        const Modello::Insieme* insieme;
+    };
     // Where the search stands in one group.
     struct Corsa {
         const Fascia* fascia;
-        std::vector<Vincolo> vincoli;
-        size_t accentata; // first row with accents not yet searched
+        std::vector<Vincolo> vincoli;     // places kept by rows
+        std::vector<VincoloCorse> aCorse; // places kept as runs
+        size_t accentata;                 // first row with accents not yet searched
+        bool vincolata() const { return !vincoli.empty() || !aCorse.empty(); }
     };
 
     bool ammessa(const Fascia& f) const {
@@ -417,7 +504,8 @@ private:
     std::vector<Vincolo> vincoli(const Fascia& f) const {
         std::vector<Vincolo> v;
         auto aggiungi = [&](const Modello::Insieme& s, size_t pos) {
-            if (!s.tutti()) v.push_back({f.colonne.data() + pos * f.n, &s, s.unico()});
+            if (!s.tutti() && f.posto[pos] != kPerCorse)
+                v.push_back({f.colonne.data() + size_t{f.posto[pos]} * f.n, &s, s.unico()});
         };
         const auto& pre = m_.prefisso();
         for (size_t k = 0; k < pre.size(); ++k) aggiungi(pre[k], k);
@@ -431,25 +519,91 @@ private:
         return v;
     }
 
+    // The places the pattern fixes that are kept as runs.
+    std::vector<VincoloCorse> vincoliACorse(const Fascia& f) const {
+        std::vector<VincoloCorse> v;
+        auto aggiungi = [&](const Modello::Insieme& s, size_t pos) {
+            if (!s.tutti() && f.posto[pos] == kPerCorse) v.push_back({&f.corse[pos], &s});
+        };
+        const auto& pre = m_.prefisso();
+        for (size_t k = 0; k < pre.size(); ++k) aggiungi(pre[k], k);
+        const auto& suf = m_.suffisso();
+        for (size_t k = 0; k < suf.size(); ++k) aggiungi(suf[k], f.larghezza - suf.size() + k);
+        return v;
+    }
+
+    // Marks in ammesse_ (bit r - da) the rows da..a-1 that fit every place kept as runs;
+    // whether there is any.
+    bool ammesse(const Corsa& c, uint32_t da, uint32_t a) {
+        const size_t parole = (a - da + 63) / 64;
+        bool prima = true;
+        for (const VincoloCorse& v : c.aCorse) {
+            std::fill_n(segnate_, parole, 0);
+            const std::vector<uint32_t>& inizi = v.corse->inizi;
+            auto k = static_cast<size_t>(std::upper_bound(inizi.begin(), inizi.end() - 1, da) -
+                                         inizi.begin()) -
+                     1;
+            for (; inizi[k] < a; ++k)
+                if (v.insieme->ha(v.corse->valori[k]))
+                    segnaTra(std::max(inizi[k], da) - da, std::min(inizi[k + 1], a) - da);
+            bool qualcuna = false;
+            for (size_t w = 0; w < parole; ++w) {
+                ammesse_[w] = prima ? segnate_[w] : ammesse_[w] & segnate_[w];
+                qualcuna = qualcuna || ammesse_[w];
+            }
+            if (!qualcuna) return false;
+            prima = false;
+        }
+        return true;
+    }
+
+    // Sets bits lo..hi-1 of segnate_.
+    void segnaTra(uint32_t lo, uint32_t hi) {
+        while (lo < hi) {
+            const uint32_t fine = std::min(hi, (lo | 63) + 1);
+            segnate_[lo >> 6] |= intervallo(lo & 63, (fine - 1) & 63);
+            lo = fine;
+        }
+    }
+
+    // The rows marked in ammesse_, from da.
+    size_t dalleAmmesse(uint32_t da, uint32_t a) {
+        uint32_t* out = candidati_.data();
+        size_t n = 0;
+        for (size_t w = 0; w < (a - da + 63) / 64; ++w)
+            for (uint64_t bits = ammesse_[w]; bits; bits &= bits - 1)
+                out[n++] = da + static_cast<uint32_t>(w * 64) +
+                           static_cast<uint32_t>(std::countr_zero(bits));
+        return n;
+    }
+
     // Rows da..a-1 that fit every single-letter place, or the first place when none is a
-    // single letter; n is how many. Returns how many places it has applied.
-    size_t primi(const std::vector<Vincolo>& vv, uint32_t da, uint32_t a, size_t& n) {
+    // single letter, among those ammesse (bit r - da; null: all); n is how many. Returns how
+    // many places it has applied.
+    size_t primi(const std::vector<Vincolo>& vv, uint32_t da, uint32_t a, size_t& n,
+                 const uint64_t* ammesse) {
         uint32_t* out = candidati_.data();
         n = 0;
+        auto ammessa = [&](uint32_t r) {
+            return !ammesse || ((ammesse[(r - da) >> 6] >> ((r - da) & 63)) & 1);
+        };
         size_t lettere = 0;
         while (lettere < vv.size() && vv[lettere].lettera >= 0) ++lettere;
         if (lettere == 0) {
             const Vincolo& v = vv.front();
             for (uint32_t r = da; r < a; ++r) {
                 out[n] = r;
-                n += v.insieme->ha(v.colonna[r]);
+                n += ammessa(r) && v.insieme->ha(v.colonna[r]);
             }
             return 1;
         }
         uint32_t r = da;
 #if defined(__SSE2__)
         for (; r + 16 <= a; r += 16) {
-            unsigned bits = 0xFFFF;
+            unsigned bits =
+                ammesse
+                    ? static_cast<unsigned>((ammesse[(r - da) >> 6] >> ((r - da) & 63)) & 0xFFFF)
+                    : 0xFFFF;
             for (size_t k = 0; k < lettere && bits; ++k) {
                 const __m128i x =
                     _mm_loadu_si128(reinterpret_cast<const __m128i*>(vv[k].colonna + r));
@@ -463,7 +617,7 @@ private:
         }
 #endif
         for (; r < a; ++r) {
-            bool tutte = true;
+            bool tutte = ammessa(r);
             for (size_t k = 0; k < lettere && tutte; ++k)
                 tutte = vv[k].colonna[r] == static_cast<unsigned char>(vv[k].lettera);
             out[n] = r;
@@ -532,10 +686,10 @@ private:
             n = filtra(n, [&](uint32_t r) { return v.insieme->ha(v.colonna[r]); });
         }
         const auto richieste = static_cast<uint32_t>(m_.lettereRichieste());
-        if (!c.vincoli.empty() && richieste)
+        if (c.vincolata() && richieste)
             n = filtra(n, [&](uint32_t r) { return (f.lettere[r] & richieste) == richieste; });
         const auto ripetute = static_cast<uint32_t>(m_.lettereRichieste() >> 32);
-        if (!c.vincoli.empty() && ripetute)
+        if (c.vincolata() && ripetute)
             n = filtra(n, [&](uint32_t r) { return (f.doppie[r] & ripetute) == ripetute; });
         if (accenti_) {
             // Rows with accents are compared unfolded, apart from this scan.
@@ -593,10 +747,14 @@ private:
         for (uint32_t inizio = da; inizio < a; inizio += kBlocco) {
             const uint32_t fine = std::min(a, inizio + kBlocco);
             size_t n = 0, fatti = 0;
-            if (c.vincoli.empty())
-                n = conLettere(f, inizio, fine);
+            const bool aCorse = !c.aCorse.empty();
+            if (aCorse && !ammesse(c, inizio, fine)) continue;
+            if (!c.vincoli.empty())
+                fatti = primi(c.vincoli, inizio, fine, n, aCorse ? ammesse_ : nullptr);
+            else if (aCorse)
+                n = dalleAmmesse(inizio, fine);
             else
-                fatti = primi(c.vincoli, inizio, fine, n);
+                n = conLettere(f, inizio, fine);
             n = restringi(c, n, fatti);
             for (size_t i = 0; i < n; ++i) {
                 const uint32_t r = candidati_[i];
@@ -636,6 +794,7 @@ private:
     std::vector<uint64_t> elencate_; // those of them the filter lets into the list
     std::vector<Corsa> fasce_;
     std::vector<uint32_t> candidati_;
+    uint64_t ammesse_[kBlocco / 64], segnate_[kBlocco / 64];
     std::string riga_;
 };
 

@@ -57,12 +57,29 @@ public:
     bool cerca(const Voci& voci, const Modello& modello, bool accenti, int64_t limite,
                const Filtro* filtro, Trovate& trovate, Poll& poll) const;
 
+    // The characters at one place of the rows of a group: one byte per row, or, where long
+    // runs of rows share their character (the first places of a sorted list do), the runs.
+    class Colonna {
+    public:
+        // The rows da..da+n-1 (n at most 64) that hold c there, as bits from bit 0.
+        uint64_t uguali(uint32_t da, uint32_t n, unsigned char c) const;
+        unsigned char operator[](uint32_t r) const;
+
+    private:
+        friend class IndiceModello;
+        // Run k: rows inizi[k]..inizi[k + 1]-1 hold valori[k].
+        size_t corsa(uint32_t r) const;
+        const unsigned char* byte_ = nullptr;
+        const uint32_t* inizi_ = nullptr;
+        const unsigned char* valori_ = nullptr;
+        size_t corse_ = 0;
+    };
+
     // The rows of one compared length as the exchange search reads them: the accent-folded
-    // texts column by column (character k of row r at colonne[k * n + r]), the dictionary
-    // index of each row (ascending) and, ascending, the rows whose entry holds a blank or
-    // hyphen (their stored length differs).
+    // texts by place, the dictionary index of each row (ascending) and, ascending, the rows
+    // whose entry holds a blank or hyphen (their stored length differs).
     struct Colonne {
-        const unsigned char* colonne = nullptr;
+        std::vector<Colonna> colonne;
         const uint32_t* indici = nullptr;
         size_t n = 0;
         const std::vector<uint32_t>* riscritte = nullptr;
@@ -70,14 +87,23 @@ public:
     Colonne colonne(size_t larghezza) const;
 
 private:
+    struct Corse {
+        std::vector<uint32_t> inizi; // and one more: the end
+        std::vector<unsigned char> valori;
+    };
     // Entries whose compared form has one length.
     struct Fascia {
         uint32_t larghezza = 0;
         uint32_t n = 0;
-        const uint32_t* indici = nullptr;   // dictionary index of each row, ascending
-        const uint32_t* lettere = nullptr;  // a mask per row: bits 0-25 the letters a-z it holds
-        std::vector<uint32_t> doppie;       // the letters a-z it holds more than once
-        std::vector<unsigned char> colonne; // folded forms, character k of row r at k * n + r
+        const uint32_t* indici = nullptr;  // dictionary index of each row, ascending
+        const uint32_t* lettere = nullptr; // a mask per row: bits 0-25 the letters a-z it holds
+        std::vector<uint32_t> doppie;      // the letters a-z it holds more than once
+        // The folded forms by place: the places kept as runs, then the others one byte per
+        // row (character k of row r at colonne[posto[k] * n + r]).
+        std::vector<Corse> corse;    // by place; no runs for a place kept by rows
+        std::vector<uint32_t> posto; // by place
+        std::vector<unsigned char> colonne;
+        Colonna colonna(size_t k) const;
         // Rows that hold accented vowels, and their compared forms unfolded (larghezza bytes
         // each, in the same order): few, and read one after the other by a pattern with accents.
         std::vector<uint32_t> righeAccentate;
@@ -93,6 +119,7 @@ private:
     void disponi(const std::vector<uint32_t>& larghezze);
     void aggiungi(Fascia& f, uint32_t r, std::string_view voce, std::string& scarto);
     void dividiInTratti(size_t n);
+    static void comprimi(Fascia& f);
 
     std::vector<Fascia> fasce_; // by length
     // The rows' dictionary indexes and masks, by length: the anagram index's, or our own.
