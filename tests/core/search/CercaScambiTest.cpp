@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 
 using namespace verbolario;
@@ -138,6 +139,27 @@ TEST(CercaScambi, UgualeAlCicloSuGruppiLunghi) {
                         << n << parola << tipo << tutte;
                 }
     }
+}
+
+// On a sorted list the first places are kept as runs of rows.
+TEST(CercaScambi, UgualeAlCicloSuListaOrdinata) {
+    std::mt19937 rng(12);
+    static constexpr std::string_view kLettere[] = {"c", "a", "n", "e", "o", "\xE0"};
+    std::vector<std::string> parole;
+    for (int i = 0; i < 6000; ++i) {
+        std::string w;
+        for (int k = 0; k < 4; ++k) w += kLettere[rng() % std::size(kLettere)];
+        parole.push_back(w);
+    }
+    std::sort(parole.begin(), parole.end());
+    Voci v;
+    for (const std::string& p : parole) v.append(p);
+    const Voci x = conIndici(v);
+    for (const char* parola : {"cane", "anna", "ooec"})
+        for (int tipo : {0, 1})
+            for (bool tutte : {false, true})
+                EXPECT_EQ(scambi(tipo, parola, tutte, x), letterale(tipo, parola, tutte, v))
+                    << parola << tipo << tutte;
 }
 
 TEST(CercaScambi, StopTieneLePrimeTrovate) {

@@ -162,6 +162,36 @@ TEST(RicercaModelloConfronto, RowsWhereverTheStoreKeepsThem) {
     }
 }
 
+// A sorted list: the first places of each length run long, and the index keeps them as runs;
+// accented entries and entries with blanks or hyphens sit among them.
+TEST(RicercaModelloConfronto, SortedListWithPlacesKeptAsRuns) {
+    std::mt19937 rng(31);
+    static constexpr std::string_view kLettere[] = {"a", "c", "e", "o", "r", "t", "\xE0"};
+    std::vector<std::string> parole;
+    for (int i = 0; i < 30000; ++i) {
+        std::string w;
+        for (int k = 3 + static_cast<int>(rng() % 4); k > 0; --k)
+            w += kLettere[rng() % std::size(kLettere)];
+        if (rng() % 50 == 0)
+            w = w.substr(0, w.size() / 2) + (rng() % 2 ? " " : "-") + w.substr(w.size() / 2);
+        parole.push_back(w);
+    }
+    std::sort(parole.begin(), parole.end());
+    Voci voci;
+    for (const std::string& p : parole) voci.append(p);
+    const Voci indicizzate = prova::conIndici(voci);
+    std::vector<std::string> testi = {"CA??", "C?R*",   "[!C]A*", "[A-C]?T?", "T*A", "CE*O",
+                                      "AC",   "?\xC0*", "*RT",    "C\xC0?E",  "ROT?"};
+    for (int q = 0; q < 60; ++q)
+        testi.push_back(componi(rng, kPezziTesto, std::size(kPezziTesto), 4));
+    for (const std::string& testo : testi)
+        for (bool mnemos : {false, true}) {
+            OpzioniModello o{mnemos, mnemos ? "TRC" : "", true, false, false};
+            NoPoll np;
+            confronta(RicercaModello(testo, o, indicizzate, np), cercaPiano(testo, o, voci), testo);
+        }
+}
+
 TEST(RicercaModelloConfronto, CapacityAmongManyHits) {
     // Enough hits to pass the list's capacity, spread over many lengths, so the cut must
     // follow dictionary order across them.
