@@ -717,7 +717,7 @@ private:
                                   : 0;
         // Rows far apart would each wait for memory in turn: where each text is, and the text,
         // are asked for kAvanti rows ahead.
-        constexpr size_t kAvanti = 8;
+        constexpr size_t kAvanti = 32;
         uint32_t dove[kAvanti];
         auto chiedi = [&](size_t i) {
             dove[i % kAvanti] = refs_[f.indici[cand[i]]].off;
