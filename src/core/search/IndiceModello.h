@@ -19,14 +19,15 @@ bool VaRiscritta(std::string_view voce);
 
 // The entries of a dictionary laid out for pattern searches: grouped by the length of their
 // compared form; within a length, stored column by column (the first characters of all
-// entries together, then the second ones, ...), so a pattern with known letters at known
-// places reads only those columns. The few rows that a pattern leaves are read from the
-// store itself, folded as they are read; only the rows compared in another form than they are
-// stored (without their blanks and hyphens) keep a copy of that form. When no entry is
-// compared in another form by this index or by the anagram index (no blank, hyphen or \xBD),
-// the dictionary indexes and letter masks of the rows are those of the anagram index, which
-// lays the entries out the same way, and one copy serves both. Built once per dictionary state
-// through Voci::derived.
+// entries together, then the second ones, ...; a place whose rows share their characters in
+// long runs, as the first places of a sorted list do, as those runs), so a pattern with known
+// letters at known places reads only those columns. The few rows that a pattern leaves are
+// read from the store itself, folded as they are read; only the rows compared in another form
+// than they are stored (without their blanks and hyphens) keep a copy of that form. When no
+// entry is compared in another form by this index or by the anagram index (no blank, hyphen or
+// \xBD), the dictionary indexes and letter masks of the rows are those of the anagram index,
+// which lays the entries out the same way, and one copy serves both. Built once per dictionary
+// state through Voci::derived.
 class IndiceModello {
 public:
     explicit IndiceModello(const Voci& voci);
@@ -97,7 +98,9 @@ private:
         uint32_t n = 0;
         const uint32_t* indici = nullptr;  // dictionary index of each row, ascending
         const uint32_t* lettere = nullptr; // a mask per row: bits 0-25 the letters a-z it holds
-        std::vector<uint32_t> doppie;      // the letters a-z it holds more than once
+        // Per row: bits 0-25 the letters a-z it holds more than once; bit 31 set when its
+        // compared form is not its text in the store (folded, or without blanks and signs).
+        std::vector<uint32_t> doppie;
         // The folded forms by place: the places kept as runs, then the others one byte per
         // row (character k of row r at colonne[posto[k] * n + r]).
         std::vector<Corse> corse;    // by place; no runs for a place kept by rows
