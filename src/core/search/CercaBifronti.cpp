@@ -137,10 +137,12 @@ RisultatoRicerca tutteLeCoppie(FonteVoci& fonte, Poll& poll) {
     // the nearest cache.
     std::vector<uint64_t> filtro(size_t{1} << 12);
     for (uint32_t h : ripetute) filtro[h >> 20] |= uint64_t{1} << (h >> 14 & 63);
+    // After a stop request the words of the entries read so far are still fetched: they are
+    // what was found.
+    NoPoll tutto;
     Voci parole;
     if (!ripetute.empty())
-        fermata |= !Passata(fonte, poll, [&](size_t i, std::string_view voce) {
-            // After a stop, only the words the first pass saw.
+        fermata |= !Passata(fonte, fermata ? tutto : poll, [&](size_t i, std::string_view voce) {
             if (i >= lette) return false;
             uint32_t h;
             if (impronte.di(voce, h) && (filtro[h >> 20] >> (h >> 14 & 63) & 1) &&
@@ -148,7 +150,6 @@ RisultatoRicerca tutteLeCoppie(FonteVoci& fonte, Poll& poll) {
                 parole.append(voce);
             return true;
         });
-    NoPoll tutto;
     RisultatoRicerca r = tutteLeCoppie(parole, tutto);
     r.interrotto = fermata;
     return r;

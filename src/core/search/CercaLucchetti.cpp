@@ -180,9 +180,10 @@ RisultatoRicerca CercaLucchetti(std::string_view testo, FonteVoci& fonte, Poll& 
     }
     prima.clear();
     dopo.clear();
-    Voci coppie;
-    if (!RiprendiVoci(fonte, poll, prese, coppie)) fermata = true;
+    // After a stop request the words marked are still fetched: they are what was found.
     NoPoll tutte;
+    Voci coppie;
+    if (!RiprendiVoci(fonte, fermata ? tutte : poll, prese, coppie)) fermata = true;
     RisultatoRicerca r = CercaLucchetti(testo, coppie, tutte);
     r.interrotto = fermata;
     return r;
