@@ -8,8 +8,6 @@
 #include "search/Passata.h"
 
 #include <cstddef>
-#include <cstdint>
-#include <cstring>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -31,25 +29,6 @@ inline bool FormaDi(std::string_view voce, const Tavola& tavola, size_t minimo, 
         forma[k] = static_cast<char>(c);
     }
     return true;
-}
-
-// A hash of a form, eight characters at a time, for the relations that pair words up by
-// their pieces: equal texts always hash alike, so a pass that keeps the words whose hashes
-// meet keeps every pair, and the rare false meeting only keeps a word more.
-inline uint64_t Impronta(std::string_view s, uint64_t seme = 0) {
-    constexpr uint64_t kMolt = 0x9E3779B97F4A7C15u;
-    uint64_t h = (seme + s.size()) * 0xBF58476D1CE4E5B9u;
-    while (s.size() >= 8) {
-        uint64_t x;
-        std::memcpy(&x, s.data(), 8);
-        h = (h ^ x) * kMolt;
-        h ^= h >> 29;
-        s.remove_prefix(8);
-    }
-    uint64_t x = 0;
-    if (!s.empty()) std::memcpy(&x, s.data(), s.size());
-    h = (h ^ x) * kMolt;
-    return h ^ h >> 32;
 }
 
 // The plain pass of a relation of one typed word: every entry of the source looked at once,
