@@ -8,8 +8,8 @@
 #include "mainform/ComandiForm1.h"
 #include "mainform/Form1.h"
 #include "mainform/IconeForm1.h"
-#include "mainform/IndiciForm1.h"
 #include "mainform/ImpostazioniForm1.h"
+#include "mainform/IndiciForm1.h"
 #include "settings/Impostazioni.h"
 #include "windows/MenuEnigmistica.h"
 
