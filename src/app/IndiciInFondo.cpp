@@ -24,6 +24,17 @@ void IndiciInFondo::richiedi(Indice quale) {
     if (IndicePronto(voci_, quale)) return;
     coda_.erase(std::remove(coda_.begin(), coda_.end(), quale), coda_.end());
     coda_.push_front(quale);
+    pianifica();
+}
+
+void IndiciInFondo::accoda(Indice quale) {
+    if (IndicePronto(voci_, quale) || std::find(coda_.begin(), coda_.end(), quale) != coda_.end())
+        return;
+    coda_.push_back(quale);
+    pianifica();
+}
+
+void IndiciInFondo::pianifica() {
     // Started from the event loop, so a request made while the window is being set up waits
     // until the window is on screen.
     if (!attesa_) {

@@ -29,6 +29,9 @@ public:
 
     // Wants the index for the entries as they are: it comes before those asked earlier.
     void richiedi(Indice quale);
+    // Wants it after those asked already, unless it is asked already (a window beside the
+    // main one wants its index, but not before the mode in use has its own).
+    void accoda(Indice quale);
     // Nothing is being built or waits to be.
     bool fermo() const { return !inCorso_ && coda_.empty(); }
 
@@ -37,6 +40,8 @@ signals:
     void consegnato(Indice quale);
 
 private:
+    // Looks at the queue from the event loop.
+    void pianifica();
     void prossimo();
     void finito(Indice quale, uint64_t versione, std::function<void(const Voci&)> consegna);
 

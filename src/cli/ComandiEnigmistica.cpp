@@ -3,7 +3,7 @@
 #include "TestoDigitato.h"
 #include "Uscita.h"
 
-#include "dictionary/Voci.h"
+#include "dictionary/FlussoDizionario.h"
 #include "search/Relazioni.h"
 
 namespace verbolario::cli {
@@ -22,9 +22,10 @@ int comandoEnigmistica(Contesto& ctx) {
     opzioni.tre = a.tre;
     opzioni.frasi.parole = a.parole.value_or(opzioni.frasi.parole);
     opzioni.frasi.minimo = a.minimo.value_or(opzioni.frasi.minimo);
-    Voci voci;
-    if (!caricaVoci(ctx, voci)) return kLoadFailed;
-    return mostra(CercaRelazione(d->relazione, testo, opzioni, voci, ctx.poll), ctx.out, ctx.err);
+    // Read as it goes: each relation keeps only the words that can take part in it.
+    auto fonte = apriDizionario(ctx);
+    if (!fonte) return kLoadFailed;
+    return mostraLetto(ctx, *fonte, CercaRelazione(d->relazione, testo, opzioni, *fonte, ctx.poll));
 }
 
 } // namespace verbolario::cli

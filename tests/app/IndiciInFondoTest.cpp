@@ -8,6 +8,7 @@
 #include "mainform/ComandiForm1.h"
 #include "mainform/IndiciForm1.h"
 #include "search/IndiceModello.h"
+#include "search/Relazioni.h"
 #include "search/RicercaModello.h"
 
 #include <QSignalSpy>
@@ -71,6 +72,31 @@ private slots:
             QCOMPARE(cruci(voci, "PXYZ*"), cruci(Voci(voci), "PXYZ*"));
             QVERIFY(!cruci(voci, "PXYZ*").empty());
         }
+    }
+
+    // An index queued behind the others comes after them, and after one asked for later; the
+    // word orders of the relations are built in the background like any other index.
+    void inCodaDopoGliAltri() {
+        Voci voci = grande(20000);
+        IndiciInFondo b(voci, {});
+        QSignalSpy consegnati(&b, &IndiciInFondo::consegnato);
+        b.richiedi(Indice::Modello);
+        b.accoda(Indice::Parole);
+        b.accoda(Indice::Parole); // asked twice, built once
+        b.richiedi(Indice::Rime);
+        QVERIFY(attendi(b));
+        QCOMPARE(consegnati.count(), 3);
+        QCOMPARE(consegnati.at(0).at(0).value<Indice>(), Indice::Rime);
+        QCOMPARE(consegnati.at(1).at(0).value<Indice>(), Indice::Modello);
+        QCOMPARE(consegnati.at(2).at(0).value<Indice>(), Indice::Parole);
+        QVERIFY(IndicePronto(voci, Indice::Parole));
+        // The relations answer from them as from the plain pass over a copy.
+        NoPoll np;
+        for (const char* testo : {"p1000", "p10", ""})
+            QCOMPARE(CercaRelazione(Relazione::Zeppa, testo, {}, voci, np).righe,
+                     CercaRelazione(Relazione::Zeppa, testo, {}, Voci(voci), np).righe);
+        b.accoda(Indice::Parole); // there already: nothing to build
+        QVERIFY(b.fermo());
     }
 
     void nienteMentreAltroLavoroCambiaIlDizionario() {

@@ -10,13 +10,14 @@
 namespace verbolario::cli::test {
 namespace {
 
-// Entries that rhyme, anagram, mirror and exchange, with a blank, a hyphen, accents and a
-// comment among them.
+// Entries that rhyme, anagram, mirror, exchange and make word play, with a blank, a hyphen,
+// accents and a comment among them.
 const std::vector<std::string> kVoci = {
     "amore", "dolore", "colore", "cuore", "cane",       "cene",   "pane",   "roma",
     "ramo",  "mora",   "carota", "aorta", "città",      "perché", "oro",    "ala",
     "anna",  "a capo", "casa",   "cosa",  "casa\tnota", "privo",  "prova",  "pre-visto",
-    "arco",  "orca",   "caro",   "carro", "canto",      "manto",  "àncora", "radar"};
+    "arco",  "orca",   "caro",   "carro", "canto",      "manto",  "àncora", "radar",
+    "arpa",  "apra",   "capo",   "polo",  "porta",      "foglio", "calo",   "àrpa"};
 
 // The same entries as the field rules read them from text that is anything but one per line.
 std::string sporco() {
@@ -70,6 +71,19 @@ TEST(DuePercorsi, EveryCommandAnswersAlikeForACleanAndANotCleanFile) {
         {"formatta"},
         {"accenti"},
         {"analisi"},
+        {"zeppa", "cane"},
+        {"scarto", "carro"},
+        {"cambio", "cane"},
+        {"spostamento", "arpa"},
+        {"sciarada", "portafoglio"},
+        {"sciarada", "orocasaala", "--tre"},
+        {"incastro", "caramone"},
+        {"lucchetto", "calo"},
+        {"bifronte", "arpa"},
+        {"bifronte"},
+        {"antipodo", "ramo"},
+        {"frase", "ramo"},
+        {"frase", "ancora", "tre", "--parole", "2"},
     };
     for (const auto& comando : comandi) {
         std::vector<std::string> a = {"-d", pulito}, b = {"-d", sporco_};

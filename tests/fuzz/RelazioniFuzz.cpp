@@ -1,5 +1,6 @@
 // The word-play relations against the slow searches of EnigmisticaLenta.h, on a small
-// dictionary over a small alphabet, so that the relations hold often.
+// dictionary over a small alphabet, so that the relations hold often: each relation from its
+// word orders and by the plain pass taken before they exist.
 //
 // Input: one byte of options, one byte for the stop requests, then text. Bytes of the text
 // outside the alphabet below are mapped into it. The first line is the typed word, every
@@ -16,6 +17,7 @@
 
 #include "../core/search/EnigmisticaLenta.h"
 
+#include "search/IndiceParole.h"
 #include "search/Relazioni.h"
 
 #include <algorithm>
@@ -154,6 +156,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (size_t k = 1; k < linee.size() && k <= kVociMassime; ++k)
         voci.append(linee[k].substr(0, kVoceMassima));
     const Elenco diz = elenco(voci);
+    // The same entries with their word orders.
+    const Voci ordinate = voci;
+    (void)IndiceParole::diritto(ordinate);
 
     OpzioniRelazione o;
     o.tre = opzioni & 1;
@@ -183,7 +188,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         verifica(r.righe == attese(c, diz, digitato, oc.frasi),
                  "each relation lists the lines of the slow search, in its order");
         verificaConteggio(r);
-        if (fermabile(c.rel)) verificaFermata(c.rel, digitato, oc, voci, r, via);
+        const RisultatoRicerca ro = CercaRelazione(c.rel, digitato, oc, ordinate, mai);
+        verifica(ro.righe == r.righe && ro.stato == r.stato && !ro.interrotto,
+                 "the word orders and the plain pass list the same lines");
+        if (fermabile(c.rel)) {
+            verificaFermata(c.rel, digitato, oc, voci, r, via);
+            verificaFermata(c.rel, digitato, oc, ordinate, r, via);
+        }
         if (c.rel == Relazione::Frase && limite > 0) {
             oc.frasi.limite = limite;
             const RisultatoRicerca l = CercaRelazione(c.rel, digitato, oc, voci, mai);
@@ -210,6 +221,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             NoPoll mai;
             const RisultatoRicerca tutto = CercaRelazione(rel, testo, o, grande, mai);
             verificaConteggio(tutto);
+            verificaFermata(rel, testo, o, grande, tutto, via);
+            (void)IndiceParole::diritto(grande);
             verificaFermata(rel, testo, o, grande, tutto, via);
         }
     }

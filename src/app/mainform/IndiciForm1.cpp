@@ -48,6 +48,12 @@ void IndiciForm1::richiediPerModo() {
     // Asked in reverse, since each request goes before the earlier ones.
     const std::vector<Indice> servono = perModo(f_.ModoCorrente, f_.ModoFrasi);
     for (auto it = servono.rbegin(); it != servono.rend(); ++it) inFondo_->richiedi(*it);
+    if (parole_) inFondo_->accoda(Indice::Parole);
+}
+
+void IndiciForm1::vuoleParole(bool si) {
+    parole_ = si;
+    if (si) inFondo_->accoda(Indice::Parole);
 }
 
 } // namespace verbolario

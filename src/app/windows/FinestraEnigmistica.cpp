@@ -5,9 +5,11 @@
 #include "controls/Colori.h"
 #include "controls/DisegnaMessaggio.h"
 #include "controls/DisegnaSfondo.h"
+#include "mainform/ComandiForm1.h"
 #include "mainform/Form1.h"
 #include "mainform/IconeForm1.h"
 #include "mainform/ImpostazioniForm1.h"
+#include "mainform/IndiciForm1.h"
 #include "settings/Impostazioni.h"
 #include "windows/MenuEnigmistica.h"
 
@@ -365,11 +367,19 @@ void FinestraEnigmistica::showEvent(QShowEvent* e) {
     ridipingiSfondo();
     QWidget::showEvent(e);
     if (!inCorso_) Testo->setFocus();
+    vuoleParole(true);
 }
 
 void FinestraEnigmistica::hideEvent(QHideEvent* e) {
     scriviPosizione();
+    vuoleParole(false);
     QWidget::hideEvent(e);
+}
+
+void FinestraEnigmistica::vuoleParole(bool si) {
+    // Built behind the windows; until then the relations take their plain pass, so no search
+    // waits for the word orders.
+    if (ComandiForm1* c = ComandiForm1::di(f_); c && c->indici) c->indici->vuoleParole(si);
 }
 
 void FinestraEnigmistica::closeEvent(QCloseEvent* e) {

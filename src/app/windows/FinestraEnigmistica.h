@@ -30,7 +30,9 @@ class MenuEnigmistica;
 // band the way the main window does, and keeps its relation and place in the settings.
 //
 // While it searches it holds the program's search flags, so the main window's commands that
-// change the dictionary wait, and it does not start while the main window is at work.
+// change the dictionary wait, and it does not start while the main window is at work. While
+// it is open the word orders of the relations are built behind it (after the main window's
+// mode has its indexes); until they exist each search looks at every entry once.
 class FinestraEnigmistica final : public QWidget {
     Q_OBJECT
 public:
@@ -92,6 +94,8 @@ private:
     // The status band; a hint gives way to comment mode, as in the main window.
     void scriviStato(const QString& testo, bool suggerimento = false);
     void ridipingiSfondo();
+    // Tells the main window's indexes whether this window wants the word orders.
+    void vuoleParole(bool si);
 
     Form1& f_;
     PollEventi poll_;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Poll.h"
+#include "dictionary/FonteVoci.h"
 #include "dictionary/Voci.h"
 #include "search/RisultatoRicerca.h"
 
@@ -13,6 +14,9 @@ namespace verbolario {
 // different words that are each other's reversal, once, as "apra arpa": the word first in
 // the alphabet first. A typed text without letters finds nothing. A stop request keeps the
 // pairs found so far.
+// From the word orders (IndiceParole), built on first use.
 RisultatoRicerca CercaBifronti(std::string_view testo, const Voci& voci, Poll& poll);
+// The same from a plain pass over the source; two passes for every pair.
+RisultatoRicerca CercaBifronti(std::string_view testo, FonteVoci& fonte, Poll& poll);
 
 } // namespace verbolario

@@ -3,11 +3,13 @@
 #include "search/Enigmistica.h"
 
 namespace verbolario {
+namespace {
 
-RisultatoRicerca CercaCambi(std::string_view testo, const Voci& voci) {
-    using namespace enigmistica;
-    const Parola p = Prepara(testo);
-    if (p.testo.empty()) return NienteDaCercare();
+using namespace enigmistica;
+
+const Nomi kNomi{"Nessun cambio trovato.", "Un cambio trovato.", " cambi trovati."};
+
+std::vector<std::string> varianti(const Parola& p) {
     std::vector<std::string> varianti;
     for (size_t k = 0; k < p.testo.size(); ++k)
         for (char c : Alfabeto(p.esatta)) {
@@ -16,8 +18,17 @@ RisultatoRicerca CercaCambi(std::string_view testo, const Voci& voci) {
             v[k] = c;
             varianti.push_back(std::move(v));
         }
-    return CercaVarianti(p, varianti, voci,
-                         {"Nessun cambio trovato.", "Un cambio trovato.", " cambi trovati."});
+    return varianti;
+}
+
+} // namespace
+
+RisultatoRicerca CercaCambi(std::string_view testo, const Voci& voci) {
+    return CercaVarianti(testo, varianti, voci, kNomi);
+}
+
+RisultatoRicerca CercaCambi(std::string_view testo, FonteVoci& fonte, Poll& poll) {
+    return CercaVarianti(testo, varianti, fonte, poll, kNomi);
 }
 
 } // namespace verbolario

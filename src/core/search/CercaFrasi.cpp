@@ -4,6 +4,7 @@
 #include "search/Arrangia.h"
 #include "search/Ascolto.h"
 #include "search/Enigmistica.h"
+#include "search/RaccoltaParole.h"
 #include "text/Cp1252.h"
 
 #include <algorithm>
@@ -48,7 +49,11 @@ public:
         std::sort(digitate_.begin(), digitate_.end());
     }
 
+    // The words the text's letters can spell, from the word order.
     void raccogli(const Voci& voci);
+    // The same from one plain pass over the source; `tenute` keeps them for the search.
+    // False when the user asked to stop.
+    bool raccogli(FonteVoci& fonte, Poll& poll, Voci& tenute);
     void cerca() { cerca(0, 0, p_.testo.size()); }
     std::vector<std::string>& righe() { return righe_; }
 
@@ -125,6 +130,20 @@ void Frasi::raccogli(const Voci& voci) {
         if (conta(f, conti)) trovate.emplace_back(std::move(f), t);
     }
     aggiungi(trovate);
+}
+
+bool Frasi::raccogli(FonteVoci& fonte, Poll& poll, Voci& tenute) {
+    std::vector<Conto> conti(totale_.size());
+    const bool tutta =
+        RaccogliParole(fonte, poll, TavolaLettere(p_), minimo_, p_.testo.size(), tenute,
+                       [&](std::string_view forma) { return conta(forma, conti); });
+    std::vector<std::pair<std::string, std::string_view>> trovate;
+    for (size_t i = 0; i < tenute.size(); ++i) {
+        const std::string_view t = SoloTermine(tenute[i]);
+        trovate.emplace_back(Forma(t, p_.esatta), t);
+    }
+    aggiungi(trovate);
+    return tutta;
 }
 
 void Frasi::aggiungi(std::vector<std::pair<std::string, std::string_view>>& trovate) {
@@ -223,6 +242,14 @@ void Frasi::espandi(size_t k, size_t primo, std::string& riga) {
     }
 }
 
+RisultatoRicerca elenco(Frasi& frasi, bool fermata) {
+    RisultatoRicerca r =
+        ElencoRighe(std::move(frasi.righe()),
+                    {"Nessuna frase trovata.", "Una frase trovata.", " frasi trovate."});
+    r.interrotto = fermata;
+    return r;
+}
+
 } // namespace
 
 RisultatoRicerca CercaFrasi(std::string_view testo, const OpzioniFrasi& opzioni, const Voci& voci,
@@ -233,11 +260,20 @@ RisultatoRicerca CercaFrasi(std::string_view testo, const OpzioniFrasi& opzioni,
     Frasi frasi(p, opzioni, testo, ascolto);
     frasi.raccogli(voci);
     if (!ascolto.fermato()) frasi.cerca();
-    RisultatoRicerca r =
-        ElencoRighe(std::move(frasi.righe()),
-                    {"Nessuna frase trovata.", "Una frase trovata.", " frasi trovate."});
-    r.interrotto = ascolto.fermato();
-    return r;
+    return elenco(frasi, ascolto.fermato());
+}
+
+RisultatoRicerca CercaFrasi(std::string_view testo, const OpzioniFrasi& opzioni, FonteVoci& fonte,
+                            Poll& poll) {
+    const Parola p = Prepara(testo);
+    if (p.testo.empty()) return NienteDaCercare();
+    // Only the search among the words gathered asks through this one.
+    Ascolto ascolto(poll, 0);
+    Frasi frasi(p, opzioni, testo, ascolto);
+    Voci tenute;
+    const bool tutta = frasi.raccogli(fonte, poll, tenute);
+    if (tutta) frasi.cerca();
+    return elenco(frasi, !tutta || ascolto.fermato());
 }
 
 } // namespace verbolario

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Poll.h"
+#include "dictionary/FonteVoci.h"
 #include "dictionary/Voci.h"
 #include "search/RisultatoRicerca.h"
 
@@ -20,7 +21,11 @@ struct OpzioniFrasi {
 // signs do not count). Each set is listed once, as its words separated by one blank, longest
 // first (equal lengths in alphabetical order); the list goes by the first word. The typed
 // words themselves are not listed. A stop request keeps the phrases found so far.
+// From the word order (IndiceParole), built on first use; or from one plain pass over the
+// source.
 RisultatoRicerca CercaFrasi(std::string_view testo, const OpzioniFrasi& opzioni, const Voci& voci,
+                            Poll& poll);
+RisultatoRicerca CercaFrasi(std::string_view testo, const OpzioniFrasi& opzioni, FonteVoci& fonte,
                             Poll& poll);
 
 } // namespace verbolario

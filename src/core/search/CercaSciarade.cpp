@@ -1,6 +1,7 @@
 #include "search/CercaSciarade.h"
 
 #include "search/Enigmistica.h"
+#include "search/RaccoltaParole.h"
 
 namespace verbolario {
 namespace {
@@ -33,6 +34,25 @@ RisultatoRicerca CercaSciarade(std::string_view testo, bool tre, const Voci& voc
     if (p.testo.size() >= kMinimo * (tre ? 3 : 2)) dividi(p, 0, tre ? 3 : 2, {}, voci, righe);
     return ElencoRighe(std::move(righe), {"Nessuna sciarada trovata.", "Una sciarada trovata.",
                                           " sciarade trovate."});
+}
+
+RisultatoRicerca CercaSciarade(std::string_view testo, bool tre, FonteVoci& fonte, Poll& poll) {
+    const Parola p = Prepara(testo);
+    const size_t parti = tre ? 3 : 2;
+    // The parts are pieces of the word: in two parts its beginning or its end.
+    Voci pezzi;
+    bool fermata = false;
+    if (p.testo.size() >= kMinimo * parti) {
+        const std::string_view w = p.testo;
+        fermata = !RaccogliParole(
+            fonte, poll, TavolaLettere(p), kMinimo, w.size() - kMinimo * (parti - 1), pezzi,
+            [w, tre](std::string_view f) {
+                return tre ? w.find(f) != w.npos : w.starts_with(f) || w.ends_with(f);
+            });
+    }
+    RisultatoRicerca r = CercaSciarade(testo, tre, pezzi);
+    r.interrotto = fermata;
+    return r;
 }
 
 } // namespace verbolario

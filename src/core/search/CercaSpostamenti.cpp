@@ -3,11 +3,14 @@
 #include "search/Enigmistica.h"
 
 namespace verbolario {
+namespace {
 
-RisultatoRicerca CercaSpostamenti(std::string_view testo, const Voci& voci) {
-    using namespace enigmistica;
-    const Parola p = Prepara(testo);
-    if (p.testo.empty()) return NienteDaCercare();
+using namespace enigmistica;
+
+const Nomi kNomi{"Nessuno spostamento trovato.", "Uno spostamento trovato.",
+                 " spostamenti trovati."};
+
+std::vector<std::string> varianti(const Parola& p) {
     std::vector<std::string> varianti;
     const size_t n = p.testo.size();
     for (size_t da = 0; da < n; ++da) {
@@ -18,9 +21,17 @@ RisultatoRicerca CercaSpostamenti(std::string_view testo, const Voci& voci) {
             if (v != p.testo) varianti.push_back(std::move(v));
         }
     }
-    return CercaVarianti(
-        p, varianti, voci,
-        {"Nessuno spostamento trovato.", "Uno spostamento trovato.", " spostamenti trovati."});
+    return varianti;
+}
+
+} // namespace
+
+RisultatoRicerca CercaSpostamenti(std::string_view testo, const Voci& voci) {
+    return CercaVarianti(testo, varianti, voci, kNomi);
+}
+
+RisultatoRicerca CercaSpostamenti(std::string_view testo, FonteVoci& fonte, Poll& poll) {
+    return CercaVarianti(testo, varianti, fonte, poll, kNomi);
 }
 
 } // namespace verbolario

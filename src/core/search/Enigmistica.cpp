@@ -3,11 +3,13 @@
 #include "dictionary/CaricaDizionario.h"
 #include "search/Arrangia.h"
 #include "search/Ordinamento.h"
+#include "search/RaccoltaParole.h"
 #include "text/Accenti.h"
 #include "text/Cp1252.h"
 #include "text/Lettere.h"
 
 #include <algorithm>
+#include <numeric>
 
 namespace verbolario::enigmistica {
 
@@ -40,6 +42,30 @@ std::string_view Alfabeto(bool esatta) {
     static const std::string piane = "abcdefghijklmnopqrstuvwxyz";
     static const std::string tutte = piane + std::string(lettere::kVocaliAccentate);
     return esatta ? tutte : piane;
+}
+
+const Tavola& TavolaForme(bool esatta) {
+    static const auto tavole = [] {
+        std::array<Tavola, 2> t{};
+        for (int c = 0; c < 256; ++c) {
+            const auto b = static_cast<unsigned char>(c);
+            if (!IndiceParole::parola(std::string_view(reinterpret_cast<const char*>(&b), 1)))
+                continue;
+            t[0][b] = IndiceParole::piega(b);
+            t[1][b] = cp1252::lower(b);
+        }
+        return t;
+    }();
+    return tavole[esatta ? 1 : 0];
+}
+
+Tavola TavolaLettere(const Parola& p) {
+    std::array<bool, 256> sue{};
+    for (char c : p.testo) sue[static_cast<unsigned char>(c)] = true;
+    Tavola t = TavolaForme(p.esatta);
+    for (unsigned char& c : t)
+        if (!sue[c]) c = 0;
+    return t;
 }
 
 void Trova(const Voci& voci, std::string_view forma, bool esatta, std::vector<uint32_t>& voce) {
@@ -98,14 +124,58 @@ RisultatoRicerca ElencoRighe(std::vector<std::string> righe, const Nomi& nomi) {
     return r;
 }
 
+namespace {
+
+std::vector<std::string> uniche(std::vector<std::string> varianti) {
+    std::sort(varianti.begin(), varianti.end());
+    varianti.erase(std::unique(varianti.begin(), varianti.end()), varianti.end());
+    return varianti;
+}
+
+} // namespace
+
 RisultatoRicerca CercaVarianti(const Parola& p, const std::vector<std::string>& varianti,
                                const Voci& voci, const Nomi& nomi) {
-    std::vector<std::string> uniche = varianti;
-    std::sort(uniche.begin(), uniche.end());
-    uniche.erase(std::unique(uniche.begin(), uniche.end()), uniche.end());
     std::vector<uint32_t> voce;
-    for (const std::string& v : uniche) Trova(voci, v, p.esatta, voce);
+    for (const std::string& v : uniche(varianti)) Trova(voci, v, p.esatta, voce);
     return ElencoVoci(std::move(voce), voci, nomi);
+}
+
+RisultatoRicerca CercaVarianti(const Parola& p, const std::vector<std::string>& varianti,
+                               FonteVoci& fonte, Poll& poll, const Nomi& nomi) {
+    const std::vector<std::string> cercate = uniche(varianti);
+    Voci trovate;
+    bool fermata = false;
+    if (!cercate.empty()) {
+        const auto [corta, lunga] = std::minmax_element(
+            cercate.begin(), cercate.end(),
+            [](const std::string& a, const std::string& b) { return a.size() < b.size(); });
+        fermata = !RaccogliParole(fonte, poll, TavolaForme(p.esatta), corta->size(), lunga->size(),
+                                  trovate, [&](std::string_view forma) {
+                                      return std::binary_search(cercate.begin(), cercate.end(),
+                                                                forma, std::less<>());
+                                  });
+    }
+    // Every word kept is a hit.
+    std::vector<uint32_t> voce(trovate.size());
+    std::iota(voce.begin(), voce.end(), 0u);
+    RisultatoRicerca r = ElencoVoci(std::move(voce), trovate, nomi);
+    r.interrotto = fermata;
+    return r;
+}
+
+RisultatoRicerca CercaVarianti(std::string_view testo, Varianti varianti, const Voci& voci,
+                               const Nomi& nomi) {
+    const Parola p = Prepara(testo);
+    if (p.testo.empty()) return NienteDaCercare();
+    return CercaVarianti(p, varianti(p), voci, nomi);
+}
+
+RisultatoRicerca CercaVarianti(std::string_view testo, Varianti varianti, FonteVoci& fonte,
+                               Poll& poll, const Nomi& nomi) {
+    const Parola p = Prepara(testo);
+    if (p.testo.empty()) return NienteDaCercare();
+    return CercaVarianti(p, varianti(p), fonte, poll, nomi);
 }
 
 } // namespace verbolario::enigmistica

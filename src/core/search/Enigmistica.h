@@ -1,9 +1,12 @@
 #pragma once
 
+#include "Poll.h"
+#include "dictionary/FonteVoci.h"
 #include "dictionary/Voci.h"
 #include "search/IndiceParole.h"
 #include "search/RisultatoRicerca.h"
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -33,6 +36,14 @@ std::string Piegata(std::string_view testo);
 // The letters a word compared under the rule may hold.
 std::string_view Alfabeto(bool esatta);
 
+// A term character as the typed word's rule compares it, 0 for one that is no letter (the
+// term is then no word).
+using Tavola = std::array<unsigned char, 256>;
+const Tavola& TavolaForme(bool esatta);
+// The same, 0 also for the letters the typed word lacks: only words spelled with its
+// letters pass.
+Tavola TavolaLettere(const Parola& p);
+
 // Appends the entries whose term compares equal to `forma` (a compared form).
 void Trova(const Voci& voci, std::string_view forma, bool esatta, std::vector<uint32_t>& voce);
 // The distinct terms of those entries, as stored.
@@ -54,8 +65,18 @@ RisultatoRicerca ElencoVoci(std::vector<uint32_t> voce, const Voci& voci, const 
 // Lines made of several terms, each distinct line once, in alphabetical order.
 RisultatoRicerca ElencoRighe(std::vector<std::string> righe, const Nomi& nomi);
 
-// The words that are one of the variants of the typed word (compared forms).
+// The words that are one of the variants of the typed word (compared forms): looked up in
+// the word order, or picked out in one plain pass over a source.
 RisultatoRicerca CercaVarianti(const Parola& p, const std::vector<std::string>& varianti,
                                const Voci& voci, const Nomi& nomi);
+RisultatoRicerca CercaVarianti(const Parola& p, const std::vector<std::string>& varianti,
+                               FonteVoci& fonte, Poll& poll, const Nomi& nomi);
+// The same for the typed text, its variants made by `varianti`; nothing typed, nothing
+// searched.
+using Varianti = std::vector<std::string> (*)(const Parola&);
+RisultatoRicerca CercaVarianti(std::string_view testo, Varianti varianti, const Voci& voci,
+                               const Nomi& nomi);
+RisultatoRicerca CercaVarianti(std::string_view testo, Varianti varianti, FonteVoci& fonte,
+                               Poll& poll, const Nomi& nomi);
 
 } // namespace verbolario::enigmistica

@@ -28,11 +28,6 @@ const Tavole& tavole() {
     return t;
 }
 
-// One cached index per direction: the store keys its derived data by type.
-template <bool Rovescio> struct IndicePer final : IndiceParole {
-    explicit IndicePer(const Voci& voci) : IndiceParole(voci, Rovescio) {}
-};
-
 // Reads the key of one term, forwards or backwards.
 class Chiave {
 public:
@@ -127,11 +122,11 @@ bool IndiceParole::parola(std::string_view termine) {
 }
 
 const IndiceParole& IndiceParole::diritto(const Voci& voci) {
-    return voci.derived<IndicePer<false>>();
+    return voci.derived<OrdiniParole>().diritto;
 }
 
 const IndiceParole& IndiceParole::rovescio(const Voci& voci) {
-    return voci.derived<IndicePer<true>>();
+    return voci.derived<OrdiniParole>().rovescio;
 }
 
 IndiceParole::IndiceParole(const Voci& voci, bool rovescio) : rovescio_(rovescio) {

@@ -23,7 +23,8 @@ class IndiceParole {
 public:
     IndiceParole(const Voci& voci, bool rovescio);
 
-    // The indexes of a dictionary, built on first use after every change.
+    // The indexes of a dictionary, both built on first use after every change (see
+    // OrdiniParole).
     static const IndiceParole& diritto(const Voci& voci);
     static const IndiceParole& rovescio(const Voci& voci);
 
@@ -65,6 +66,15 @@ private:
     bool rovescio_;
     std::vector<uint32_t> ordine_;
     std::vector<uint32_t> teste_;
+};
+
+// Both orders of a dictionary, the data the relations answer from (Voci::derived): built
+// together, since most relations of a word read both, and on a list of millions of words they
+// take about a second, which the window spends on a worker thread (Indice::Parole).
+struct OrdiniParole {
+    explicit OrdiniParole(const Voci& voci) : diritto(voci, false), rovescio(voci, true) {}
+    IndiceParole diritto;
+    IndiceParole rovescio;
 };
 
 } // namespace verbolario

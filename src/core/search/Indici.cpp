@@ -3,6 +3,7 @@
 #include "search/IndiceAnagrammi.h"
 #include "search/IndiceModello.h"
 #include "search/IndicePalindromi.h"
+#include "search/IndiceParole.h"
 #include "search/IndiceRime.h"
 #include "search/IndiceSfoglia.h"
 
@@ -24,6 +25,8 @@ template <class F> auto perTipo(Indice quale, F f) {
         return f(static_cast<const IndiceSfoglia*>(nullptr));
     case Indice::AnagrammiParole:
         return f(static_cast<const IndiceAnagrammiPer<false>*>(nullptr));
+    case Indice::Parole:
+        return f(static_cast<const OrdiniParole*>(nullptr));
     case Indice::AnagrammiFrasi:
         break;
     }

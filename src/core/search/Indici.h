@@ -16,10 +16,11 @@ enum class Indice {
     Sfoglia,         // browsing by prefix and by letter
     AnagrammiParole, // anagram searches, phrases off
     AnagrammiFrasi,  // anagram searches, phrases on
+    Parole,          // the word-play relations (both word orders)
 };
-inline constexpr Indice kIndici[] = {Indice::Modello,         Indice::Rime,
-                                     Indice::Palindromi,      Indice::Sfoglia,
-                                     Indice::AnagrammiParole, Indice::AnagrammiFrasi};
+inline constexpr Indice kIndici[] = {
+    Indice::Modello,         Indice::Rime,           Indice::Palindromi, Indice::Sfoglia,
+    Indice::AnagrammiParole, Indice::AnagrammiFrasi, Indice::Parole};
 
 // Whether the store has it for its current entries.
 bool IndicePronto(const Voci& voci, Indice quale);

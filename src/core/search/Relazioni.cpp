@@ -1,6 +1,8 @@
 #include "search/Relazioni.h"
 
 #include "dictionary/CaricaDizionario.h"
+#include "dictionary/VociInMemoria.h"
+#include "search/IndiceParole.h"
 
 #include "search/CercaAntipodi.h"
 #include "search/CercaBifronti.h"
@@ -71,6 +73,10 @@ std::string ParolaDellaRiga(std::string_view riga) {
 
 RisultatoRicerca CercaRelazione(Relazione r, std::string_view testo,
                                 const OpzioniRelazione& opzioni, const Voci& voci, Poll& poll) {
+    if (!voci.cached<OrdiniParole>()) {
+        VociInMemoria fonte(voci);
+        return CercaRelazione(r, testo, opzioni, fonte, poll);
+    }
     switch (r) {
     case R::Zeppa:
         return CercaZeppe(testo, voci);
@@ -92,6 +98,33 @@ RisultatoRicerca CercaRelazione(Relazione r, std::string_view testo,
         return CercaAntipodi(testo, voci);
     case R::Frase:
         return CercaFrasi(testo, opzioni.frasi, voci, poll);
+    }
+    return {};
+}
+
+RisultatoRicerca CercaRelazione(Relazione r, std::string_view testo,
+                                const OpzioniRelazione& opzioni, FonteVoci& fonte, Poll& poll) {
+    switch (r) {
+    case R::Zeppa:
+        return CercaZeppe(testo, fonte, poll);
+    case R::Scarto:
+        return CercaScarti(testo, fonte, poll);
+    case R::Cambio:
+        return CercaCambi(testo, fonte, poll);
+    case R::Spostamento:
+        return CercaSpostamenti(testo, fonte, poll);
+    case R::Sciarada:
+        return CercaSciarade(testo, opzioni.tre, fonte, poll);
+    case R::Incastro:
+        return CercaIncastri(testo, fonte, poll);
+    case R::Lucchetto:
+        return CercaLucchetti(testo, fonte, poll);
+    case R::Bifronte:
+        return CercaBifronti(testo, fonte, poll);
+    case R::Antipodo:
+        return CercaAntipodi(testo, fonte, poll);
+    case R::Frase:
+        return CercaFrasi(testo, opzioni.frasi, fonte, poll);
     }
     return {};
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Poll.h"
+#include "dictionary/FonteVoci.h"
 #include "dictionary/Voci.h"
 #include "search/CercaFrasi.h"
 #include "search/RisultatoRicerca.h"
@@ -46,8 +47,13 @@ struct OpzioniRelazione {
 // dropped, up to the first blank (the first word of a pair or a phrase).
 std::string ParolaDellaRiga(std::string_view riga);
 
-// Runs one relation on the typed text.
+// Runs one relation on the typed text. The word orders are used when they have been built
+// (Indice::Parole), else every entry is looked at once: most relations of a word then keep
+// the few words that can take part in one and work among those, every bifronte pair takes
+// two passes. Both ways list the same lines.
 RisultatoRicerca CercaRelazione(Relazione r, std::string_view testo,
                                 const OpzioniRelazione& opzioni, const Voci& voci, Poll& poll);
+RisultatoRicerca CercaRelazione(Relazione r, std::string_view testo,
+                                const OpzioniRelazione& opzioni, FonteVoci& fonte, Poll& poll);
 
 } // namespace verbolario

@@ -29,26 +29,37 @@ size_t trovaScalare(std::string_view buf, size_t q, size_t a, const Ago& ago) {
 }
 
 #if defined(__x86_64__) || defined(__i386__)
+// The places among 32 from o where the three bytes looked at match. A function of its own
+// rather than a lambda: clang compiles a lambda without its enclosing function's target.
+__attribute__((target("avx2"), always_inline)) inline uint32_t
+candidatiAvx2(const char* b, size_t o, size_t secondo, size_t m, __m256i v0, __m256i v1,
+              __m256i v2) {
+    const auto* p0 = reinterpret_cast<const __m256i*>(b + o);
+    const auto* p1 = reinterpret_cast<const __m256i*>(b + o + secondo);
+    const auto* p2 = reinterpret_cast<const __m256i*>(b + o + m - 1);
+    __m256i x = _mm256_and_si256(_mm256_cmpeq_epi8(_mm256_loadu_si256(p0), v0),
+                                 _mm256_cmpeq_epi8(_mm256_loadu_si256(p1), v1));
+    x = _mm256_and_si256(x, _mm256_cmpeq_epi8(_mm256_loadu_si256(p2), v2));
+    return static_cast<uint32_t>(_mm256_movemask_epi8(x));
+}
+
 // 64 places per step, the loop aligned to a cache line: the whole dictionary goes through it.
-__attribute__((target("avx2"), optimize("align-loops=64:64", "align-jumps=64:64"))) size_t
+#if defined(__clang__)
+__attribute__((target("avx2")))
+#else
+__attribute__((target("avx2"), optimize("align-loops=64:64", "align-jumps=64:64")))
+#endif
+size_t
 trovaAvx2(std::string_view buf, size_t q, size_t a, const Ago& ago) {
     const size_t m = ago.testo.size();
     const __m256i v0 = _mm256_set1_epi8(ago.testo[0]);
     const __m256i v1 = _mm256_set1_epi8(ago.testo[ago.secondo]);
     const __m256i v2 = _mm256_set1_epi8(ago.testo[m - 1]);
     const char* b = buf.data();
-    auto candidati = [&](size_t o) {
-        const auto* p0 = reinterpret_cast<const __m256i*>(b + o);
-        const auto* p1 = reinterpret_cast<const __m256i*>(b + o + ago.secondo);
-        const auto* p2 = reinterpret_cast<const __m256i*>(b + o + m - 1);
-        __m256i x = _mm256_and_si256(_mm256_cmpeq_epi8(_mm256_loadu_si256(p0), v0),
-                                     _mm256_cmpeq_epi8(_mm256_loadu_si256(p1), v1));
-        x = _mm256_and_si256(x, _mm256_cmpeq_epi8(_mm256_loadu_si256(p2), v2));
-        return static_cast<uint32_t>(_mm256_movemask_epi8(x));
-    };
     for (; q < a && q + m - 1 + 64 <= buf.size(); q += 64) {
-        for (uint64_t bits = candidati(q) | uint64_t{candidati(q + 32)} << 32; bits != 0;
-             bits &= bits - 1) {
+        const uint32_t basso = candidatiAvx2(b, q, ago.secondo, m, v0, v1, v2);
+        const uint32_t alto = candidatiAvx2(b, q + 32, ago.secondo, m, v0, v1, v2);
+        for (uint64_t bits = basso | uint64_t{alto} << 32; bits != 0; bits &= bits - 1) {
             const size_t p = q + static_cast<size_t>(std::countr_zero(bits));
             if (p >= a) return a;
             if (conferma(buf, p, ago)) return p;

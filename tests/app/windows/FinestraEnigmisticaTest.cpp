@@ -1,8 +1,12 @@
 // The "Enigmistica" window: opened from the Help menu, one search per relation, the keys,
-// stopping, the list's menu, double click, F1 and the settings it keeps.
+// stopping, the word orders built behind it, the list's menu, double click, F1 and the
+// settings it keeps.
 
 #include "mainform/AmbienteForm1.h"
 
+#include "IndiciInFondo.h"
+#include "mainform/ComandiForm1.h"
+#include "mainform/IndiciForm1.h"
 #include "mainform/MenuForm1.h"
 #include "windows/FinestraEnigmistica.h"
 #include "windows/FinestraHelp.h"
@@ -16,7 +20,10 @@
 #include <QGuiApplication>
 #include <QListView>
 #include <QMenu>
+#include <QSignalSpy>
 #include <QSpinBox>
+
+#include <algorithm>
 
 using namespace verbolario;
 
@@ -154,6 +161,33 @@ private slots:
         QVERIFY(w.modello().rowCount() > 0);
         QVERIFY(!f_->ctx.ricercaInCorso && !f_->ctx.occupato && !f_->ctx.interrompi);
         QVERIFY(w.Avvio->isVisible() && !w.Stop->isVisible());
+    }
+
+    // The word orders are built behind the window once it opens; until they are there every
+    // search takes its plain pass, and both ways list the same lines.
+    void ordiniCostruitiDietroLaFinestra() {
+        FinestraEnigmistica& w = avvia();
+        IndiciInFondo& b = ComandiForm1::di(*f_)->indici->inFondo();
+        QSignalSpy consegnati(&b, &IndiciInFondo::consegnato);
+        const Voci& voci = a_->ctx->voci;
+        const std::pair<Relazione, const char*> casi[] = {
+            {Relazione::Lucchetto, "calo"}, {Relazione::Bifronte, ""}, {Relazione::Frase, "roma"}};
+        std::vector<QStringList> prima;
+        for (const auto& [r, testo] : casi) {
+            cerca(w, r, testo);
+            prima.push_back(righe(w));
+            // A search never builds them itself.
+            QVERIFY(!IndicePronto(voci, Indice::Parole) ||
+                    std::any_of(consegnati.begin(), consegnati.end(), [](const QList<QVariant>& a) {
+                        return a.at(0).value<Indice>() == Indice::Parole;
+                    }));
+        }
+        QVERIFY(QTest::qWaitFor([&b] { return b.fermo(); }, 20000));
+        QVERIFY(IndicePronto(voci, Indice::Parole));
+        for (size_t i = 0; i < std::size(casi); ++i) {
+            cerca(w, casi[i].first, casi[i].second);
+            QCOMPARE(righe(w), prima[i]);
+        }
     }
 
     void nonParteMentreLaFinestraPrincipaleLavora() {

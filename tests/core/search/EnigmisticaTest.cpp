@@ -1,5 +1,6 @@
-// The word-play relations on a small dictionary: the puzzle makers' examples, accents that
-// count only when typed, comments after a TAB, entries that are not words, empty results.
+// The word-play relations on a small dictionary, from the word orders and from the plain
+// pass taken before they exist: the puzzle makers' examples, accents that count only when
+// typed, comments after a TAB, entries that are not words, empty results, stop requests.
 
 #include "search/IndiceParole.h"
 #include "search/Ordinamento.h"
@@ -8,6 +9,8 @@
 #include "core/Prova.h"
 
 #include <gtest/gtest.h>
+
+#include <array>
 
 using namespace verbolario;
 using namespace verbolario::prova;
@@ -111,31 +114,44 @@ const Caso kCasi[] = {
     {Relazione::Frase, "portafoglio", {"foglio porta"}, "Una frase trovata."},
 };
 
+// The dictionary without its word orders (plain pass) and with them.
+std::array<Voci, 2> dueVie(const V& elenco) {
+    Voci voci = dizionario(elenco);
+    Voci indicizzate = conIndici(voci);
+    return {std::move(voci), std::move(indicizzate)};
+}
+
 TEST(Relazioni, ExamplesAccentsCommentsAndEmptyResults) {
-    const Voci voci = dizionario(kDizionario);
-    for (const Caso& c : kCasi) {
-        NoPoll poll;
-        const RisultatoRicerca r = CercaRelazione(c.relazione, c.testo, {}, voci, poll);
-        const auto& d = TabellaRelazioni()[static_cast<size_t>(c.relazione)];
-        EXPECT_TRUE(r.eseguita) << d.comando << " " << c.testo;
-        EXPECT_EQ(r.righe, c.righe) << d.comando << " " << c.testo;
-        EXPECT_EQ(r.stato, c.stato) << d.comando << " " << c.testo;
-        EXPECT_FALSE(r.interrotto);
-    }
+    for (const Voci& voci : dueVie(kDizionario))
+        for (const Caso& c : kCasi) {
+            NoPoll poll;
+            const RisultatoRicerca r = CercaRelazione(c.relazione, c.testo, {}, voci, poll);
+            const auto& d = TabellaRelazioni()[static_cast<size_t>(c.relazione)];
+            const std::string come = std::string(d.comando) + " " + c.testo +
+                                     (IndicePronto(voci, Indice::Parole) ? "" : " (plain)");
+            EXPECT_TRUE(r.eseguita) << come;
+            EXPECT_EQ(r.righe, c.righe) << come;
+            EXPECT_EQ(r.stato, c.stato) << come;
+            EXPECT_FALSE(r.interrotto) << come;
+        }
 }
 
 TEST(Relazioni, NothingTypedAsksForAWord) {
-    const Voci voci = dizionario(kDizionario);
-    for (const DescrizioneRelazione& d : TabellaRelazioni()) {
-        if (d.relazione == Relazione::Bifronte) continue; // lists every pair instead
-        for (const char* testo : {"", "   ", "1-2"}) {
-            NoPoll poll;
-            const RisultatoRicerca r = CercaRelazione(d.relazione, testo, {}, voci, poll);
-            EXPECT_FALSE(r.eseguita) << d.comando;
-            EXPECT_TRUE(r.beep) << d.comando;
-            EXPECT_EQ(r.stato, "Scrivi qualcosa . . . . . .") << d.comando;
+    for (const Voci& voci : dueVie(kDizionario))
+        for (const DescrizioneRelazione& d : TabellaRelazioni()) {
+            if (d.relazione == Relazione::Bifronte) continue; // lists every pair instead
+            for (const char* testo : {"", "   ", "1-2"}) {
+                NoPoll poll;
+                const RisultatoRicerca r = CercaRelazione(d.relazione, testo, {}, voci, poll);
+                EXPECT_FALSE(r.eseguita) << d.comando;
+                EXPECT_TRUE(r.beep) << d.comando;
+                EXPECT_EQ(r.stato, "Scrivi qualcosa . . . . . .") << d.comando;
+            }
         }
-    }
+    // Looking for nothing takes no pass at all: a one-letter word has no scarto.
+    const Voci voci = dizionario(kDizionario);
+    StopDopo subito(0);
+    EXPECT_FALSE(CercaRelazione(Relazione::Scarto, "a", {}, voci, subito).interrotto);
 }
 
 TEST(Relazioni, OptionsOfSciaradaAndFrase) {
@@ -176,12 +192,15 @@ Voci tutte(const std::string& lettere, size_t n) {
 
 TEST(Relazioni, AStopRequestKeepsWhatWasFound) {
     const Voci tre = tutte("aeiorst", 3), cinque = tutte("aeiors", 5);
+    const Voci cinqueIndicizzate = conIndici(cinque);
     OpzioniRelazione o;
     o.frasi.parole = 4;
+    // The relations that walk the word orders hear a stop request along the way; every
+    // plain pass hears it between runs of entries.
     const std::tuple<Relazione, const char*, const Voci*> casi[] = {
-        {Relazione::Frase, "aeiorsaeiors", &tre},
-        {Relazione::Bifronte, "", &cinque},
-        {Relazione::Lucchetto, "ae", &cinque},
+        {Relazione::Frase, "aeiorsaeiors", &tre},         {Relazione::Bifronte, "", &cinque},
+        {Relazione::Bifronte, "", &cinqueIndicizzate},    {Relazione::Lucchetto, "ae", &cinque},
+        {Relazione::Lucchetto, "ae", &cinqueIndicizzate}, {Relazione::Cambio, "aeior", &cinque},
     };
     for (const auto& [rel, testo, voci] : casi) {
         NoPoll mai;

@@ -9,6 +9,7 @@
 #include "search/Anagrammi.h"
 #include "search/CercaPalindromi.h"
 #include "search/CercaScambi.h"
+#include "search/Relazioni.h"
 #include "search/RicercaModello.h"
 #include "search/Sfoglia.h"
 #include "search/SoluzioneParolando.h"
@@ -89,6 +90,25 @@ std::vector<Ricerca> ricerche() {
             NoPoll p;
             return SoluzioneParolando("C A R O T A ", scritta, v, p);
         }));
+    const std::tuple<Relazione, const char*, bool> relazioni[] = {
+        {Relazione::Zeppa, "cae", false},         {Relazione::Zeppa, "cne", false},
+        {Relazione::Scarto, "canne", false},      {Relazione::Cambio, "cane", false},
+        {Relazione::Cambio, "c\xE0se", false},    {Relazione::Spostamento, "arpa", false},
+        {Relazione::Antipodo, "amor", false},     {Relazione::Bifronte, "arpa", false},
+        {Relazione::Bifronte, "", false},         {Relazione::Sciarada, "portafoglio", false},
+        {Relazione::Sciarada, "canecane", false}, {Relazione::Sciarada, "oroalaoro", true},
+        {Relazione::Incastro, "caramone", false}, {Relazione::Lucchetto, "calo", false},
+        {Relazione::Lucchetto, "canto", false},   {Relazione::Frase, "ramo amor", false},
+        {Relazione::Frase, "roma", false},
+    };
+    for (const auto& [rel, t, tre] : relazioni)
+        r.push_back(ricerca(std::string(TabellaRelazioni()[size_t(rel)].comando) + " " + t,
+                            [rel, t, tre](auto& v) {
+                                NoPoll p;
+                                OpzioniRelazione o;
+                                o.tre = tre;
+                                return CercaRelazione(rel, t, o, v, p);
+                            }));
     return r;
 }
 
@@ -99,14 +119,15 @@ void uguali(const RisultatoRicerca& a, const RisultatoRicerca& b, const std::str
         << come;
 }
 
-// Lines of words that make rhymes, anagrams, palindromes and exchanges; some with a blank,
-// a hyphen, an accent or a comment. With sporche, now and then something for the field
+// Lines of words that make rhymes, anagrams, palindromes, exchanges and word play; some with a
+// blank, a hyphen, an accent or a comment. With sporche, now and then something for the field
 // rules: a comma, quotes, capitals, blanks at an end.
 std::string file(std::mt19937& rng, size_t righe, bool sporche, bool segni = true) {
     static const char* const kParole[] = {
         "amore",     "dolore", "cane",     "cene",      "pane",       "roma",  "ramo",  "mora",
         "carota",    "aorta",  "citt\xE0", "perch\xE9", "oro",        "ala",   "anna",  "a capo",
-        "pre-visto", "canto",  "manto",    "cuore",     "casa\tnota", "privo", "prova", "c\xE0sa"};
+        "pre-visto", "canto",  "manto",    "cuore",     "casa\tnota", "privo", "prova", "c\xE0sa",
+        "arpa",      "apra",   "capo",     "polo",      "porta",      "foglio"};
     static const char* const kSporche[] = {"Cane", "\"uno, due\"", " casa", "oro ",
                                            "a,b",  "\xC0ncora",    "x\ry",  ""};
     std::string t;
