@@ -1,7 +1,6 @@
 #include "controls/DisegnaSfondo.h"
 #include "controls/PittoreSfondo.h"
 
-#include <QElapsedTimer>
 #include <QSet>
 #include <QtTest>
 
@@ -130,14 +129,6 @@ private slots:
             for (int stile = 0; stile <= 5; ++stile)
                 QVERIFY(DisegnaSfondo(s, parametri(stile, -1, true), sequenza()).isNull());
         QCOMPARE(DisegnaSfondo(QSize(1, 1), parametri(Fade2, -1)).size(), QSize(1, 1));
-    }
-
-    // A full-size window repaints without a visible pause.
-    void velocita() {
-        QElapsedTimer tempo;
-        tempo.start();
-        DisegnaSfondo(QSize(1280, 934), parametri(Fade3, -1, true), sequenza());
-        QVERIFY2(tempo.elapsed() < 400, qPrintable(QString::number(tempo.elapsed())));
     }
 };
 

@@ -1,7 +1,6 @@
 #include "controls/Tras.h"
 #include "controls/ChiaveColore.h"
 
-#include <QElapsedTimer>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
@@ -92,37 +91,6 @@ private slots:
                  QRegion(1, 0, 1, 1));
         QVERIFY(RegioneSenzaChiave(QImage(), kChiave).isEmpty());
         QVERIFY(RegioneSenzaChiave(img, QColor()).isEmpty());
-    }
-
-    void regioneGrandeVeloce() {
-        // The main window at its largest: a background in the key colour, lists, buttons and a
-        // line of antialiased text.
-        QImage img(1280, 940, QImage::Format_RGB32);
-        img.fill(kChiave);
-        {
-            QPainter p(&img);
-            p.fillRect(QRect(300, 300, 600, 500), QColor(255, 255, 240));
-            p.setRenderHint(QPainter::Antialiasing);
-            p.drawEllipse(QRect(950, 300, 300, 300));
-            p.setFont(QFont("Sans", 18));
-            p.drawText(QRect(0, 820, 1280, 100), Qt::AlignCenter, "Parole trovate: 116751");
-        }
-        QElapsedTimer t;
-        t.start();
-        QRegion r;
-        for (int i = 0; i < 10; ++i) r = RegioneSenzaChiave(img, kChiave);
-        const double ms = static_cast<double>(t.nsecsElapsed()) / 1e7;
-        // The rectangles never overlap, so their areas add up to the pixels kept...
-        qint64 area = 0;
-        for (const QRect& q : r) area += qint64(q.width()) * q.height();
-        for (int y = 0; y < img.height(); ++y)
-            for (int x = 0; x < img.width(); ++x) area -= img.pixel(x, y) != kChiave.rgb();
-        QCOMPARE(area, 0);
-        // ...and a sample of points falls on the right side of the cut.
-        for (int y = 0; y < img.height(); y += 7)
-            for (int x = 0; x < img.width(); x += 5)
-                QCOMPARE(r.contains(QPoint(x, y)), img.pixel(x, y) != kChiave.rgb());
-        QVERIFY2(ms < 25, qPrintable(QString::number(ms)));
     }
 
     void finestraTuttaChiave() {

@@ -197,20 +197,6 @@ private slots:
         QVERIFY(scritta);
     }
 
-    // The frame's bits pick the edges, raised or sunken; none by default.
-    void cornice() {
-        ucTast t;
-        t.setBackColor(QColor(10, 20, 30));
-        const QPalette pal = t.palette();
-        const auto pixel = [&t](int x, int y) { return t.grab().toImage().pixel(x, y); };
-        QCOMPARE(pixel(5, 0), qRgb(10, 20, 30));
-        t.setCornice(5);
-        QCOMPARE(pixel(5, 1), pal.color(QPalette::Light).rgb());
-        QCOMPARE(pixel(5, t.height() - 1), pal.color(QPalette::Shadow).rgb());
-        t.setCornice(2 | 8);
-        QCOMPARE(pixel(1, 5), pal.color(QPalette::Shadow).rgb());
-    }
-
     void proprietaAndataERitorno() {
         Tast1 t;
         QCOMPARE(t.SelColor(), QColor(0, 0, 255)); // 0xFF0000 is blue in 0x00BBGGRR

@@ -4,7 +4,6 @@
 #include "AmbienteForm1.h"
 
 #include "controls/DisegnaMessaggio.h"
-#include "controls/reSizer.h"
 #include "controls/ucTast.h"
 #include "mainform/CambioModo.h"
 #include "mainform/ColonnaModi.h"
@@ -13,9 +12,7 @@
 #include <QClipboard>
 #include <QMenu>
 #include <QMouseEvent>
-#include <QScrollBar>
 #include <QSignalSpy>
-#include <QStyle>
 #include <QtTest>
 
 using namespace verbolario;
@@ -379,37 +376,6 @@ private slots:
                      qPrintable(nome));
         }
         if (f->Tast1->isVisible()) QVERIFY(f->Tast1->fontDidascalie().pointSizeF() >= 6.5);
-    }
-
-    // Indicators, scroll bars, the start button's icon and the key bar's letters grow with
-    // the window as its text does, a control a game adds later among them.
-    void aspettoSegueLaFinestra() {
-        f->setWindowState(Qt::WindowNoState);
-        f->Option1_Click(5);
-        auto* nuova = new QCheckBox("Nuova", f->Frame1);
-        nuova->setGeometry(8, 8, 120, 24);
-        nuova->setProperty("Tag", "PST");
-        f->resizer().Refresh();
-        auto misure = [this, nuova] {
-            QStyle* s = f->style();
-            return QList<double>{
-                double(s->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, f->Option1(0))),
-                double(s->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, f->Check1)),
-                double(s->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, nuova)),
-                double(f->List1->verticalScrollBar()->sizeHint().width()),
-                double(f->Command1->iconSize().width()),
-                f->Tast1->FontSize(),
-                f->Tast1->fontDidascalie().pointSizeF()};
-        };
-        f->resize(640, 467);
-        QCoreApplication::processEvents();
-        const QList<double> prima = misure();
-        f->resize(1280, 934);
-        QCoreApplication::processEvents();
-        const QList<double> dopo = misure();
-        for (qsizetype i = 0; i < prima.size(); ++i)
-            QVERIFY2(std::abs(dopo[i] - 2 * prima[i]) <= 1,
-                     qPrintable(QString("%1: %2 -> %3").arg(i).arg(prima[i]).arg(dopo[i])));
     }
 };
 

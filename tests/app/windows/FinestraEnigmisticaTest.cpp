@@ -73,9 +73,6 @@ private slots:
         QVERIFY(w && w->isVisible());
         f_->menu().mnhlp_Click(12);
         QCOMPARE(f_->findChildren<FinestraEnigmistica*>().size(), 1);
-        QCOMPARE(f_->menu().mnhelp()->actions().last()->text(), QString("Enigmistica..."));
-        // The entries before it keep their places.
-        QCOMPARE(f_->menu().mnhelp()->actions().at(10)->text(), QString("Grafico..."));
     }
 
     void unaRicercaPerRelazione() {
@@ -86,17 +83,12 @@ private slots:
             QStringList righe;
             const char* stato;
         };
+        // What each relation finds is the engine's; here the choice reaches it and its
+        // answer shows.
         const Caso casi[] = {
             {Relazione::Zeppa, "cane", {"cagne", "canne", "carne\tdi manzo"}, "3 zeppe trovate."},
             {Relazione::Scarto, "CARRO", {"caro"}, "Uno scarto trovato."},
-            {Relazione::Cambio, "cene", {"cane"}, "Un cambio trovato."},
-            {Relazione::Spostamento, "arpa", {"apra", "para", "rapa"}, "3 spostamenti trovati."},
-            {Relazione::Sciarada, "portafoglio", {"porta foglio"}, "Una sciarada trovata."},
-            {Relazione::Incastro, "pastore", {"pa(sto)re"}, "Un incastro trovato."},
-            {Relazione::Lucchetto, "calo", {"capo polo"}, "Un lucchetto trovato."},
             {Relazione::Bifronte, "", {"apra arpa"}, "Una coppia bifronte trovata."},
-            {Relazione::Antipodo, "ramo", {"amor"}, "Un antipodo trovato."},
-            {Relazione::Frase, "roma", {"amor", "orma", "ramo"}, "3 frasi trovate."},
         };
         for (const Caso& c : casi) {
             cerca(w, c.r, QString::fromLatin1(c.testo));
@@ -163,31 +155,23 @@ private slots:
         QVERIFY(w.Avvio->isVisible() && !w.Stop->isVisible());
     }
 
-    // The word orders are built behind the window once it opens; until they are there every
-    // search takes its plain pass, and both ways list the same lines.
+    // Opening the window queues the word orders behind it; a search before they are there
+    // takes its plain pass and never builds them itself.
     void ordiniCostruitiDietroLaFinestra() {
         FinestraEnigmistica& w = avvia();
         IndiciInFondo& b = ComandiForm1::di(*f_)->indici->inFondo();
         QSignalSpy consegnati(&b, &IndiciInFondo::consegnato);
         const Voci& voci = a_->ctx->voci;
-        const std::pair<Relazione, const char*> casi[] = {
-            {Relazione::Lucchetto, "calo"}, {Relazione::Bifronte, ""}, {Relazione::Frase, "roma"}};
-        std::vector<QStringList> prima;
-        for (const auto& [r, testo] : casi) {
-            cerca(w, r, testo);
-            prima.push_back(righe(w));
-            // A search never builds them itself.
-            QVERIFY(!IndicePronto(voci, Indice::Parole) ||
-                    std::any_of(consegnati.begin(), consegnati.end(), [](const QList<QVariant>& a) {
-                        return a.at(0).value<Indice>() == Indice::Parole;
-                    }));
-        }
+        cerca(w, Relazione::Frase, "roma");
+        QCOMPARE(righe(w), (QStringList{"amor", "orma", "ramo"}));
+        QVERIFY(!IndicePronto(voci, Indice::Parole) ||
+                std::any_of(consegnati.begin(), consegnati.end(), [](const QList<QVariant>& a) {
+                    return a.at(0).value<Indice>() == Indice::Parole;
+                }));
         QVERIFY(QTest::qWaitFor([&b] { return b.fermo(); }, 20000));
         QVERIFY(IndicePronto(voci, Indice::Parole));
-        for (size_t i = 0; i < std::size(casi); ++i) {
-            cerca(w, casi[i].first, casi[i].second);
-            QCOMPARE(righe(w), prima[i]);
-        }
+        cerca(w, Relazione::Frase, "roma");
+        QCOMPARE(righe(w), (QStringList{"amor", "orma", "ramo"}));
     }
 
     void nonParteMentreLaFinestraPrincipaleLavora() {

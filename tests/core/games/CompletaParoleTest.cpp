@@ -26,68 +26,33 @@ TEST(CompletaParole, IlPulsanteDelleLettereGiraSuTreQuattroDue) {
     EXPECT_EQ(g.lettere(), 3);
 }
 
-struct Passo {
-    int secondi;
-    int intervallo;
-    S suono;
-    bool scaduto;
-};
-
-struct CasoOrologio {
-    const char* nome;
-    bool allarme;
-    bool suono;
-    std::vector<Passo> ultimi; // the last six ticks of a 10-second round
-};
-
+// The last six ticks of a 10-second round: second 5 beeps at the ordinary pace, seconds 4
+// to 1 and the end at the alarm's pace with its own sounds.
 TEST(CompletaParole, OrologioNegliUltimiSecondi) {
-    const std::vector<CasoOrologio> casi = {
-        {"allarme e suono",
-         true,
-         true,
-         {{5, 1000, S::Beep, false},
-          {4, 700, S::DueBeep, false},
-          {3, 700, S::DueBeep, false},
-          {2, 700, S::DueBeep, false},
-          {1, 700, S::DueBeep, false},
-          {0, 700, S::BeepFinali, true}}},
-        // Without sound the alarm cannot be heard hurrying: the clock keeps its pace.
-        {"allarme senza suono",
-         true,
-         false,
-         {{5, 1000, S::Beep, false},
-          {4, 1000, S::DueBeep, false},
-          {3, 1000, S::DueBeep, false},
-          {2, 1000, S::DueBeep, false},
-          {1, 1000, S::DueBeep, false},
-          {0, 1000, S::BeepFinali, true}}},
-        {"allarme spento",
-         false,
-         true,
-         {{5, 1000, S::Beep, false},
-          {4, 1000, S::Beep, false},
-          {3, 1000, S::Beep, false},
-          {2, 1000, S::Beep, false},
-          {1, 1000, S::Beep, false},
-          {0, 1000, S::Beep, true}}},
+    struct Caso {
+        const char* nome;
+        bool allarme, suono;
+        int intervallo;
+        S avviso, fine;
     };
-    for (const CasoOrologio& c : casi) {
+    const Caso casi[] = {
+        {"allarme e suono", true, true, 700, S::DueBeep, S::BeepFinali},
+        // Without sound the alarm cannot be heard hurrying: the clock keeps its pace.
+        {"allarme senza suono", true, false, 1000, S::DueBeep, S::BeepFinali},
+        {"allarme spento", false, true, 1000, S::Beep, S::Beep},
+    };
+    for (const Caso& c : casi) {
         SCOPED_TRACE(c.nome);
         CompletaParole g;
         if (!c.allarme) g.commutaAllarme();
         g.inizia(sfida("ca"), 10);
         EXPECT_TRUE(g.inCorso());
-        for (int s = 9; s > 5; --s) {
+        for (int s = 9; s >= 0; --s) {
             const auto b = g.scatto(c.suono);
             EXPECT_EQ(b.secondi, s);
-            EXPECT_EQ(b.suono, S::Beep);
-        }
-        for (const Passo& p : c.ultimi) {
-            const auto b = g.scatto(c.suono);
-            EXPECT_EQ(b.secondi, p.secondi);
-            EXPECT_EQ(b.intervallo, p.intervallo);
-            EXPECT_EQ(b.suono, p.suono);
-            EXPECT_EQ(b.scaduto, p.scaduto);
+            EXPECT_EQ(b.intervallo, s >= 5 ? 1000 : c.intervallo) << s;
+            EXPECT_EQ(b.suono, s > 4 ? S::Beep : s > 0 ? c.avviso : c.fine) << s;
+            EXPECT_EQ(b.scaduto, s == 0);
         }
         EXPECT_FALSE(g.inCorso());
         // The clock that outlived the round changes nothing.

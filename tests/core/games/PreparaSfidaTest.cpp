@@ -118,50 +118,22 @@ TEST(PreparaSfida, DizionariSenzaPartita) {
         V parole;
         int k, l;
         EsitoSfida esito;
-        const char* parte;
+        std::string parte = {};
     };
-    V ripetuta(30, "casale");
+    const EsitoSfida senzaVoci = EsitoSfida::NessunaVoceAdatta,
+                     senzaParte = EsitoSfida::NessunaParteComune, pronta = EsitoSfida::Pronta;
+    const V rara{"aqzzcd", "eqzzgh", "iqzzkl", "mqzzop"};
     const Caso casi[] = {
-        {"solo parole corte", {"casa", "cane", "anna"}, 2, 10, EsitoSfida::NessunaVoceAdatta, ""},
-        {"solo parole lunghe",
-         {"casolare", "casotto", "cassetta"},
-         2,
-         6,
-         EsitoSfida::NessunaVoceAdatta,
-         ""},
-        {"nessuna parte comune",
-         {"abcdef", "ghijkl", "mnopqr", "stuvwx", "abcxyz"},
-         2,
-         10,
-         EsitoSfida::NessunaParteComune,
-         ""},
-        {"nessuna parte comune, parole corte",
-         {"abcdef", "ghijkl", "mnopqr", "abcxyz"},
-         3,
-         6,
-         EsitoSfida::NessunaParteComune,
-         ""},
-        {"una sola parola ripetuta", ripetuta, 2, 10, EsitoSfida::NessunaParteComune, ""},
-        {"tre parole e basta",
-         {"casale", "casone", "casato"},
-         2,
-         10,
-         EsitoSfida::NessunaParteComune,
-         ""},
+        {"solo parole corte", {"casa", "cane", "anna"}, 2, 10, senzaVoci},
+        {"solo parole lunghe", {"casolare", "casotto", "cassetta"}, 2, 6, senzaVoci},
+        {"nessun comune", {"abcdef", "ghijkl", "mnopqr", "stuvwx", "abcxyz"}, 2, 10, senzaParte},
+        {"nessun comune, corte", {"abcdef", "ghijkl", "mnopqr", "abcxyz"}, 3, 6, senzaParte},
+        {"una sola parola ripetuta", V(30, "casale"), 2, 10, senzaParte},
+        {"tre parole e basta", {"casale", "casone", "casato"}, 2, 10, senzaParte},
         // The draws always land on the first entry, whose parts nobody shares; only one pass
         // over the entries finds the part that four words hold.
-        {"una parte rara",
-         {"aqzzcd", "eqzzgh", "iqzzkl", "mqzzop"},
-         2,
-         10,
-         EsitoSfida::Pronta,
-         "qz"},
-        {"una parte rara, parole corte",
-         {"aqzzcd", "eqzzgh", "iqzzkl", "mqzzop"},
-         3,
-         6,
-         EsitoSfida::Pronta,
-         "qzz"},
+        {"una parte rara", rara, 2, 10, pronta, "qz"},
+        {"una parte rara, parole corte", rara, 3, 6, pronta, "qzz"},
     };
     for (const Caso& c : casi) {
         SCOPED_TRACE(c.nome);
@@ -172,8 +144,7 @@ TEST(PreparaSfida, DizionariSenzaPartita) {
         EXPECT_EQ(p.esito, c.esito);
         if (c.esito == EsitoSfida::Pronta) {
             EXPECT_EQ(p.sfida.parte, c.parte);
-            EXPECT_EQ(V(p.sfida.voci.begin(), p.sfida.voci.end()),
-                      (V{"aqzzcd", "eqzzgh", "iqzzkl", "mqzzop"}));
+            EXPECT_EQ(V(p.sfida.voci.begin(), p.sfida.voci.end()), rara);
         } else {
             EXPECT_FALSE(MessaggioSfida(p.esito, c.k, c.l).empty());
         }
