@@ -105,27 +105,35 @@ void Form1::costruisci() {
 
     Text1 = crea<QLineEdit>(this, "Text1");
     Text1->setFont(fontControlli(12, true));
+    Text1->setAccessibleName("Testo da cercare");
     Text2 = crea<QLineEdit>(this, "Text2");
     Text2->setFont(fontControlli(12, true));
+    Text2->setAccessibleName("Inizio della parola");
     TxtMeno = crea<QLineEdit>(this, "TxtMeno");
     TxtMeno->setToolTip("Lettere da escludere dalla ricerca");
+    TxtMeno->setAccessibleName("Lettere escluse");
     TxtMeno->setStyleSheet("QLineEdit { background: #ffff80; }");
     List1 = new VistaRisultati(this);
     List1->setObjectName("List1");
+    List1->setAccessibleName("Risultati");
     List1->setFont(fontControlli(10));
 
     Command10 = crea<QPushButton>(this, "Command10");
     Command10->setIcon(icone::stop());
     Command10->setIconSize(QSize(24, 24));
     Command10->setToolTip("Stop");
+    Command10->setAccessibleName("Stop");
     Command1 = crea<QPushButton>(this, "Command1");
     Command1->setIcon(icone::avvio());
     Command1->setIconSize(QSize(24, 24));
     Command1->setToolTip("Avvio");
+    Command1->setAccessibleName("Avvio");
     Command4 = crea<QPushButton>(this, "Command4", "Dizionari...");
     Command5 = crea<QPushButton>(this, "Command5", "Opzioni e...");
     cmdFocus = crea<QPushButton>(this, "cmdFocus");
     cmdFocus->setFlat(true);
+    // It only parks the keyboard focus; a screen reader landing there names the window.
+    cmdFocus->setAccessibleName(Dialoghi::kTitolo);
 
     Frame2 = pannello(this, "Frame2");
     const char* sottomodi[] = {"Completi", "Tutti !", "Parziali", "Contenitori"};

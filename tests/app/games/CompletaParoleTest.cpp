@@ -2,6 +2,7 @@
 // test ticks, time running out, giving up, the letters button, the alarm, a dictionary without
 // a round, a stop during the preparation, and the settings window with its round trip.
 
+#include "NomiAccessibili.h"
 #include "mainform/AmbienteForm1.h"
 
 #include "CasualeScritto.h"
@@ -209,6 +210,7 @@ private slots:
         QTest::mouseClick(g->PicTime, Qt::RightButton);
         frmTime* t = g->finestraTempo();
         QVERIFY(t && t->isVisible());
+        QCOMPARE(verbolario::prova::senzaNomeAccessibile(t), QString());
         QVERIFY(t->geometry().contains(QCursor::pos())); // opened under the pointer
         t->Timer1().stop();                              // the test moves the pointer itself
         QCOMPARE(t->lblTempo->text(), " 30\"");

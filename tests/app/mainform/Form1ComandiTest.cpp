@@ -2,6 +2,7 @@
 // result list and the layout at several sizes.
 
 #include "AmbienteForm1.h"
+#include "NomiAccessibili.h"
 
 #include "controls/DisegnaMessaggio.h"
 #include "controls/ucTast.h"
@@ -80,6 +81,7 @@ private slots:
             QVERIFY2(f->findChild<QWidget*>(n)->isVisible() == visibili.split(' ').contains(n),
                      qPrintable(n));
         QCOMPARE(f->Command1->isEnabled(), avvio);
+        QCOMPARE(verbolario::prova::senzaNomeAccessibile(f), QString());
     }
 
     void arrangiaNelCambioModo() {

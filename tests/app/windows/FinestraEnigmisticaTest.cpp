@@ -2,6 +2,7 @@
 // stopping, the word orders built behind it, the list's menu, double click, F1 and the
 // settings it keeps.
 
+#include "NomiAccessibili.h"
 #include "mainform/AmbienteForm1.h"
 
 #include "IndiciInFondo.h"
@@ -71,6 +72,7 @@ private slots:
         f_->menu().mnhlp_Click(12);
         auto* w = f_->findChild<FinestraEnigmistica*>();
         QVERIFY(w && w->isVisible());
+        QCOMPARE(verbolario::prova::senzaNomeAccessibile(w), QString());
         f_->menu().mnhlp_Click(12);
         QCOMPARE(f_->findChildren<FinestraEnigmistica*>().size(), 1);
     }

@@ -1,6 +1,7 @@
 // The help opens at the topic of the mode in use, from F1 and from the Help menu.
 
 #include "ConForm1.h"
+#include "NomiAccessibili.h"
 
 #include "windows/FinestraHelp.h"
 
@@ -46,6 +47,7 @@ private slots:
             QTest::keyClick(bersaglio, Qt::Key_F1);
             FinestraHelp& h = finestraHelp(*f_);
             QVERIFY(h.isVisible());
+            QCOMPARE(verbolario::prova::senzaNomeAccessibile(&h), QString());
             QCOMPARE(h.source().fragment(), QString("t%1").arg(argomenti[modo]));
         }
         QVERIFY(finestraHelp(*f_).toPlainText().contains("Guida di Verbolario"));

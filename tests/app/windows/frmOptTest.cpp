@@ -2,6 +2,7 @@
 // window at once and is kept for the next run.
 
 #include "ConForm1.h"
+#include "NomiAccessibili.h"
 
 #include "controls/Tras.h"
 #include "mainform/DisegnoCruciverba.h"
@@ -38,6 +39,7 @@ private slots:
     void stiliRidipingono() {
         f_->superficie.coloreSfondo = 0;
         frmOpt& o = apri();
+        QCOMPARE(verbolario::prova::senzaNomeAccessibile(&o), QString());
         f_->ScriviMessaggio("resto qui");
         for (const int stile : {0, 2, 3}) {
             const QImage prima = f_->superficie.sfondo();

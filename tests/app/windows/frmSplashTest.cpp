@@ -1,6 +1,7 @@
 // The about box: what it shows, how it closes, the help and mail links.
 
 #include "ConForm1.h"
+#include "NomiAccessibili.h"
 
 #include "windows/FinestraHelp.h"
 #include "windows/ImmagineSplash.h"
@@ -34,6 +35,7 @@ private slots:
             QVERIFY(s.lblVersion->text().contains("2.0"));
             QVERIFY(s.lblUtente->text().contains(NomeUtente()));
             QVERIFY(!s.Label3->isVisible()); // the about box never shows the loading note
+            QCOMPARE(verbolario::prova::senzaNomeAccessibile(&s), QString());
             // The pictures get a border while the pointer is over them.
             QEnterEvent entra(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
             QApplication::sendEvent(s.imgLogo, &entra);
