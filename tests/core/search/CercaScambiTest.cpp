@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <random>
+#include <span>
 
 using namespace verbolario;
 using namespace verbolario::prova;
@@ -89,77 +90,64 @@ TEST(CercaScambi, StatoEIngresso) {
     EXPECT_EQ(CercaScambi(0, "cane", true, Voci{}, poll).stato, "0 cambi di vocale trovati.");
 }
 
+// Every kind, with and without all places, plainly and through the index.
+void confrontaScambi(const Voci& v, const V& parole, const std::string& come) {
+    const Voci x = conIndici(v);
+    for (const std::string& parola : parole)
+        for (int tipo : {0, 1})
+            for (bool tutte : {false, true}) {
+                const V atteso = letterale(tipo, parola, tutte, v);
+                EXPECT_EQ(scambi(tipo, parola, tutte, v), atteso)
+                    << come << parola << tipo << tutte;
+                EXPECT_EQ(scambi(tipo, parola, tutte, x), atteso)
+                    << come << parola << tipo << tutte;
+            }
+}
+
+// Four-letter words of the given letters, one in `segni` broken by a blank or a hyphen.
+Voci quattroLettere(std::mt19937& rng, size_t n, std::span<const std::string_view> lettere,
+                    unsigned segni, bool ordinate) {
+    V parole;
+    for (size_t i = 0; i < n; ++i) {
+        std::string w;
+        for (int k = 0; k < 4; ++k) w += lettere[rng() % lettere.size()];
+        if (segni && rng() % segni == 0) {
+            const size_t dove = 1 + rng() % 3;
+            w = w.substr(0, dove) + (rng() % 2 ? " " : "-") + w.substr(dove);
+        }
+        parole.push_back(w);
+    }
+    if (ordinate) std::sort(parole.begin(), parole.end());
+    return dizionario(parole);
+}
+
 TEST(CercaScambi, UgualeAlCicloSuDizionariCasuali) {
     Generatore gen(3);
     for (int d = 0; d < 300; ++d) {
         const Voci v = gen.dizionario(80);
-        const Voci x = conIndici(v);
+        V parole;
         for (int q = 0; q < 6; ++q) {
             std::string parola = q % 2 ? std::string(v[gen.rng()() % v.size()]) : gen.parola(5);
             parola = std::string(trim(parola));
-            if (parola.empty() || parola.find_first_of("?*#[") != std::string::npos) continue;
-            parola = cp1252::lowered(parola);
-            for (int tipo : {0, 1})
-                for (bool tutte : {false, true}) {
-                    const V atteso = letterale(tipo, parola, tutte, v);
-                    EXPECT_EQ(scambi(tipo, parola, tutte, v), atteso)
-                        << d << parola << tipo << tutte;
-                    EXPECT_EQ(scambi(tipo, parola, tutte, x), atteso)
-                        << d << parola << tipo << tutte;
-                }
+            if (!parola.empty() && parola.find_first_of("?*#[") == std::string::npos)
+                parole.push_back(cp1252::lowered(parola));
         }
+        confrontaScambi(v, parole, std::to_string(d));
     }
-}
-
-// Groups of one length that span many blocks of rows, the last one partial, with entries
-// compared without their blanks and hyphens, and accented ones, among them.
-TEST(CercaScambi, UgualeAlCicloSuGruppiLunghi) {
+    // Groups of one length that span many blocks of rows, the last one partial, with entries
+    // compared without their blanks and hyphens, and accented ones, among them.
     std::mt19937 rng(11);
     static constexpr std::string_view kLettere[] = {"c", "a", "n", "e", "o", "t", "\xE0", "\xE8"};
-    for (size_t n : {63u, 64u, 65u, 200u, 1000u}) {
-        Voci v;
-        for (size_t i = 0; i < n; ++i) {
-            std::string w;
-            for (int k = 0; k < 4; ++k) w += kLettere[rng() % (rng() % 3 ? 6 : 8)];
-            if (rng() % 9 == 0) {
-                const size_t dove = 1 + rng() % 3;
-                w = w.substr(0, dove) + (rng() % 2 ? " " : "-") + w.substr(dove);
-            }
-            v.append(w);
-        }
-        const Voci x = conIndici(v);
-        for (const char* parola : {"cane",
-                                   "ca\xE0"
-                                   "e",
-                                   "tttt", "aeoa", "oooo"})
-            for (int tipo : {0, 1})
-                for (bool tutte : {false, true}) {
-                    const V atteso = letterale(tipo, parola, tutte, v);
-                    EXPECT_EQ(scambi(tipo, parola, tutte, x), atteso)
-                        << n << parola << tipo << tutte;
-                }
-    }
-}
-
-// On a sorted list the first places are kept as runs of rows.
-TEST(CercaScambi, UgualeAlCicloSuListaOrdinata) {
-    std::mt19937 rng(12);
-    static constexpr std::string_view kLettere[] = {"c", "a", "n", "e", "o", "\xE0"};
-    std::vector<std::string> parole;
-    for (int i = 0; i < 6000; ++i) {
-        std::string w;
-        for (int k = 0; k < 4; ++k) w += kLettere[rng() % std::size(kLettere)];
-        parole.push_back(w);
-    }
-    std::sort(parole.begin(), parole.end());
-    Voci v;
-    for (const std::string& p : parole) v.append(p);
-    const Voci x = conIndici(v);
-    for (const char* parola : {"cane", "anna", "ooec"})
-        for (int tipo : {0, 1})
-            for (bool tutte : {false, true})
-                EXPECT_EQ(scambi(tipo, parola, tutte, x), letterale(tipo, parola, tutte, v))
-                    << parola << tipo << tutte;
+    for (size_t n : {63u, 64u, 65u, 200u, 1000u})
+        confrontaScambi(quattroLettere(rng, n, kLettere, 9, false),
+                        {"cane",
+                         "ca\xE0"
+                         "e",
+                         "tttt", "aeoa", "oooo"},
+                        std::to_string(n));
+    // On a sorted list the first places are kept as runs of rows.
+    confrontaScambi(quattroLettere(rng, 6000, std::span(kLettere).first(7), 0, true),
+                    {"cane", "anna", "ooec"}, "ordinata");
 }
 
 TEST(CercaScambi, StopTieneLePrimeTrovate) {

@@ -112,30 +112,42 @@ void confronta(const RisultatoRicerca& veloce, const RisultatoRicerca& piano,
         << testo;
 }
 
-TEST(RicercaModelloConfronto, RandomDictionariesAndPatterns) {
-    std::mt19937 rng(2024);
-    for (int d = 0; d < 150; ++d) {
-        Voci voci;
-        const int n = static_cast<int>(rng() % 300);
-        for (int i = 0; i < n; ++i) {
-            if (i > 0 && rng() % 10 == 0) {
-                voci.append(std::string(voci[rng() % voci.size()])); // duplicate
-                continue;
-            }
-            voci.append(componi(rng, kPezziVoce, std::size(kPezziVoce), 6));
-        }
-        const Voci indicizzate = prova::conIndici(voci);
-        for (int q = 0; q < 40; ++q) {
+Voci casuali(std::mt19937& rng, int massimo, int pezzi) {
+    Voci voci;
+    for (int i = 0; i < massimo; ++i) {
+        if (i > 0 && rng() % 10 == 0)
+            voci.append(std::string(voci[rng() % voci.size()])); // a repeat
+        else
+            voci.append(componi(rng, kPezziVoce, std::size(kPezziVoce), pezzi));
+    }
+    return voci;
+}
+
+// Each text, and `casuali` random ones, searched plainly and through the index; with a key,
+// also as a number key with it; without one, with random options.
+void confrontaTesti(std::mt19937& rng, const Voci& voci, std::vector<std::string> testi,
+                    int casuali, const char* chiave) {
+    const Voci indicizzate = prova::conIndici(voci);
+    for (int q = 0; q < casuali; ++q)
+        testi.push_back(componi(rng, kPezziTesto, std::size(kPezziTesto), 5));
+    NoPoll np;
+    for (const std::string& testo : testi)
+        for (bool mnemos : {false, true}) {
             // Braced lists are evaluated left to right.
-            const OpzioniModello o{rng() % 2 == 1, kChiavi[rng() % std::size(kChiavi)],
-                                   rng() % 2 == 1, rng() % 2 == 1, rng() % 2 == 1};
-            const std::string testo = componi(rng, kPezziTesto, std::size(kPezziTesto), 5);
-            NoPoll np;
+            const OpzioniModello o =
+                chiave ? OpzioniModello{mnemos, mnemos ? chiave : "", true, false, mnemos}
+                       : OpzioniModello{rng() % 2 == 1, kChiavi[rng() % std::size(kChiavi)],
+                                        rng() % 2 == 1, rng() % 2 == 1, rng() % 2 == 1};
             const RisultatoRicerca piano = cercaPiano(testo, o, voci);
             confronta(RicercaModello(testo, o, voci, np), piano, testo);
             confronta(RicercaModello(testo, o, indicizzate, np), piano, testo);
         }
-    }
+}
+
+TEST(RicercaModelloConfronto, RandomDictionariesAndPatterns) {
+    std::mt19937 rng(2024);
+    for (int d = 0; d < 150; ++d)
+        confrontaTesti(rng, casuali(rng, static_cast<int>(rng() % 300), 6), {}, 40, nullptr);
 }
 
 // The index reads the rows a pattern leaves from the store: wherever the store keeps their
@@ -143,22 +155,13 @@ TEST(RicercaModelloConfronto, RandomDictionariesAndPatterns) {
 TEST(RicercaModelloConfronto, RowsWhereverTheStoreKeepsThem) {
     std::mt19937 rng(77);
     for (int d = 0; d < 40; ++d) {
-        Voci voci;
-        for (int i = 0; i < 400; ++i)
-            voci.append(componi(rng, kPezziVoce, std::size(kPezziVoce), 4));
+        Voci voci = casuali(rng, 400, 4);
         std::vector<Voci::Ref> refs = voci.refs();
         std::shuffle(refs.begin(), refs.end(), rng);
         voci.replaceRefs(refs);
         for (int k = 0; k < 20; ++k)
             voci.set(rng() % voci.size(), componi(rng, kPezziVoce, std::size(kPezziVoce), 4));
-        const Voci indicizzate = prova::conIndici(voci);
-        for (const char* testo : {"*A*E*", "C*T*A", "ACT", "T?A*O", "*TT*", "A*\xC0*"})
-            for (bool mnemos : {false, true}) {
-                OpzioniModello o{mnemos, mnemos ? "TO" : "", mnemos, false, false};
-                NoPoll np;
-                confronta(RicercaModello(testo, o, indicizzate, np), cercaPiano(testo, o, voci),
-                          testo);
-            }
+        confrontaTesti(rng, voci, {"*A*E*", "C*T*A", "ACT", "T?A*O", "*TT*", "A*\xC0*"}, 0, "TO");
     }
 }
 
@@ -177,38 +180,20 @@ TEST(RicercaModelloConfronto, SortedListWithPlacesKeptAsRuns) {
         parole.push_back(w);
     }
     std::sort(parole.begin(), parole.end());
-    Voci voci;
-    for (const std::string& p : parole) voci.append(p);
-    const Voci indicizzate = prova::conIndici(voci);
-    std::vector<std::string> testi = {"CA??", "C?R*",   "[!C]A*", "[A-C]?T?", "T*A", "CE*O",
-                                      "AC",   "?\xC0*", "*RT",    "C\xC0?E",  "ROT?"};
-    for (int q = 0; q < 60; ++q)
-        testi.push_back(componi(rng, kPezziTesto, std::size(kPezziTesto), 4));
-    for (const std::string& testo : testi)
-        for (bool mnemos : {false, true}) {
-            OpzioniModello o{mnemos, mnemos ? "TRC" : "", true, false, false};
-            NoPoll np;
-            confronta(RicercaModello(testo, o, indicizzate, np), cercaPiano(testo, o, voci), testo);
-        }
+    confrontaTesti(rng, prova::dizionario(parole),
+                   {"CA??", "C?R*", "[!C]A*", "[A-C]?T?", "T*A", "CE*O", "AC", "?\xC0*", "*RT",
+                    "C\xC0?E", "ROT?"},
+                   60, "TRC");
 }
 
+// Enough hits to pass the list's capacity, spread over many lengths, so the cut must follow
+// dictionary order across them.
 TEST(RicercaModelloConfronto, CapacityAmongManyHits) {
-    // Enough hits to pass the list's capacity, spread over many lengths, so the cut must
-    // follow dictionary order across them.
     std::mt19937 rng(5);
     Voci voci;
     for (int i = 0; i < 60000; ++i)
         voci.append(componi(rng, kPezziVoce, std::size(kPezziVoce), 5) + "a");
-    const Voci indicizzate = prova::conIndici(voci);
-    for (const char* testo : {"*A", "A", "*T*A", "?*", "*\xC0?", "\xE8*A", "T?*"}) {
-        for (bool mnemos : {false, true}) {
-            OpzioniModello o{mnemos, mnemos ? "TO\xC8" : "", true, false, mnemos};
-            NoPoll np;
-            const RisultatoRicerca piano = cercaPiano(testo, o, voci);
-            confronta(RicercaModello(testo, o, voci, np), piano, testo);
-            confronta(RicercaModello(testo, o, indicizzate, np), piano, testo);
-        }
-    }
+    confrontaTesti(rng, voci, {"*A", "A", "*T*A", "?*", "*\xC0?", "\xE8*A", "T?*"}, 0, "TO\xC8");
 }
 
 } // namespace
