@@ -2,7 +2,6 @@
 // pass taken before they exist: the puzzle makers' examples, accents that count only when
 // typed, comments after a TAB, entries that are not words, empty results, stop requests.
 
-#include "search/IndiceParole.h"
 #include "search/Ordinamento.h"
 #include "search/Relazioni.h"
 
@@ -54,7 +53,7 @@ const V kDizionario{"cane",
                     "a capo",
                     "ca-ne",
                     "can3",
-                    "CARTA"};
+                    "CARTA"}; // not words
 
 struct Caso {
     Relazione relazione;
@@ -215,28 +214,6 @@ TEST(Relazioni, AStopRequestKeepsWhatWasFound) {
                                            OrdineAlfabetico{}))
                 << riga;
     }
-}
-
-TEST(IndiceParole, WordsOnlyInFoldedOrderBothWays) {
-    const Voci voci = dizionario(
-        {"Zeta", "arpa\tstrumento", "\xC0rpa", "l'arpa", "", "apra", "a capo", "ab", "abaco"});
-    const IndiceParole& d = IndiceParole::diritto(voci);
-    const IndiceParole& r = IndiceParole::rovescio(voci);
-    V diritto, rovescio;
-    for (size_t k = 0; k < d.size(); ++k) diritto.emplace_back(voci[d[k]]);
-    for (size_t k = 0; k < r.size(); ++k) rovescio.emplace_back(voci[r[k]]);
-    EXPECT_EQ(diritto, (V{"ab", "abaco", "apra", "arpa\tstrumento", "\xC0rpa", "Zeta"}));
-    // Keys apra, apra, arpa, atez, ba, ocaba.
-    EXPECT_EQ(rovescio, (V{"arpa\tstrumento", "\xC0rpa", "apra", "Zeta", "ab", "abaco"}));
-    const auto a = d.conInizio(voci, "a");
-    EXPECT_EQ(a.da, 0u);
-    EXPECT_EQ(a.a, 5u);
-    EXPECT_EQ(d.conInizio(voci, "abac").size(), 1u);
-    EXPECT_EQ(d.conInizio(voci, "abaco").size(), 1u);
-    EXPECT_EQ(d.conInizio(voci, "abacoo").size(), 0u);
-    EXPECT_EQ(d.uguali(voci, "arpa").size(), 2u);
-    EXPECT_EQ(d.uguali(voci, "abac").size(), 0u);
-    EXPECT_EQ(r.uguali(voci, "ocaba").size(), 1u);
 }
 
 } // namespace

@@ -183,6 +183,28 @@ TEST(TreVie, IndexPlainPassAndFileReadAsItGoesAgree) {
     }
 }
 
+// Edits reach every search at once, whether its index was built before them or on the way
+// by an earlier search: each answers as on a store made afresh from the edited entries.
+TEST(TreVie, EditsShowAtOnce) {
+    std::mt19937 rng(23);
+    NoPoll np;
+    Voci voci;
+    ASSERT_TRUE(caricaDaTesto(file(rng, 400, false), voci, np).ok);
+    voci = conIndici(voci);
+    const std::vector<Ricerca> tutte = ricerche();
+    for (int giro = 0; giro < 2; ++giro) {
+        voci.append("ramo");
+        voci.append("c\xE0sa");
+        voci.set(0, "orma");
+        voci.set(5, "");
+        voci.set(7, voci[9]); // a text from the store itself
+        voci.set(11, "manto");
+        const Voci fresca = dizionario(elenco(voci));
+        for (const Ricerca& r : tutte)
+            uguali(r.suVoci(voci), r.suVoci(fresca), r.nome + " / " + std::to_string(giro));
+    }
+}
+
 TEST(TreVie, FileReadAsItGoesGivesTheLoadersEntries) {
     CartellaTemporanea dir;
     const std::string percorso = dir / "d.dic";
