@@ -149,15 +149,3 @@ TEST(CercaScambi, UgualeAlCicloSuDizionariCasuali) {
     confrontaScambi(quattroLettere(rng, 6000, std::span(kLettere).first(7), 0, true),
                     {"cane", "anna", "ooec"}, "ordinata");
 }
-
-TEST(CercaScambi, StopTieneLePrimeTrovate) {
-    Voci v;
-    for (int i = 0; i < 8000; ++i) v.append(i % 2 ? "cene" : "cono");
-    for (const Voci& x : {v, conIndici(v)}) {
-        NoPoll tutto;
-        const V completo = CercaScambi(0, "cane", true, x, tutto).righe;
-        ASSERT_EQ(completo.size(), 8000u);
-        StopDopo ferma(0);
-        prefissoInterrotto(CercaScambi(0, "cane", true, x, ferma), completo);
-    }
-}

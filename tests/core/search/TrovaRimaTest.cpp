@@ -86,20 +86,6 @@ TEST(TrovaRima, UgualeAlCicloSuDizionariCasuali) {
     }
 }
 
-TEST(TrovaRima, StopTieneLePrimeTrovate) {
-    Voci v;
-    for (int i = 0; i < 5000; ++i) v.append(std::string("p").append(std::to_string(i)) + "more");
-    for (const Voci& x : {v, conIndici(v)}) {
-        NoPoll tutto;
-        const V completo = TrovaRima("amore", x, tutto).righe;
-        ASSERT_EQ(completo.size(), 5000u);
-        StopDopo ferma(0);
-        RisultatoRicerca r = TrovaRima("amore", x, ferma);
-        prefissoInterrotto(r, completo);
-        EXPECT_EQ(r.stato, std::to_string(r.righe.size()) + " parole in rima.");
-    }
-}
-
 TEST(IndiceRime, FinaliComeAConfrontoDiretto) {
     // Long shared endings and zero bytes stress the eight-bytes-at-a-time ordering.
     std::mt19937 rng(1);
