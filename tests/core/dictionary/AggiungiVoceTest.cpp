@@ -1,4 +1,5 @@
 #include "dictionary/AggiungiVoce.h"
+#include "dictionary/CaricaDizionario.h"
 
 #include "core/Prova.h"
 
@@ -27,6 +28,7 @@ TEST(AggiungiVoce, WholeEntriesAreCompared) {
     EXPECT_TRUE(Assente(v, "cane"));
     EXPECT_TRUE(Assente(v, "Casa"));
     EXPECT_TRUE(Assente(Voci{}, ""));
+    EXPECT_EQ(SoloTermine("casa \tnota"), "casa ");
 
     // Only the first equal entry is replaced; a bare term does not match its commented entry.
     EXPECT_TRUE(SostituisciVoce(v, "casa", "casetta"));
