@@ -68,23 +68,19 @@ const Caso kCasi[] = {
     {Relazione::Zeppa, "CAN", {"cane", "c\xE0ne"}, "2 zeppe trovate."},
     {Relazione::Zeppa, "c\xE0n", {"c\xE0ne"}, "Una zeppa trovata."},
     {Relazione::Zeppa, "xyz", {}, "Nessuna zeppa trovata."},
-    {Relazione::Zeppa, "cart", {"CARTA"}, "Una zeppa trovata."},
     // Scarto
     {Relazione::Scarto, "carro", {"caro"}, "Uno scarto trovato."},
     {Relazione::Scarto, "carne", {"cane", "c\xE0ne"}, "2 scarti trovati."},
-    {Relazione::Scarto, "c\xE0rne", {"c\xE0ne"}, "Uno scarto trovato."},
     {Relazione::Scarto, "a", {}, "Nessuno scarto trovato."},
     // Cambio: any letter at one place; the word and its accented twin are not changes.
     {Relazione::Cambio, "cane", {"cade", "cene", "pane"}, "3 cambi trovati."},
     {Relazione::Cambio, "c\xE0ne", {"cane", "cene"}, "2 cambi trovati."},
-    {Relazione::Cambio, "ca-ne", {"cade", "cene", "pane"}, "3 cambi trovati."},
     // Spostamento
     {Relazione::Spostamento, "arpa", {"apra", "para", "rapa"}, "3 spostamenti trovati."},
     {Relazione::Spostamento, "\xE0rpa", {}, "Nessuno spostamento trovato."},
     // Sciarada: parts as the dictionary writes them.
     {Relazione::Sciarada, "portafoglio", {"porta foglio"}, "Una sciarada trovata."},
     {Relazione::Sciarada, "capopolo", {"capo polo", "cap\xF2 polo"}, "2 sciarade trovate."},
-    {Relazione::Sciarada, "cap\xF2polo", {"cap\xF2 polo"}, "Una sciarada trovata."},
     {Relazione::Sciarada, "can", {}, "Nessuna sciarada trovata."},
     // Incastro: the comment of an inner word does not show.
     {Relazione::Incastro, "pastore", {"pa(sto)re"}, "Un incastro trovato."},
@@ -95,13 +91,11 @@ const Caso kCasi[] = {
     // Bifronte: a palindrome is not its own; without a word, every pair once.
     {Relazione::Bifronte, "arpa", {"apra"}, "Un bifronte trovato."},
     {Relazione::Bifronte, "apra", {"arpa", "\xE0rpa"}, "2 bifronti trovati."},
-    {Relazione::Bifronte, "apr\xE0", {"\xE0rpa"}, "Un bifronte trovato."},
     {Relazione::Bifronte, "anna", {}, "Nessun bifronte trovato."},
     {Relazione::Bifronte, "123", {}, "Nessun bifronte trovato."},
     {Relazione::Bifronte, "", {"apra arpa", "apra \xE0rpa"}, "2 coppie bifronti trovate."},
     // Antipodo
     {Relazione::Antipodo, "ramo", {"amor"}, "Un antipodo trovato."},
-    {Relazione::Antipodo, "amor", {"ramo"}, "Un antipodo trovato."},
     {Relazione::Antipodo, "polo", {}, "Nessun antipodo trovato."},
     // Frase: the typed words are not their own anagram; longest word first.
     {Relazione::Frase, "roma", {"amor", "orma", "ramo"}, "3 frasi trovate."},
@@ -110,7 +104,6 @@ const Caso kCasi[] = {
      {"amor amor", "amor orma", "orma orma", "orma ramo", "ramo ramo"},
      "5 frasi trovate."},
     {Relazione::Frase, "foglio, porta!", {"portafoglio"}, "Una frase trovata."},
-    {Relazione::Frase, "portafoglio", {"foglio porta"}, "Una frase trovata."},
 };
 
 // The dictionary without its word orders (plain pass) and with them.
@@ -153,22 +146,12 @@ TEST(Relazioni, NothingTypedAsksForAWord) {
     EXPECT_FALSE(CercaRelazione(Relazione::Scarto, "a", {}, voci, subito).interrotto);
 }
 
-TEST(Relazioni, OptionsOfSciaradaAndFrase) {
+// Three-part sciarade and the number and length of a phrase's words are held to the slow
+// searches by the randomized comparison; here the settings it does not try.
+TEST(Relazioni, PhraseSettingsOutOfRangeAndTheLimit) {
     const Voci voci = dizionario(kDizionario);
     NoPoll poll;
     OpzioniRelazione o;
-    o.tre = true;
-    EXPECT_EQ(CercaRelazione(Relazione::Sciarada, "portafoglio", o, voci, poll).righe,
-              V{"por ta foglio"});
-    // Two-letter words, and more than three words, only when asked.
-    o.frasi.minimo = 2;
-    EXPECT_EQ(CercaRelazione(Relazione::Frase, "portafoglio", o, voci, poll).righe,
-              (V{"foglio por ta", "foglio porta"}));
-    o.frasi.parole = 2;
-    EXPECT_EQ(CercaRelazione(Relazione::Frase, "portafoglio", o, voci, poll).righe,
-              V{"foglio porta"});
-    o.frasi.parole = 1;
-    EXPECT_EQ(CercaRelazione(Relazione::Frase, "ramo amor", o, voci, poll).righe, V{});
     // Out-of-range settings are brought into range rather than refused.
     o.frasi = {99, -4, 0};
     EXPECT_EQ(CercaRelazione(Relazione::Frase, "roma", o, voci, poll).righe.size(), 3u);
