@@ -35,43 +35,41 @@ struct Ricerca {
     std::function<RisultatoRicerca(FonteVoci&)> suFonte;
 };
 
+// f(entries, poll) runs the search; it is called without a stop request.
 template <class F> Ricerca ricerca(std::string nome, F f) {
-    return {std::move(nome), [f](const Voci& v) { return f(v); },
-            [f](FonteVoci& s) { return f(s); }};
+    return {std::move(nome),
+            [f](const Voci& v) {
+                NoPoll p;
+                return f(v, p);
+            },
+            [f](FonteVoci& s) {
+                NoPoll p;
+                return f(s, p);
+            }};
 }
 
 std::vector<Ricerca> ricerche() {
     std::vector<Ricerca> r;
     for (const char* t : {"amore", "canto", "citt\xE0", "ca"})
-        r.push_back(ricerca(std::string("rime ") + t, [t](auto& v) {
-            NoPoll p;
-            return TrovaRima(t, v, p);
-        }));
+        r.push_back(ricerca(std::string("rime ") + t,
+                            [t](auto& v, Poll& p) { return TrovaRima(t, v, p); }));
     for (const char* t : {"", "amo", "a", "oro"})
-        r.push_back(ricerca(std::string("palindromi ") + t, [t](auto& v) {
-            NoPoll p;
-            return CercaPalindromi(t, v, p);
-        }));
+        r.push_back(ricerca(std::string("palindromi ") + t,
+                            [t](auto& v, Poll& p) { return CercaPalindromi(t, v, p); }));
     for (int tipo : {0, 1})
         for (bool tutte : {false, true})
-            r.push_back(ricerca("scambi", [tipo, tutte](auto& v) {
-                NoPoll p;
+            r.push_back(ricerca("scambi", [tipo, tutte](auto& v, Poll& p) {
                 return CercaScambi(tipo, "cane", tutte, v, p);
             }));
     for (const char* t : {"ca", "c", "", "\xE8r"})
-        r.push_back(ricerca(std::string("sfoglia ") + t, [t](auto& v) {
-            NoPoll p;
-            return SfogliaTesto(t, v, p);
-        }));
+        r.push_back(ricerca(std::string("sfoglia ") + t,
+                            [t](auto& v, Poll& p) { return SfogliaTesto(t, v, p); }));
     for (char k : {'a', 'e', 'c'})
-        r.push_back(ricerca(std::string("lettera ") + k, [k](auto& v) {
-            NoPoll p;
-            return SfogliaLettera(k, v, p);
-        }));
+        r.push_back(ricerca(std::string("lettera ") + k,
+                            [k](auto& v, Poll& p) { return SfogliaLettera(k, v, p); }));
     for (const char* t : {"C?S?", "CA*", "*RE", "PRV", "A CA", "C\xC0*", "*", "[!C]A*"})
         for (bool mnemos : {false, true})
-            r.push_back(ricerca(std::string("modello ") + t, [t, mnemos](auto& v) {
-                NoPoll p;
+            r.push_back(ricerca(std::string("modello ") + t, [t, mnemos](auto& v, Poll& p) {
                 OpzioniModello o;
                 o.mnemos = mnemos;
                 o.chiave = mnemos ? "CRT" : "";
@@ -81,13 +79,11 @@ std::vector<Ricerca> ricerche() {
     for (int sottomodo : {kCompleti, kParziali, kContenitori})
         for (bool frasi : {false, true})
             for (const char* t : {"roma", "carota", "ac"})
-                r.push_back(ricerca("anagrammi", [=](auto& v) {
-                    NoPoll p;
+                r.push_back(ricerca("anagrammi", [=](auto& v, Poll& p) {
                     return Anagrammi(sottomodo, t, {frasi, true, "z"}, v, p);
                 }));
     for (const char* scritta : {"", "arco"})
-        r.push_back(ricerca("parolando", [scritta](auto& v) {
-            NoPoll p;
+        r.push_back(ricerca("parolando", [scritta](auto& v, Poll& p) {
             return SoluzioneParolando("C A R O T A ", scritta, v, p);
         }));
     const std::tuple<Relazione, const char*, bool> relazioni[] = {
@@ -103,8 +99,7 @@ std::vector<Ricerca> ricerche() {
     };
     for (const auto& [rel, t, tre] : relazioni)
         r.push_back(ricerca(std::string(TabellaRelazioni()[size_t(rel)].comando) + " " + t,
-                            [rel, t, tre](auto& v) {
-                                NoPoll p;
+                            [rel, t, tre](auto& v, Poll& p) {
                                 OpzioniRelazione o;
                                 o.tre = tre;
                                 return CercaRelazione(rel, t, o, v, p);
