@@ -183,6 +183,22 @@ void rifila(Voci& voci) {
     }
 }
 
+// One entry, one line. A comma would end the entry when the file is read again, so an entry
+// holding one (a field that was quoted in the file it came from, or one typed by the user) is
+// written between double quotes, which the loader reads back whole; a quoted field cannot
+// hold a double quote, so an entry with both is written as it stands.
+void scriviVoce(Scrittore& w, std::string_view voce) {
+    if (voce.empty()) return;
+    if (voce.find(',') == std::string_view::npos || voce.find('"') != std::string_view::npos) {
+        w.riga(voce);
+        return;
+    }
+    std::string citata;
+    citata.reserve(voce.size() + 2);
+    citata.append(1, '"').append(voce).append(1, '"');
+    w.riga(citata);
+}
+
 } // namespace
 
 std::string domandaSostituzione(std::string_view percorso) {
@@ -202,7 +218,7 @@ EsitoSalvataggio SaveDictionary(Voci& voci, const std::string& path, Poll& poll)
                 if (poll.stop()) return false;
                 poll.progress(static_cast<int64_t>(i), static_cast<int64_t>(n));
             }
-            if (!voci[i].empty()) w.riga(voci[i]);
+            scriviVoce(w, voci[i]);
         }
         return true;
     });

@@ -1,5 +1,7 @@
 #include "dictionary/SaveDictionary.h"
 
+#include "dictionary/CaricaDizionario.h"
+
 #include "core/Prova.h"
 
 #include <gtest/gtest.h>
@@ -16,7 +18,7 @@ TEST(SaveDictionary, WritesSortedDistinctTrimmedLines) {
     const std::pair<V, std::string> casi[] = {
         {{"cane", "cane", "gatto"}, "cane\r\ngatto\r\n"},
         {{" zebra", "casa", "", "alba ", "casa  "}, "alba\r\ncasa\r\nzebra\r\n"},
-        {{"cane\tanimale, fedele", "\"uno\""}, "\"uno\"\r\ncane\tanimale, fedele\r\n"},
+        {{"cane\tanimale, fedele", "\"uno\""}, "\"uno\"\r\n\"cane\tanimale, fedele\"\r\n"},
         {{""}, ""},
         {{}, ""},
     };
@@ -33,6 +35,22 @@ TEST(SaveDictionary, WritesSortedDistinctTrimmedLines) {
     Voci v = dizionario({" zebra", "casa", "", "alba "});
     ASSERT_TRUE(SaveDictionary(v, dir / "d.dic", poll).ok);
     EXPECT_EQ(elenco(v), (V{"", "alba", "casa", "zebra"}));
+}
+
+// An entry holding a comma (quoted in the file it came from, or typed by the user) must not
+// come back as two entries after a save.
+TEST(SaveDictionary, EntriesWithACommaReadBackWhole) {
+    CartellaTemporanea dir;
+    NoPoll poll;
+    const std::string p = dir / "d.dic";
+    scriviFile(p, "casa\r\n\"roma, citt\xE0 eterna\"\r\n");
+    Voci v;
+    ASSERT_TRUE(CaricaDizionario(p, v, poll).ok);
+    v.append("cane\tanimale, fedele");
+    ASSERT_TRUE(SaveDictionary(v, p, poll).ok);
+    Voci letto;
+    ASSERT_TRUE(CaricaDizionario(p, letto, poll).ok);
+    EXPECT_EQ(elenco(letto), (V{"cane\tanimale, fedele", "casa", "roma, citt\xE0 eterna"}));
 }
 
 TEST(SaveDictionary, ReplacesAReadOnlyFileKeepingItsModeAndWritesThroughALink) {
