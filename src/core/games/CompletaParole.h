@@ -39,7 +39,6 @@ public:
     void azzera() { inCorso_ = false; }
 
     bool inCorso() const { return inCorso_; }
-    int secondiRimasti() const { return secondi_; }
     int intervallo() const { return intervallo_; }
     const Sfida& sfida() const { return sfida_; }
     // The missing part in capitals; empty before the first round.
