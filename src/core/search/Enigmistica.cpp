@@ -21,16 +21,12 @@ Parola Prepara(std::string_view digitato) {
     return p;
 }
 
-void AggiungiForma(std::string_view termine, bool esatta, std::string& out) {
-    for (char c : termine)
-        out += static_cast<char>(esatta ? cp1252::lower(static_cast<unsigned char>(c))
-                                        : IndiceParole::piega(static_cast<unsigned char>(c)));
-}
-
 std::string Forma(std::string_view termine, bool esatta) {
     std::string f;
     f.reserve(termine.size());
-    AggiungiForma(termine, esatta, f);
+    for (char c : termine)
+        f += static_cast<char>(esatta ? cp1252::lower(static_cast<unsigned char>(c))
+                                      : IndiceParole::piega(static_cast<unsigned char>(c)));
     return f;
 }
 

@@ -29,8 +29,6 @@ Parola Prepara(std::string_view digitato);
 
 // A word's term as the typed word's rule compares it.
 std::string Forma(std::string_view termine, bool esatta);
-// The same, appended to a text (for loops that reuse one buffer).
-void AggiungiForma(std::string_view termine, bool esatta, std::string& out);
 // The same text folded, as the index keys it.
 std::string Piegata(std::string_view testo);
 // The letters a word compared under the rule may hold.
