@@ -166,34 +166,33 @@ IndiceParole::Intervallo IndiceParole::tra(uint32_t minima, uint32_t massima) co
     return {static_cast<size_t>(da - teste_.begin()), static_cast<size_t>(a - teste_.begin())};
 }
 
+IndiceParole::Intervallo IndiceParole::stringi(const Voci& voci, Intervallo r,
+                                               std::string_view chiave, size_t quanti) const {
+    auto confronto = [&](uint32_t i) { return confronta(voci, i, chiave, quanti); };
+    const auto base = ordine_.begin();
+    auto da = std::partition_point(base + static_cast<ptrdiff_t>(r.da),
+                                   base + static_cast<ptrdiff_t>(r.a),
+                                   [&](uint32_t i) { return confronto(i) < 0; });
+    auto a = std::partition_point(da, base + static_cast<ptrdiff_t>(r.a),
+                                  [&](uint32_t i) { return confronto(i) == 0; });
+    return {static_cast<size_t>(da - base), static_cast<size_t>(a - base)};
+}
+
 IndiceParole::Intervallo IndiceParole::uguali(const Voci& voci, std::string_view chiave) const {
     const uint32_t t = static_cast<uint32_t>(testaDi(Testo{chiave}, 4));
-    Intervallo r = tra(t, t);
+    const Intervallo r = tra(t, t);
     // Keys shorter than four characters are settled by the heads alone.
     if (chiave.size() < 4) return r;
-    const auto inizio = ordine_.begin();
-    auto da = std::partition_point(inizio + static_cast<ptrdiff_t>(r.da),
-                                   inizio + static_cast<ptrdiff_t>(r.a),
-                                   [&](uint32_t i) { return confronta(voci, i, chiave) < 0; });
-    auto a = std::partition_point(da, inizio + static_cast<ptrdiff_t>(r.a),
-                                  [&](uint32_t i) { return confronta(voci, i, chiave) == 0; });
-    return {static_cast<size_t>(da - inizio), static_cast<size_t>(a - inizio)};
+    return stringi(voci, r, chiave, SIZE_MAX);
 }
 
 IndiceParole::Intervallo IndiceParole::conInizio(const Voci& voci, std::string_view inizio) const {
     const size_t n = std::min<size_t>(inizio.size(), 4);
     const auto minima = static_cast<uint32_t>(testaDi(Testo{inizio.substr(0, n)}, 4));
     const uint32_t massima = minima | (n == 4 ? 0 : 0xFFFFFFFFu >> (8 * n));
-    Intervallo r = tra(minima, massima);
+    const Intervallo r = tra(minima, massima);
     if (inizio.size() <= 4) return r;
-    auto prima = [&](uint32_t i) { return confronta(voci, i, inizio, inizio.size()); };
-    const auto base = ordine_.begin();
-    auto da = std::partition_point(base + static_cast<ptrdiff_t>(r.da),
-                                   base + static_cast<ptrdiff_t>(r.a),
-                                   [&](uint32_t i) { return prima(i) < 0; });
-    auto a = std::partition_point(da, base + static_cast<ptrdiff_t>(r.a),
-                                  [&](uint32_t i) { return prima(i) == 0; });
-    return {static_cast<size_t>(da - base), static_cast<size_t>(a - base)};
+    return stringi(voci, r, inizio, inizio.size());
 }
 
 } // namespace verbolario

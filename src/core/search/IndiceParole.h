@@ -37,7 +37,6 @@ public:
     struct Intervallo {
         size_t da = 0, a = 0;
         size_t size() const { return a - da; }
-        bool empty() const { return da == a; }
     };
     // The words whose key is `chiave`, or begins with `inizio`. Both texts are keys
     // already: folded, and backwards for the reversed order.
@@ -45,12 +44,8 @@ public:
     Intervallo conInizio(const Voci& voci, std::string_view inizio) const;
 
     size_t size() const { return ordine_.size(); }
-    // The first four key characters of the word at position k, as one number (the key's
-    // order), zeros past the key's end.
-    uint32_t testa(size_t k) const { return teste_[k]; }
     // The entry at position k of the order.
     uint32_t operator[](size_t k) const { return ordine_[k]; }
-    bool rovescio() const { return rovescio_; }
 
     // Compares the key of entry i with a key text, looking at no more than `quanti` of the
     // entry's key characters (a prefix test); <0, 0 or >0.
@@ -62,6 +57,9 @@ public:
 private:
     // Positions [da, a) whose first four key characters lie in [minima, massima].
     Intervallo tra(uint32_t minima, uint32_t massima) const;
+    // The part of r whose keys, cut to `quanti` characters, equal `chiave`.
+    Intervallo stringi(const Voci& voci, Intervallo r, std::string_view chiave,
+                       size_t quanti) const;
 
     bool rovescio_;
     std::vector<uint32_t> ordine_;
