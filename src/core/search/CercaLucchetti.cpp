@@ -6,7 +6,6 @@
 #include "search/RaccoltaParole.h"
 #include "search/RevWord.h"
 
-#include <array>
 #include <bit>
 #include <cstring>
 #include <vector>
@@ -29,30 +28,22 @@ struct Lucchetto {
             righe.push_back(std::string(aNota ? ta : t) + ' ' + std::string(aNota ? t : ta));
     }
 
-    // Through the words A that begin with x: B must be A's tail followed by z.
-    void daA(size_t s, const IndiceParole& d, IndiceParole::Intervallo r) {
+    // Through the words of one side of the split x | z, those that hold their part of the
+    // typed word (x at their beginning, words A; or z at their end, words B): the rest of
+    // such a word is the common part y, and the word of the other side is y + z, or x + y.
+    void daUnLato(size_t s, bool daA, const IndiceParole& ordine, IndiceParole::Intervallo r) {
         const std::string_view x = std::string_view(p.testo).substr(0, s);
         const std::string_view z = std::string_view(p.testo).substr(s);
+        const std::string_view sua = daA ? x : z;
         for (size_t k = r.da; k < r.a && ascolto.ancora(); ++k) {
-            const std::string_view ta = SoloTermine(voci[d[k]]);
-            if (ta.size() < s + kComune) continue;
-            const std::string fa = Forma(ta, p.esatta);
-            if (p.esatta && fa.compare(0, s, x) != 0) continue;
-            coppie(ta, fa.substr(s) + std::string(z), true);
-        }
-    }
-
-    // Through the words B that end with z: A must be x followed by B's head.
-    void daB(size_t s, const IndiceParole& r, IndiceParole::Intervallo rz) {
-        const std::string_view x = std::string_view(p.testo).substr(0, s);
-        const std::string_view z = std::string_view(p.testo).substr(s);
-        for (size_t k = rz.da; k < rz.a && ascolto.ancora(); ++k) {
-            const std::string_view tb = SoloTermine(voci[r[k]]);
-            if (tb.size() < z.size() + kComune) continue;
-            const std::string fb = Forma(tb, p.esatta);
-            const size_t y = fb.size() - z.size();
-            if (p.esatta && fb.compare(y, z.size(), z) != 0) continue;
-            coppie(tb, std::string(x) + fb.substr(0, y), false);
+            const std::string_view t = SoloTermine(voci[ordine[k]]);
+            if (t.size() < sua.size() + kComune) continue;
+            const std::string f = Forma(t, p.esatta);
+            const size_t ny = f.size() - sua.size();
+            // The order compares folded keys; accents that count must agree as well.
+            if (p.esatta && f.compare(daA ? 0 : ny, sua.size(), sua) != 0) continue;
+            const std::string_view y = std::string_view(f).substr(daA ? sua.size() : 0, ny);
+            coppie(t, daA ? std::string(y).append(z) : std::string(x).append(y), daA);
         }
     }
 };
@@ -73,9 +64,9 @@ RisultatoRicerca CercaLucchetti(std::string_view testo, const Voci& voci, Poll& 
         const auto conX = d.conInizio(voci, Piegata(w.substr(0, s)));
         const auto conZ = r.conInizio(voci, Piegata(revWord(w.substr(s))));
         if (conX.size() <= conZ.size())
-            l.daA(s, d, conX);
+            l.daUnLato(s, true, d, conX);
         else
-            l.daB(s, r, conZ);
+            l.daUnLato(s, false, r, conZ);
     }
     RisultatoRicerca esito =
         ElencoRighe(std::move(l.righe),
