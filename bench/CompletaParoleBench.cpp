@@ -12,20 +12,10 @@
 #include "games/VociAdatte.h"
 
 #include <chrono>
-#include <random>
 
 using namespace verbolario;
 
 namespace {
-
-class CasualeSeme final : public Casuale {
-public:
-    explicit CasualeSeme(uint32_t seme) : rng_(seme) {}
-    double prossimo() override { return std::uniform_real_distribution<double>(0, 1)(rng_); }
-
-private:
-    std::mt19937_64 rng_;
-};
 
 template <bench::Lista L> void BM_PreparaSfida(benchmark::State& state) {
     const Voci* voci = L(state);
@@ -33,13 +23,13 @@ template <bench::Lista L> void BM_PreparaSfida(benchmark::State& state) {
     const int k = static_cast<int>(state.range(0));
     const int l = static_cast<int>(state.range(1));
     voci->derived<VociAdatte>();
-    CasualeSeme caso(20240611);
+    const auto caso = casualeDaSeme(20240611);
     NoPoll poll;
     double peggiore = 0;
     int64_t non = 0;
     for (auto _ : state) {
         const auto t0 = std::chrono::steady_clock::now();
-        Preparazione p = PreparaSfida(*voci, k, l, caso, poll);
+        Preparazione p = PreparaSfida(*voci, k, l, *caso, poll);
         const std::chrono::duration<double, std::milli> ms = std::chrono::steady_clock::now() - t0;
         peggiore = std::max(peggiore, ms.count());
         if (p.esito != EsitoSfida::Pronta) ++non;

@@ -17,13 +17,9 @@ int64_t Casuale::posizione(int64_t n) {
 
 namespace {
 
-// Seeding once gives independent draws; seeding again from the clock before every draw, as
-// quick successive draws would, can repeat the same number within one clock tick.
-class CasualeOrologio final : public Casuale {
+class CasualeMotore final : public Casuale {
 public:
-    CasualeOrologio()
-        : motore_(static_cast<uint64_t>(
-              std::chrono::high_resolution_clock::now().time_since_epoch().count())) {}
+    explicit CasualeMotore(uint64_t seme) : motore_(seme) {}
     double prossimo() override { return distribuzione_(motore_); }
 
 private:
@@ -33,8 +29,15 @@ private:
 
 } // namespace
 
+// Seeding once gives independent draws; seeding again from the clock before every draw, as
+// quick successive draws would, can repeat the same number within one clock tick.
 std::unique_ptr<Casuale> casualeDaOrologio() {
-    return std::make_unique<CasualeOrologio>();
+    return casualeDaSeme(static_cast<uint64_t>(
+        std::chrono::high_resolution_clock::now().time_since_epoch().count()));
+}
+
+std::unique_ptr<Casuale> casualeDaSeme(uint64_t seme) {
+    return std::make_unique<CasualeMotore>(seme);
 }
 
 } // namespace verbolario

@@ -20,5 +20,8 @@ public:
 
 // The source the program plays with: seeded once from the clock.
 std::unique_ptr<Casuale> casualeDaOrologio();
+// The same source from a chosen seed, for runs that must repeat: the same seed, the same
+// numbers.
+std::unique_ptr<Casuale> casualeDaSeme(uint64_t seme);
 
 } // namespace verbolario

@@ -15,9 +15,7 @@ std::string piegata(std::string_view s) {
 } // namespace
 
 int CompletaParole::cambiaLettere() {
-    ++contatore_;
-    lettere_ = contatore_ + 2;
-    if (contatore_ == 2) contatore_ = -1;
+    lettere_ = lettere_ == 4 ? 2 : lettere_ + 1;
     return lettere_;
 }
 

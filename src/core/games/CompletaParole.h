@@ -79,7 +79,6 @@ public:
 
 private:
     int lettere_ = 2;
-    int contatore_ = 0;
     Sfida sfida_;
     bool inCorso_ = false;
     int secondi_ = 0;

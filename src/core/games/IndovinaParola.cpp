@@ -97,8 +97,7 @@ IndovinaParola::Esito IndovinaParola::Command3_Click(int indice, Casuale& casual
         for (size_t p = 0; p < parola_.size(); ++p) {
             const unsigned char c = minuscola(parola_[p]);
             const bool adatta = vocale ? lettere::isVocale(c) : lettere::isConsonante(c);
-            if (adatta && caselle_[p].testo != carattere(static_cast<char>(cp1252::upper(c))))
-                nascoste.push_back(p);
+            if (adatta && caselle_[p].testo != carattere(parola_[p])) nascoste.push_back(p);
         }
     }
     if (nascoste.empty()) {
@@ -113,7 +112,7 @@ IndovinaParola::Esito IndovinaParola::Command3_Click(int indice, Casuale& casual
     const size_t p =
         nascoste[static_cast<size_t>(casuale.indice(static_cast<int64_t>(nascoste.size())))];
     ++aiuti_;
-    return T1_Change(p, carattere(static_cast<char>(cp1252::upper(minuscola(parola_[p])))));
+    return T1_Change(p, carattere(parola_[p]));
 }
 
 bool IndovinaParola::Completata() const {

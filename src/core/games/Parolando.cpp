@@ -31,8 +31,7 @@ EsitoEstrazione Parolando::estrai(TipoLettera tipo, std::string_view pool, Casua
     EsitoEstrazione e;
     if (lettereEstratte_.empty()) {
         e.nuovaPartita = true;
-        numVocali_ = 0;
-        numConsonanti_ = 0;
+        nuovaPartita();
     }
     if (lettereEstratte_.size() >= 2 * static_cast<size_t>(kMassimoLettere)) {
         e.limite = true;

@@ -28,6 +28,13 @@ uint32_t chiave(std::string_view parte) {
     return k;
 }
 
+// The part of `lettere` bytes a key was packed from.
+std::string parteDi(uint32_t chiave, int lettere) {
+    std::string parte(static_cast<size_t>(lettere), '\0');
+    for (auto i = parte.size(); i-- > 0; chiave >>= 8) parte[i] = static_cast<char>(chiave & 0xFF);
+    return parte;
+}
+
 class Preparatore {
 public:
     Preparatore(const Voci& voci, int lettere, int lunghezzaLimite, Casuale& caso, Poll& poll)
@@ -43,9 +50,11 @@ public:
         }
         for (int tentativo = 0; tentativo < kPartiACaso; ++tentativo) {
             if (poll_.stop()) return p;
-            const Passo esito = provaParte(scegliParte(), p.sfida);
-            if (esito == Passo::Fatta) p.esito = EsitoSfida::Pronta;
-            if (esito != Passo::Fallita) return p;
+            const Passo passo = provaParte(scegliParte(), p.sfida);
+            if (passo != Passo::Fallita) {
+                p.esito = esito(passo);
+                return p;
+            }
         }
         p.esito = analisiCompleta(p.sfida);
         return p;
@@ -97,8 +106,8 @@ private:
             if (contiene(w, parte)) {
                 // A word already shown is drawn again without counting; when nothing else
                 // holds the part, that alone would go on for ever.
-                if (std::find(messe.begin(), messe.begin() + static_cast<long>(quante), w) !=
-                    messe.begin() + static_cast<long>(quante)) {
+                const auto fine = messe.begin() + static_cast<long>(quante);
+                if (std::find(messe.begin(), fine, w) != fine) {
                     if (++ripetute >= kEstrazioniPerParte) return Passo::Fallita;
                     continue;
                 }
@@ -142,11 +151,8 @@ private:
         if (buone.empty()) return EsitoSfida::NessunaParteComune;
         // The map's order is the library's: sorted, the same source gives the same round.
         std::sort(buone.begin(), buone.end());
-        const uint32_t scelta =
-            buone[static_cast<size_t>(caso_.indice(static_cast<int64_t>(buone.size())))];
-        std::string parte(static_cast<size_t>(k_), '\0');
-        for (int i = k_ - 1, c = static_cast<int>(scelta); i >= 0; --i, c >>= 8)
-            parte[static_cast<size_t>(i)] = static_cast<char>(c & 0xFF);
+        const std::string parte = parteDi(
+            buone[static_cast<size_t>(caso_.indice(static_cast<int64_t>(buone.size())))], k_);
 
         if (regolaSeriale()) {
             const int64_t n = Numera(voci_, parte, l_);

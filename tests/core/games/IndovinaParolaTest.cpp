@@ -24,9 +24,7 @@ using Colore = G::Colore;
 std::string vista(const G& g) {
     std::string s;
     for (const G::Casella& c : g.caselle()) {
-        if (c.colore == Colore::Verde)
-            s += c.testo;
-        else if (c.colore == Colore::Rossa)
+        if (c.colore == Colore::Rossa)
             s += static_cast<char>(std::tolower(static_cast<unsigned char>(c.testo[0])));
         else
             s += c.testo;

@@ -17,15 +17,6 @@ using prova::CasualeScritto;
 using prova::dizionario;
 using prova::V;
 
-class CasualeSeme final : public Casuale {
-public:
-    explicit CasualeSeme(uint32_t seme) : rng_(seme) {}
-    double prossimo() override { return std::uniform_real_distribution<double>(0, 1)(rng_); }
-
-private:
-    std::mt19937 rng_;
-};
-
 // The number that makes indice(n) give i.
 double tra(int i, int n) {
     return (i + 0.5) / n;
@@ -46,15 +37,18 @@ Voci sillabe(uint32_t seme, size_t quante) {
     return dizionario(parole);
 }
 
+Preparazione prepara(const Voci& voci, int k, int l, Casuale& caso) {
+    NoPoll poll;
+    return PreparaSfida(voci, k, l, caso, poll);
+}
+
 TEST(PreparaSfida, QuattroParoleDiverseConLaStessaParte) {
     const Voci voci = sillabe(7, 3000);
     for (int k : {2, 3, 4}) {
         for (int l : {6, 10, 16}) {
             for (uint32_t seme = 1; seme <= 5; ++seme) {
                 SCOPED_TRACE(testing::Message() << "K " << k << " L " << l << " seme " << seme);
-                CasualeSeme caso(seme);
-                NoPoll poll;
-                const Preparazione p = PreparaSfida(voci, k, l, caso, poll);
+                const Preparazione p = prepara(voci, k, l, *casualeDaSeme(seme));
                 ASSERT_EQ(p.esito, EsitoSfida::Pronta);
                 const Sfida& s = p.sfida;
                 EXPECT_EQ(s.parte.size(), static_cast<size_t>(k));
@@ -80,8 +74,7 @@ TEST(PreparaSfida, DizionarioPiccoloInOrdine) {
     // Length 6 only, in dictionary order: abcxyz postal xyzabc mostra rostro postal gostar
     // fostra.
     CasualeScritto caso({tra(0, 8), tra(3, 4), tra(1, 8), tra(1, 4)}, 0.99);
-    NoPoll poll;
-    const Preparazione p = PreparaSfida(voci, 3, 6, caso, poll);
+    const Preparazione p = prepara(voci, 3, 6, caso);
     ASSERT_EQ(p.esito, EsitoSfida::Pronta);
     EXPECT_EQ(p.sfida.parte, "ost");
     EXPECT_EQ(V(p.sfida.voci.begin(), p.sfida.voci.end()),
@@ -101,8 +94,7 @@ TEST(PreparaSfida, NuovaParteDopoDiecimilaEstrazioni) {
     for (double r : {tra(4, 9), tra(0, 5), tra(4, 9), tra(4, 9), tra(5, 9), tra(6, 9), tra(7, 9)})
         numeri.push_back(r);
     CasualeScritto caso(numeri, 0.99);
-    NoPoll poll;
-    const Preparazione p = PreparaSfida(voci, 2, 10, caso, poll);
+    const Preparazione p = prepara(voci, 2, 10, caso);
     ASSERT_EQ(p.esito, EsitoSfida::Pronta);
     EXPECT_EQ(p.sfida.parte, "xy");
     EXPECT_EQ(V(p.sfida.voci.begin(), p.sfida.voci.end()),
@@ -139,8 +131,7 @@ TEST(PreparaSfida, DizionariSenzaPartita) {
         SCOPED_TRACE(c.nome);
         const Voci voci = dizionario(c.parole);
         CasualeScritto caso;
-        NoPoll poll;
-        const Preparazione p = PreparaSfida(voci, c.k, c.l, caso, poll);
+        const Preparazione p = prepara(voci, c.k, c.l, caso);
         EXPECT_EQ(p.esito, c.esito);
         if (c.esito == EsitoSfida::Pronta) {
             EXPECT_EQ(p.sfida.parte, c.parte);
@@ -160,9 +151,8 @@ TEST(PreparaSfida, LoStopInterrompe) {
     const Voci senza = dizionario({"abcdef", "ghijkl", "mnopqr", "stuvwx"});
     for (int dopo : {0, 1, 50, 20000}) {
         for (const Voci* v : {&buone, &senza}) {
-            CasualeSeme caso(1);
             prova::StopDopo poll(dopo);
-            const Preparazione p = PreparaSfida(*v, 4, 16, caso, poll);
+            const Preparazione p = PreparaSfida(*v, 4, 16, *casualeDaSeme(1), poll);
             // A round found before the stop comes is a round; otherwise nothing starts.
             if (p.esito != EsitoSfida::Pronta || dopo == 0) {
                 EXPECT_EQ(p.esito, EsitoSfida::Interrotta);
