@@ -8,6 +8,7 @@
 #include "games/BarraLunghezze.h"
 #include "games/CasellaLettera.h"
 #include "games/Casuale.h"
+#include "games/FontArial.h"
 #include "games/Gufo.h"
 #include "games/IntervalloLunghezze.h"
 #include "games/RigaLettere.h"
@@ -29,13 +30,6 @@ namespace verbolario {
 namespace {
 
 using Esito = IndovinaParola::Esito;
-
-QFont arial(double punti, bool grassetto = false) {
-    QFont f("Arial");
-    f.setPointSizeF(punti);
-    f.setBold(grassetto);
-    return f;
-}
 
 QColor coloreCasella(IndovinaParola::Colore c) {
     switch (c) {
@@ -97,7 +91,7 @@ void GiocoIndovina::costruisciPannello() {
     for (int i = 0; i < 2; ++i) {
         auto* b = new QPushButton(didascalie[i], pannello);
         b->setObjectName(QStringLiteral("Command3_%1").arg(i));
-        b->setFont(arial(9));
+        b->setFont(fontArial(9));
         b->setAccessibleName(didascalie[i]);
         b->setToolTip(i == 0 ? "Mostra una vocale nascosta" : "Mostra una consonante nascosta");
         b->setEnabled(false);
@@ -105,7 +99,7 @@ void GiocoIndovina::costruisciPannello() {
         Command3[static_cast<size_t>(i)] = b;
         auto* l = new QLabel(pannello);
         l->setObjectName(QStringLiteral("LbH_%1").arg(i));
-        l->setFont(arial(12, true));
+        l->setFont(fontArial(12, true));
         l->setAlignment(Qt::AlignCenter);
         l->setFrameShape(QFrame::Panel);
         l->setFrameShadow(QFrame::Sunken);
@@ -122,7 +116,7 @@ void GiocoIndovina::costruisciPannello() {
     for (int i = 0; i < 2; ++i) {
         auto* l = new QLabel(nomi[i], pannello);
         l->setObjectName(estremi[i]);
-        l->setFont(arial(10, true));
+        l->setFont(fontArial(10, true));
         l->setAlignment(Qt::AlignCenter);
         l->setAccessibleName(nomi[i]);
         l->setToolTip(i == 0 ? "Lunghezza minima della parola" : "Lunghezza massima della parola");
