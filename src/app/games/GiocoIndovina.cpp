@@ -4,7 +4,6 @@
 #include "TestoCp.h"
 #include "controls/Colori.h"
 #include "controls/reSizer.h"
-#include "dictionary/CaricaDizionario.h"
 #include "games/BarraLunghezze.h"
 #include "games/CasellaLettera.h"
 #include "games/Casuale.h"
@@ -17,7 +16,6 @@
 #include "mainform/ComandiForm1.h"
 #include "mainform/Form1.h"
 #include "mainform/LayoutForm1.h"
-#include "text/Cp1252.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -134,12 +132,9 @@ void GiocoIndovina::collegaCasella(CasellaLettera* c) {
 }
 
 IntervalloLunghezze GiocoIndovina::intervallo() const {
-    IntervalloLunghezze r{f_.giochi.min, f_.giochi.max, 0};
-    if (ComandiForm1* c = ComandiForm1::di(f_))
-        r.scala = c->dizionario->lungScala();
-    else
-        r.scala = std::min<int64_t>(LengMax(f_.ctx.voci), 30);
-    return r;
+    // The scale is the dictionary commands' own, kept up to date as entries come and go.
+    const ComandiForm1* c = ComandiForm1::di(f_);
+    return {f_.giochi.min, f_.giochi.max, c ? c->dizionario->lungScala() : 0};
 }
 
 void GiocoIndovina::DisegnaIntervallo() {
