@@ -4,7 +4,10 @@
 
 #include <QPainter>
 #include <QPainterPath>
+#include <QPolygonF>
 #include <QRadialGradient>
+
+#include <initializer_list>
 
 namespace verbolario {
 
@@ -33,6 +36,12 @@ QBrush sfumato(QPointF centro, double raggio, const QColor& chiaro, const QColor
     return g;
 }
 
+// Adds a closed polygon to the path, as one more subpath.
+void poligono(QPainterPath& percorso, std::initializer_list<QPointF> vertici) {
+    percorso.addPolygon(QPolygonF(vertici));
+    percorso.closeSubpath();
+}
+
 void foglie(QPainter& p) {
     p.setPen(QPen(kFogliaScura, 1.2));
     ellisse(p, {27, 101}, 16, 12, sfumato({24, 97}, 16, kFoglia.lighter(125), kFoglia));
@@ -47,11 +56,7 @@ void ramoECoda(QPainter& p) {
     p.setPen(QPen(kRamo.lighter(140), 1.5, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(QPointF(16, 92), QPointF(104, 89.5));
     QPainterPath coda;
-    coda.moveTo(44, 94);
-    coda.lineTo(68, 94);
-    coda.lineTo(61, 104);
-    coda.lineTo(52, 104);
-    coda.closeSubpath();
+    poligono(coda, {{44, 94}, {68, 94}, {61, 104}, {52, 104}});
     p.setPen(QPen(kContorno, 1));
     p.setBrush(kPiumeScure);
     p.drawPath(coda);
@@ -89,16 +94,8 @@ void corpo(QPainter& p) {
 void testa(QPainter& p) {
     p.setPen(QPen(kContorno, 1.5));
     QPainterPath ciuffi;
-    ciuffi.moveTo(12, 2);
-    ciuffi.lineTo(26, 3);
-    ciuffi.lineTo(40, 20);
-    ciuffi.lineTo(26, 24);
-    ciuffi.closeSubpath();
-    ciuffi.moveTo(80, 4);
-    ciuffi.lineTo(66, 4);
-    ciuffi.lineTo(58, 20);
-    ciuffi.lineTo(78, 22);
-    ciuffi.closeSubpath();
+    poligono(ciuffi, {{12, 2}, {26, 3}, {40, 20}, {26, 24}});
+    poligono(ciuffi, {{80, 4}, {66, 4}, {58, 20}, {78, 22}});
     p.setBrush(kPiumeScure);
     p.drawPath(ciuffi);
     ellisse(p, {55, 36}, 31, 18, sfumato({55, 30}, 32, kPiume.lighter(120), kPiume));
@@ -113,10 +110,7 @@ void testa(QPainter& p) {
         ellisse(p, {x - 2, 34}, 1.6, 1.6, Qt::white);
     }
     QPainterPath becco;
-    becco.moveTo(52, 42);
-    becco.lineTo(59, 42);
-    becco.lineTo(55.5, 51);
-    becco.closeSubpath();
+    poligono(becco, {{52, 42}, {59, 42}, {55.5, 51}});
     p.setPen(QPen(kContorno, 1));
     p.setBrush(kBecco);
     p.drawPath(becco);

@@ -1,6 +1,7 @@
 #include "EtichettaLettere.h"
 
 #include "controls/Colori.h"
+#include "games/FontArial.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -13,10 +14,7 @@ EtichettaLettere::EtichettaLettere(QWidget* parent) : QLabel(parent) {
     setObjectName("Lblpar");
     setAccessibleName("Lettere estratte");
     setToolTip("Lettere estratte: doppio clic per una nuova partita");
-    QFont f("Arial");
-    f.setPointSizeF(14);
-    f.setBold(true);
-    setFont(f);
+    setFont(fontArial(14, true));
     setFrameShape(QFrame::StyledPanel);
     setFrameShadow(QFrame::Sunken);
     setAutoFillBackground(true);

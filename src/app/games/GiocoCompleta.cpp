@@ -7,6 +7,7 @@
 #include "controls/reSizer.h"
 #include "games/Casuale.h"
 #include "games/ContoAllaRovescia.h"
+#include "games/FontArial.h"
 #include "games/MaiuscoleText3.h"
 #include "games/OrologioGioco.h"
 #include "games/PannelloParole.h"
@@ -32,16 +33,9 @@ namespace {
 
 constexpr const char* kNome = "GiocoCompleta";
 
-QFont arial(double punti, bool grassetto = false) {
-    QFont f(QStringLiteral("Arial"));
-    f.setPointSizeF(punti);
-    f.setBold(grassetto);
-    return f;
-}
-
 QLabel* didascalia(QWidget* genitore, const QString& testo, double punti) {
     auto* l = new QLabel(testo, genitore);
-    l->setFont(arial(punti));
+    l->setFont(fontArial(punti));
     l->setWordWrap(true);
     return l;
 }
@@ -76,7 +70,7 @@ void GiocoCompleta::costruisci() {
     Text3->setObjectName(QStringLiteral("Text3"));
     Text3->setAccessibleName(QStringLiteral("Lettere mancanti"));
     Text3->setToolTip(QStringLiteral("Scrivi qui le lettere mancanti"));
-    Text3->setFont(arial(14, true));
+    Text3->setFont(fontArial(14, true));
     Text3->setAlignment(Qt::AlignCenter);
     Text3->setValidator(new MaiuscoleText3(Text3));
     Text3->setMaxLength(gioco_.lettere());
@@ -100,7 +94,7 @@ void GiocoCompleta::costruisci() {
     Cmd4->setObjectName(QStringLiteral("Cmd4"));
     Cmd4->setAccessibleName(QStringLiteral("Numero di lettere mancanti"));
     Cmd4->setToolTip(QStringLiteral("Numero di lettere mancanti"));
-    Cmd4->setFont(arial(16, true));
+    Cmd4->setFont(fontArial(16, true));
     Cmd4->setFocusPolicy(Qt::TabFocus);
     posto(Cmd4, {128, 10, 50, 44}, "PST");
     auto* tempo = didascalia(cornice, QStringLiteral("Tempo rimasto"), 9);

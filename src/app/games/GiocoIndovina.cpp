@@ -4,10 +4,10 @@
 #include "TestoCp.h"
 #include "controls/Colori.h"
 #include "controls/reSizer.h"
-#include "dictionary/CaricaDizionario.h"
 #include "games/BarraLunghezze.h"
 #include "games/CasellaLettera.h"
 #include "games/Casuale.h"
+#include "games/FontArial.h"
 #include "games/Gufo.h"
 #include "games/IntervalloLunghezze.h"
 #include "games/RigaLettere.h"
@@ -16,7 +16,6 @@
 #include "mainform/ComandiForm1.h"
 #include "mainform/Form1.h"
 #include "mainform/LayoutForm1.h"
-#include "text/Cp1252.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -29,13 +28,6 @@ namespace verbolario {
 namespace {
 
 using Esito = IndovinaParola::Esito;
-
-QFont arial(double punti, bool grassetto = false) {
-    QFont f("Arial");
-    f.setPointSizeF(punti);
-    f.setBold(grassetto);
-    return f;
-}
 
 QColor coloreCasella(IndovinaParola::Colore c) {
     switch (c) {
@@ -97,7 +89,7 @@ void GiocoIndovina::costruisciPannello() {
     for (int i = 0; i < 2; ++i) {
         auto* b = new QPushButton(didascalie[i], pannello);
         b->setObjectName(QStringLiteral("Command3_%1").arg(i));
-        b->setFont(arial(9));
+        b->setFont(fontArial(9));
         b->setAccessibleName(didascalie[i]);
         b->setToolTip(i == 0 ? "Mostra una vocale nascosta" : "Mostra una consonante nascosta");
         b->setEnabled(false);
@@ -105,7 +97,7 @@ void GiocoIndovina::costruisciPannello() {
         Command3[static_cast<size_t>(i)] = b;
         auto* l = new QLabel(pannello);
         l->setObjectName(QStringLiteral("LbH_%1").arg(i));
-        l->setFont(arial(12, true));
+        l->setFont(fontArial(12, true));
         l->setAlignment(Qt::AlignCenter);
         l->setFrameShape(QFrame::Panel);
         l->setFrameShadow(QFrame::Sunken);
@@ -122,7 +114,7 @@ void GiocoIndovina::costruisciPannello() {
     for (int i = 0; i < 2; ++i) {
         auto* l = new QLabel(nomi[i], pannello);
         l->setObjectName(estremi[i]);
-        l->setFont(arial(10, true));
+        l->setFont(fontArial(10, true));
         l->setAlignment(Qt::AlignCenter);
         l->setAccessibleName(nomi[i]);
         l->setToolTip(i == 0 ? "Lunghezza minima della parola" : "Lunghezza massima della parola");
@@ -140,12 +132,9 @@ void GiocoIndovina::collegaCasella(CasellaLettera* c) {
 }
 
 IntervalloLunghezze GiocoIndovina::intervallo() const {
-    IntervalloLunghezze r{f_.giochi.min, f_.giochi.max, 0};
-    if (ComandiForm1* c = ComandiForm1::di(f_))
-        r.scala = c->dizionario->lungScala();
-    else
-        r.scala = std::min<int64_t>(LengMax(f_.ctx.voci), 30);
-    return r;
+    // The scale is the dictionary commands' own, kept up to date as entries come and go.
+    const ComandiForm1* c = ComandiForm1::di(f_);
+    return {f_.giochi.min, f_.giochi.max, c ? c->dizionario->lungScala() : 0};
 }
 
 void GiocoIndovina::DisegnaIntervallo() {

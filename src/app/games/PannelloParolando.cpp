@@ -4,6 +4,7 @@
 #include "TestoCp.h"
 #include "controls/reSizer.h"
 #include "games/EtichettaLettere.h"
+#include "games/FontArial.h"
 #include "mainform/AvvioRicerca.h"
 #include "mainform/ComandiForm1.h"
 #include "mainform/Form1.h"
@@ -24,13 +25,6 @@ namespace verbolario {
 namespace {
 
 constexpr int kModo = 6;
-
-QFont fontArial(double punti, bool grassetto) {
-    QFont f("Arial");
-    f.setPointSizeF(punti);
-    f.setBold(grassetto);
-    return f;
-}
 
 } // namespace
 
@@ -74,7 +68,7 @@ void PannelloParolando::costruisci() {
     Check4->setAccessibleName("Modo di estrazione");
     Check4->setToolTip("Casuale: lettere tutte ugualmente probabili. Distributiva: secondo la "
                        "frequenza delle lettere nel dizionario.");
-    Check4->setFont(fontArial(9, false));
+    Check4->setFont(fontArial(9));
     Lblpar = new EtichettaLettere(&f_);
     Lblpar->hide();
     // The window was laid out and its resizer took its snapshot before the games existed.

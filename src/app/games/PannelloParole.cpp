@@ -1,5 +1,7 @@
 #include "PannelloParole.h"
 
+#include "games/FontArial.h"
+
 #include <QEvent>
 #include <QLabel>
 #include <QLinearGradient>
@@ -16,9 +18,7 @@ PannelloParole::PannelloParole(QWidget* parent) : QWidget(parent) {
         l->setAlignment(Qt::AlignCenter);
         l->setAttribute(Qt::WA_TranslucentBackground);
         l->setCursor(Qt::PointingHandCursor);
-        QFont f(QStringLiteral("Arial"));
-        f.setPointSizeF(16);
-        f.setBold(true);
+        QFont f = fontArial(16, true);
         f.setLetterSpacing(QFont::AbsoluteSpacing, 1.5);
         l->setFont(f);
         l->installEventFilter(this);

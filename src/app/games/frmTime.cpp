@@ -1,6 +1,7 @@
 #include "frmTime.h"
 
 #include "Contesto.h"
+#include "games/FontArial.h"
 #include "mainform/Form1.h"
 
 #include <QCloseEvent>
@@ -18,9 +19,7 @@ namespace {
 QLabel* etichetta(QWidget* genitore, const char* nome, const QString& testo) {
     auto* l = new QLabel(testo, genitore);
     l->setObjectName(nome);
-    QFont f(QStringLiteral("Arial"));
-    f.setPointSizeF(9);
-    l->setFont(f);
+    l->setFont(fontArial(9));
     return l;
 }
 
