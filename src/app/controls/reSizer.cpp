@@ -128,11 +128,11 @@ void reSizer::scalaAspetto(const Istantanea& s, double aspetto) const {
     }
 }
 
-void reSizer::scala(const Istantanea& s, double h, double v) const {
+void reSizer::scala(const Istantanea& s, double h, double v, double aspetto) const {
     QWidget* w = s.widget;
     const QString tag = w->property(kTag).toString();
     if (!tag.contains(m_posizionamento)) return;
-    scalaAspetto(s, fattoreAspetto());
+    scalaAspetto(s, aspetto);
     // Text grows with the window's height, but no faster than its width: a window taller
     // than the design's proportions would otherwise cut the captions of narrowed controls.
     if (tag.contains(m_textSize)) scalaTesto(s, std::min(h, v));
@@ -153,8 +153,9 @@ void reSizer::Size() {
     const QSize ora = dimensioneInterna();
     const double h = static_cast<double>(ora.width()) / m_interna.width();
     const double v = static_cast<double>(ora.height()) / m_interna.height();
+    const double aspetto = fattoreAspetto();
     for (const Istantanea& s : m_istantanea)
-        if (s.widget) scala(s, h, v);
+        if (s.widget) scala(s, h, v, aspetto);
     for (const Istantanea& s : m_istantanea)
         if (s.widget) adattaDidascalia(s.widget);
 }

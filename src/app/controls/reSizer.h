@@ -93,7 +93,7 @@ private:
 
     QSize dimensioneInterna() const;
     std::vector<QWidget*> etichettati() const;
-    void scala(const Istantanea& s, double h, double v) const;
+    void scala(const Istantanea& s, double h, double v, double aspetto) const;
     void scalaTesto(const Istantanea& s, double v) const;
     void scalaAspetto(const Istantanea& s, double aspetto) const;
     void adattaDidascalia(QWidget* w) const;

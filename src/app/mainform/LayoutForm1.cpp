@@ -83,15 +83,6 @@ std::span<const PostoControllo> LayoutForm1() {
     return kPosti;
 }
 
-void applicaLayout(QWidget& finestra) {
-    for (const PostoControllo& p : kPosti) {
-        auto* w = finestra.findChild<QWidget*>(QString::fromLatin1(p.nome));
-        if (!w) continue;
-        w->setGeometry(p.rettangolo);
-        w->setProperty("Tag", QString::fromLatin1(p.tag));
-    }
-}
-
 void applicaLayout(QWidget& radice, double h, double v) {
     for (const PostoControllo& p : kPosti) {
         const QString nome = QString::fromLatin1(p.nome);

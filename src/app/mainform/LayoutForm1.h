@@ -20,10 +20,9 @@ struct PostoControllo {
 
 std::span<const PostoControllo> LayoutForm1();
 
-// Places every control of the table found under `finestra` and tags it for the resizer.
-void applicaLayout(QWidget& finestra);
-// The same for controls made after the window (by the games): those of the table at or under
-// `radice`, their design places scaled by h and v (the window's size over its design size).
-void applicaLayout(QWidget& radice, double h, double v);
+// Places every control of the table at or under `radice` and tags it for the resizer. Controls
+// made after the window (by the games) take their design places scaled by h and v (the
+// window's size over its design size).
+void applicaLayout(QWidget& radice, double h = 1.0, double v = 1.0);
 
 } // namespace verbolario

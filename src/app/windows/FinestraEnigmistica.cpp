@@ -10,6 +10,7 @@
 #include "mainform/IconeForm1.h"
 #include "mainform/ImpostazioniForm1.h"
 #include "mainform/IndiciForm1.h"
+#include "mainform/LavoroForm1.h"
 #include "settings/Impostazioni.h"
 #include "windows/MenuEnigmistica.h"
 
@@ -55,38 +56,33 @@ void scrivi(WRini& ini, const char* chiave, const std::string& valore) {
 // commands leave the dictionary alone), the stop button in front, the hourglass.
 class FinestraEnigmistica::Lavoro {
 public:
-    explicit Lavoro(FinestraEnigmistica& w) : w_(w) {
-        Contesto& ctx = w_.f_.ctx;
-        ctx.ricercaInCorso = true;
-        ctx.occupato = true;
-        ctx.interrompi = false;
-        w_.inCorso_ = true;
-        w_.Stop->show();
-        w_.Stop->setFocus();
-        w_.Avvio->hide();
-        w_.Scelta->setEnabled(false);
-        w_.Testo->setEnabled(false);
-        w_.setCursor(Qt::WaitCursor);
-    }
-    ~Lavoro() {
-        Contesto& ctx = w_.f_.ctx;
-        ctx.ricercaInCorso = false;
-        ctx.occupato = false;
-        ctx.interrompi = false;
-        w_.inCorso_ = false;
-        w_.Avvio->show();
-        w_.Stop->hide();
-        w_.Scelta->setEnabled(true);
-        w_.Testo->setEnabled(true);
-        w_.Testo->setFocus();
-        w_.unsetCursor();
-    }
+    explicit Lavoro(FinestraEnigmistica& w) : w_(w) { w_.inLavoro(true); }
+    ~Lavoro() { w_.inLavoro(false); }
     Lavoro(const Lavoro&) = delete;
     Lavoro& operator=(const Lavoro&) = delete;
 
 private:
     FinestraEnigmistica& w_;
 };
+
+void FinestraEnigmistica::inLavoro(bool si) {
+    Contesto& ctx = f_.ctx;
+    ctx.ricercaInCorso = si;
+    ctx.occupato = si;
+    ctx.interrompi = false;
+    inCorso_ = si;
+    Stop->setVisible(si);
+    Avvio->setVisible(!si);
+    Scelta->setEnabled(!si);
+    Testo->setEnabled(!si);
+    if (si) {
+        Stop->setFocus();
+        setCursor(Qt::WaitCursor);
+    } else {
+        Testo->setFocus();
+        unsetCursor();
+    }
+}
 
 FinestraEnigmistica::FinestraEnigmistica(Form1& f)
     : QWidget(&f, Qt::Window), f_(f), poll_(f.ctx), delegato_(this) {
@@ -271,7 +267,7 @@ void FinestraEnigmistica::avvia() {
         return;
     }
     Contesto& ctx = f_.ctx;
-    if (ctx.ricercaInCorso || ctx.occupato) {
+    if (!LavoroForm1::libero(f_)) {
         scriviStato("Attendere: la finestra principale sta lavorando.");
         ctx.dialoghi.beep();
         return;
@@ -285,7 +281,6 @@ void FinestraEnigmistica::avvia() {
             r = CercaRelazione(relazione(), testo::aCp1252(Testo->text()), opzioni(), ctx.voci,
                                poll_);
         } catch (const std::exception& e) {
-            r = {};
             r.eseguita = false;
             r.stato = "Ricerca non riuscita.";
             ctx.dialoghi.messaggio(QString("Errore durante la ricerca: ") +

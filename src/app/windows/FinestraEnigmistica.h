@@ -96,6 +96,8 @@ private:
     void ridipingiSfondo();
     // Tells the main window's indexes whether this window wants the word orders.
     void vuoleParole(bool si);
+    // A search starts (true) or has ended: the program's flags, the buttons, the focus.
+    void inLavoro(bool si);
 
     Form1& f_;
     PollEventi poll_;
