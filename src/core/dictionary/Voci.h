@@ -104,11 +104,6 @@ public:
         auto it = cache_.find(std::type_index(typeid(T)));
         return it == cache_.end() ? nullptr : static_cast<const T*>(it->second.get());
     }
-    // Takes a T built elsewhere (on a snapshot of this version, say) as derived data of the
-    // current entries. The caller answers for it describing exactly these entries.
-    template <class T> void adoptDerived(std::shared_ptr<const T> t) const {
-        cache_[std::type_index(typeid(T))] = std::move(t);
-    }
     // Everything derived for the current entries, as another store with the same entries can
     // take it over: derived data may be built on other derived data and share it.
     using Derivati = std::unordered_map<std::type_index, std::shared_ptr<const void>>;

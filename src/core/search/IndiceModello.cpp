@@ -17,13 +17,6 @@
 namespace verbolario {
 namespace {
 
-bool haAccentate(std::string_view s) {
-    for (char c : s)
-        if (accenti::piana(static_cast<unsigned char>(c)) != static_cast<unsigned char>(c))
-            return true;
-    return false;
-}
-
 // The dictionary is searched a stretch of indexes at a time, at least this many (a multiple of
 // 64, the width of a word of marks) and at most about 1/32 of the dictionary; between
 // stretches the search looks at stop requests and at how many hits it has.
@@ -86,23 +79,6 @@ uint64_t posizioni(const char* riga, uint32_t blocchi, unsigned char c) {
         if (static_cast<unsigned char>(riga[p]) == c) m |= uint64_t{1} << p;
 #endif
     return m;
-}
-
-// Whether any of the first n bytes of riga (n at most 64, readable in blocks of 16) is outside
-// ASCII, as accented vowels are.
-bool alte(const char* riga, uint32_t n) {
-#if defined(__SSE2__)
-    uint64_t m = 0;
-    for (uint32_t k = 0; k < n; k += 16)
-        m |= uint64_t{static_cast<uint16_t>(
-                 _mm_movemask_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(riga + k))))}
-             << k;
-    return (m & intervallo(0, n - 1)) != 0;
-#else
-    for (uint32_t p = 0; p < n; ++p)
-        if (static_cast<unsigned char>(riga[p]) >= 0x80) return true;
-    return false;
-#endif
 }
 
 // The central runs of a pattern tested on rows of up to 64 characters with bit masks: for
@@ -284,9 +260,9 @@ void IndiceModello::aggiungi(Fascia& f, uint32_t r, std::string_view voce, std::
     std::string_view forma = voce;
     const bool daRiscrivere = voce.size() != f.larghezza;
     if (daRiscrivere) f.righeRiscritte.push_back(r);
-    if (daRiscrivere || haAccentate(voce)) {
+    if (daRiscrivere || accenti::haAccenti(voce)) {
         scarto = daRiscrivere ? Arrangia(voce) : std::string(voce);
-        if (haAccentate(scarto)) {
+        if (accenti::haAccenti(scarto)) {
             f.righeAccentate.push_back(r);
             f.accentate += scarto;
             accenti::foldAll(scarto);
@@ -410,7 +386,7 @@ public:
         size_t massima = 0;
         for (const Fascia& f : indice.fasce_)
             if (ammessa(f)) {
-                fasce_.push_back({&f, vincoli(f), vincoliACorse(f), 0});
+                fasce_.push_back(corsa(f));
                 massima = f.larghezza;
             }
         // Rows are read 16 bytes at a time, so a row read into it has this much room after it.
@@ -475,8 +451,8 @@ private:
     const char* forma(const Fascia& f, uint32_t r) {
         const Voci::Ref e = refs_[f.indici[r]];
         const char* t = voci_.data() + e.off;
-        if (e.len == f.larghezza && f.larghezza <= kRigaCorta &&
-            size_t{e.off} + kRigaCorta <= indice_.fineTesti_ && !alte(t, f.larghezza))
+        if (!(f.doppie[r] & kCopiata) && f.larghezza <= kRigaCorta &&
+            size_t{e.off} + kRigaCorta <= indice_.fineTesti_)
             return t;
         if (e.len != f.larghezza) {
             // Compared without its blanks and signs: the group keeps that form.
@@ -499,13 +475,17 @@ private:
         return p == std::string_view::npos ? 0 : static_cast<int>(kDalPiuComune.size() - p);
     }
 
-    // The places the pattern fixes in rows of this group: single letters first, the rarest
-    // first; then the other sets, the smallest first. "?" fixes nothing.
-    std::vector<Vincolo> vincoli(const Fascia& f) const {
-        std::vector<Vincolo> v;
+    // Where a search of this group starts: the places the pattern fixes in its rows ("?"
+    // fixes nothing), those kept as runs apart; the others are checked single letters first,
+    // the rarest first, then the other sets, the smallest first.
+    Corsa corsa(const Fascia& f) const {
+        Corsa c{&f, {}, {}, 0};
         auto aggiungi = [&](const Modello::Insieme& s, size_t pos) {
-            if (!s.tutti() && f.posto[pos] != kPerCorse)
-                v.push_back({f.colonne.data() + size_t{f.posto[pos]} * f.n, &s, s.unico()});
+            if (s.tutti()) return;
+            if (f.posto[pos] == kPerCorse)
+                c.aCorse.push_back({&f.corse[pos], &s});
+            else
+                c.vincoli.push_back({f.colonne.data() + size_t{f.posto[pos]} * f.n, &s, s.unico()});
         };
         const auto& pre = m_.prefisso();
         for (size_t k = 0; k < pre.size(); ++k) aggiungi(pre[k], k);
@@ -514,22 +494,9 @@ private:
         auto peso = [](const Vincolo& x) {
             return x.lettera >= 0 ? diffusione(x.lettera) : 1000 + x.insieme->quanti();
         };
-        std::stable_sort(v.begin(), v.end(),
+        std::stable_sort(c.vincoli.begin(), c.vincoli.end(),
                          [&](const Vincolo& a, const Vincolo& b) { return peso(a) < peso(b); });
-        return v;
-    }
-
-    // The places the pattern fixes that are kept as runs.
-    std::vector<VincoloCorse> vincoliACorse(const Fascia& f) const {
-        std::vector<VincoloCorse> v;
-        auto aggiungi = [&](const Modello::Insieme& s, size_t pos) {
-            if (!s.tutti() && f.posto[pos] == kPerCorse) v.push_back({&f.corse[pos], &s});
-        };
-        const auto& pre = m_.prefisso();
-        for (size_t k = 0; k < pre.size(); ++k) aggiungi(pre[k], k);
-        const auto& suf = m_.suffisso();
-        for (size_t k = 0; k < suf.size(); ++k) aggiungi(suf[k], f.larghezza - suf.size() + k);
-        return v;
+        return c;
     }
 
     // Marks in ammesse_ (bit r - da) the rows da..a-1 that fit every place kept as runs;

@@ -7,8 +7,6 @@
 #include "search/IndiceRime.h"
 #include "search/IndiceSfoglia.h"
 
-#include <memory>
-
 namespace verbolario {
 namespace {
 
